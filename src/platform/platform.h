@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace corvane::platform {
+
+class PreferenceStore;
+
+// Local wall-clock time, milliseconds dropped.
+struct LocalTime {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+};
+
+// Everything the dialogs ask of the operating system. Dialogs receive it by reference; the program hands
+// in the real implementation, tests hand in fakes that record and answer without any modal window.
+// Texts are UTF-8.
+class Platform {
+  public:
+    virtual ~Platform() = default;
+
+    // Result and error messages: title "Corvane", the program's icon, one OK button. Returns when closed.
+    virtual void ShowMessage(const std::string& text) = 0;
+    // The dialog framework's own validation messages: exclamation icon, title "corvane".
+    virtual void ShowFrameworkMessage(const std::string& text) = 0;
+    // The system folder browser. Returns the chosen folder's path, or an empty string when the user
+    // cancelled or chose something that is not a file-system folder.
+    virtual std::string BrowseForFolder() = 0;
+    // Opens a web page in the system browser; false when that could not be started.
+    virtual bool OpenUrl(const std::string& url) = 0;
+    virtual LocalTime Now() = 0;
+    // The system default language as a Windows language identifier (0x0804 Chinese PRC, 0x1407 German
+    // Liechtenstein, 0x0409 English US, ...).
+    virtual uint16_t SystemLanguageId() = 0;
+    virtual PreferenceStore& Preferences() = 0;
+    // Output folder of a freshly opened setup dialog and after a cancelled folder choice.
+    virtual std::string DefaultOutputFolder() = 0;
+};
+
+}  // namespace corvane::platform
