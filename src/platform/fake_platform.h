@@ -1,0 +1,64 @@
+#pragma once
+
+// Test doubles of the platform seam: everything is recorded and answered without any modal window.
+
+#include <cstdint>
+#include <deque>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+#include "platform/preference_store.h"
+
+namespace corvane::platform {
+
+// An in-memory preference key that can be made missing, unopenable, unwritable, or hold unreadable values.
+class MemoryPreferenceKey : public PreferenceKey {
+  public:
+    bool exists = true;    // false: as on a first run; Create() makes it
+    bool openable = true;  // false: neither opening nor creating succeeds (no access at all)
+    bool writable = true;  // false: values can be read but not stored
+    std::map<std::string, uint32_t> numbers;
+    std::map<std::string, std::string> texts;
+    std::set<std::string> unreadable;  // names of values that are present but cannot be read
+    int createCalls = 0;
+    int writeCalls = 0;
+
+    bool Open() override;
+    bool Create() override;
+    std::optional<uint32_t> ReadNumber(const std::string& name) override;
+    std::optional<std::string> ReadText(const std::string& name) override;
+    bool WriteNumber(const std::string& name, uint32_t value) override;
+    bool WriteText(const std::string& name, const std::string& value) override;
+
+  private:
+    bool CanWrite() const { return exists && openable && writable; }
+};
+
+class FakePlatform : public Platform {
+  public:
+    std::vector<std::string> messages;           // ShowMessage texts, in order
+    std::vector<std::string> frameworkMessages;  // ShowFrameworkMessage texts, in order
+    std::deque<std::string> folderAnswers;       // BrowseForFolder answers; "" (cancel) once used up
+    int folderRequests = 0;
+    std::vector<std::string> openedUrls;
+    bool openUrlSucceeds = true;
+    LocalTime now{2024, 5, 17, 13, 45, 30};
+    uint16_t systemLanguageId = 0x0409;
+    std::string defaultOutputFolder = "C:\\";
+    MemoryPreferenceKey preferenceKey;
+    PreferenceStore preferences{preferenceKey};
+
+    void ShowMessage(const std::string& text) override;
+    void ShowFrameworkMessage(const std::string& text) override;
+    std::string BrowseForFolder() override;
+    bool OpenUrl(const std::string& url) override;
+    LocalTime Now() override { return now; }
+    uint16_t SystemLanguageId() override { return systemLanguageId; }
+    PreferenceStore& Preferences() override { return preferences; }
+    std::string DefaultOutputFolder() override { return defaultOutputFolder; }
+};
+
+}  // namespace corvane::platform

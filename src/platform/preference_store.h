@@ -1,0 +1,64 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace corvane::platform {
+
+// The raw key behind the preferences: the registry key on Windows, an INI file elsewhere. Each call opens,
+// touches one value and closes again; nothing is cached.
+class PreferenceKey {
+  public:
+    virtual ~PreferenceKey() = default;
+
+    // True when the key exists and its values can be read.
+    virtual bool Open() = 0;
+    // Creates the key when it does not exist yet; never touches an existing key's values.
+    virtual bool Create() = 0;
+    // A stored number; nothing when the key or the value is missing, or the value is unparsable or wider
+    // than 32 bits.
+    virtual std::optional<uint32_t> ReadNumber(const std::string& name) = 0;
+    virtual std::optional<std::string> ReadText(const std::string& name) = 0;
+    // Stores one value; false when the key is missing or cannot be written. Other values stay as they were.
+    virtual bool WriteNumber(const std::string& name, uint32_t value) = 0;
+    virtual bool WriteText(const std::string& name, const std::string& value) = 0;
+};
+
+inline constexpr const char* kLanguageValue = "language";
+inline constexpr const char* kModelValue = "model";
+inline constexpr const char* kTvModeValue = "TvMode";
+inline constexpr const char* kCompanyValue = "Company";
+// The one-time marker stored in "Company".
+inline constexpr const char* kCompanyName = "Corvane Outdoor Imaging Co., Ltd.";
+
+// The remembered language, model and TV mode, and the company marker. Numbers are kept as 16-bit values:
+// a write stores the low 16 bits of its argument, a read uses only the low 16 bits of what is stored.
+// Every operation returns true on success and reports nothing to the user.
+class PreferenceStore {
+  public:
+    explicit PreferenceStore(PreferenceKey& key) : key_(key) {}
+
+    // Reads "language". Key missing: creates the key, returns false, leaves `value` untouched. Value missing
+    // or unreadable: `value` = `defaultLanguage`, returns true.
+    bool ReadLanguage(int32_t& value, int32_t defaultLanguage);
+    bool WriteLanguage(int32_t value);
+    // Reads "model". Key missing: false, `value` untouched. Value unreadable: `value` = 1, false.
+    bool ReadModel(int32_t& value);
+    bool WriteModel(int32_t value);
+    // Reads "TvMode". Key missing or value unreadable: `value` = 0, false.
+    bool ReadTvMode(uint32_t& value);
+    bool WriteTvMode(uint32_t value);
+    // True when "Company" is present and readable.
+    bool HasCompany();
+    bool WriteCompany();
+
+  private:
+    PreferenceKey& key_;
+};
+
+// The language shown when no preference says otherwise: 1 (Chinese) for 0x0804, 3 (German) for 0x1407
+// (German, Liechtenstein), 2 (English) for every other system language identifier.
+int32_t DefaultLanguageFor(uint16_t systemLanguageId);
+
+}  // namespace corvane::platform
