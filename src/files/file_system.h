@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+
+namespace corvane {
+
+// The file operations the writers need, so that tests can make any one of them fail. Every operation
+// that can fail returns an errno value, 0 on success. Paths are used exactly as given.
+class FileSystem {
+  public:
+    // Same meaning as the C modes "wb" (create or truncate), "ab" (create or append), "rb".
+    enum class Mode { kWrite, kAppend, kRead };
+    using Handle = int;
+
+    // Bytes moved and the reason when fewer than asked were moved (0 at end of file or when the
+    // reason is unknown).
+    struct IoResult {
+        std::size_t count = 0;
+        int error = 0;
+    };
+
+    virtual ~FileSystem() = default;
+
+    // Opens `path`; on success stores the handle in `handle`.
+    virtual int Open(const std::string& path, Mode mode, Handle& handle) = 0;
+    virtual IoResult Write(Handle handle, std::span<const uint8_t> data) = 0;
+    virtual IoResult Read(Handle handle, std::span<uint8_t> buffer) = 0;
+    // Moves to `offset` bytes from the start of the file.
+    virtual int Seek(Handle handle, int64_t offset) = 0;
+    // Hands buffered data to the operating system.
+    virtual int Flush(Handle handle) = 0;
+    // Waits until the data handed to the operating system is on the medium.
+    virtual int Sync(Handle handle) = 0;
+    // Releases the handle, also when it reports an error.
+    virtual int Close(Handle handle) = 0;
+    // Replaces `to` by `from` in one step.
+    virtual int Rename(const std::string& from, const std::string& to) = 0;
+    virtual int Remove(const std::string& path) = 0;
+    // Waits until the folder's entries (created, renamed, removed names) are on the medium.
+    virtual int SyncFolder(const std::string& folder) = 0;
+    virtual bool Exists(const std::string& path) = 0;
+};
+
+}  // namespace corvane
