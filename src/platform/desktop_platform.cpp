@@ -1,0 +1,75 @@
+#include "platform/desktop_platform.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QUrl>
+
+namespace corvane::platform {
+
+namespace {
+QWidget* OwnerWindow() {
+    return QApplication::activeModalWidget() != nullptr ? QApplication::activeModalWidget()
+                                                        : QApplication::activeWindow();
+}
+}  // namespace
+
+DesktopPlatform::DesktopPlatform(QIcon programIcon)
+    : programIcon_(std::move(programIcon)),
+      key_(MakeSystemPreferenceKey()),
+      store_(std::make_unique<PreferenceStore>(*key_)) {}
+
+DesktopPlatform::~DesktopPlatform() = default;
+
+void DesktopPlatform::ShowMessage(const std::string& text) {
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Corvane"), QString::fromStdString(text),
+                    QMessageBox::Ok, OwnerWindow());
+    if (!programIcon_.isNull()) {
+        box.setIconPixmap(programIcon_.pixmap(32, 32));
+        box.setWindowIcon(programIcon_);
+    }
+    box.exec();
+}
+
+void DesktopPlatform::ShowFrameworkMessage(const std::string& text) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("corvane"), QString::fromStdString(text),
+                    QMessageBox::Ok, OwnerWindow());
+    box.exec();
+}
+
+std::string DesktopPlatform::BrowseForFolder() {
+    const QString folder = QFileDialog::getExistingDirectory(OwnerWindow());
+    return folder.isEmpty() ? std::string() : QDir::toNativeSeparators(folder).toStdString();
+}
+
+bool DesktopPlatform::OpenUrl(const std::string& url) {
+    return QDesktopServices::openUrl(QUrl(QString::fromStdString(url)));
+}
+
+LocalTime DesktopPlatform::Now() {
+    const QDateTime now = QDateTime::currentDateTime();
+    const QDate d = now.date();
+    const QTime t = now.time();
+    return {d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second()};
+}
+
+uint16_t DesktopPlatform::SystemLanguageId() {
+    return SystemDefaultLanguageId();
+}
+
+PreferenceStore& DesktopPlatform::Preferences() {
+    return *store_;
+}
+
+std::string DesktopPlatform::DefaultOutputFolder() {
+#ifdef Q_OS_WIN
+    return "C:\\";
+#else
+    return QDir::toNativeSeparators(QDir::homePath()).toStdString();
+#endif
+}
+
+}  // namespace corvane::platform

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QIcon>
+#include <memory>
+
+#include "platform/platform.h"
+#include "platform/preference_store.h"
+
+namespace corvane::platform {
+
+// The real seam: Qt message boxes and folder browser, the system browser, the local clock, the system
+// language and the preference store of this operating system.
+class DesktopPlatform : public Platform {
+  public:
+    // `programIcon` is shown in the result messages.
+    explicit DesktopPlatform(QIcon programIcon);
+    ~DesktopPlatform() override;
+
+    void ShowMessage(const std::string& text) override;
+    void ShowFrameworkMessage(const std::string& text) override;
+    std::string BrowseForFolder() override;
+    bool OpenUrl(const std::string& url) override;
+    LocalTime Now() override;
+    uint16_t SystemLanguageId() override;
+    PreferenceStore& Preferences() override;
+    std::string DefaultOutputFolder() override;
+
+  private:
+    QIcon programIcon_;
+    std::unique_ptr<PreferenceKey> key_;
+    std::unique_ptr<PreferenceStore> store_;
+};
+
+// The preference key of this operating system, and its system language identifier.
+std::unique_ptr<PreferenceKey> MakeSystemPreferenceKey();
+uint16_t SystemDefaultLanguageId();
+
+}  // namespace corvane::platform
