@@ -1,0 +1,118 @@
+#pragma once
+
+// Helpers shared by the setup.dat and smtp.dat writer tests.
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "files/fault_injecting_file_system.h"
+#include "files/file_system.h"
+#include "files/posix_file_system.h"
+#include "files/test_folders.h"
+#include "l10n/language.h"
+#include "mms/message_records.h"
+
+namespace corvane::testing {
+
+using Bytes = std::vector<uint8_t>;
+
+inline Bytes Golden(const std::string& name) {
+    return ReadBytes(std::string(CORVANE_TEST_DATA_DIR) + "/" + name);
+}
+
+// Passes everything to a real file system and keeps a copy of every byte written, per path, so a test
+// can see what a file held even after it was deleted.
+class RecordingFileSystem final : public FileSystem {
+  public:
+    explicit RecordingFileSystem(FileSystem& inner) : inner_(inner) {}
+
+    int Open(const std::string& path, Mode mode, Handle& handle) override {
+        const int error = inner_.Open(path, mode, handle);
+        if (error == 0) {
+            paths_[handle] = path;
+            if (mode == Mode::kWrite) {
+                written_[path].clear();
+            }
+        }
+        return error;
+    }
+    IoResult Write(Handle handle, std::span<const uint8_t> data) override {
+        const IoResult result = inner_.Write(handle, data);
+        Bytes& bytes = written_[paths_[handle]];
+        bytes.insert(bytes.end(), data.begin(), data.begin() + static_cast<std::ptrdiff_t>(result.count));
+        return result;
+    }
+    IoResult Read(Handle handle, std::span<uint8_t> buffer) override { return inner_.Read(handle, buffer); }
+    int Seek(Handle handle, int64_t offset) override { return inner_.Seek(handle, offset); }
+    int Flush(Handle handle) override { return inner_.Flush(handle); }
+    int Sync(Handle handle) override { return inner_.Sync(handle); }
+    int Close(Handle handle) override { return inner_.Close(handle); }
+    int Rename(const std::string& from, const std::string& to) override { return inner_.Rename(from, to); }
+    int Remove(const std::string& path) override { return inner_.Remove(path); }
+    int SyncFolder(const std::string& folder) override { return inner_.SyncFolder(folder); }
+    bool Exists(const std::string& path) override { return inner_.Exists(path); }
+
+    // Everything written to `path` since it was last opened with "wb".
+    Bytes WrittenTo(const std::string& path) const {
+        const auto it = written_.find(path);
+        return it == written_.end() ? Bytes{} : it->second;
+    }
+
+  private:
+    FileSystem& inner_;
+    std::map<Handle, std::string> paths_;
+    std::map<std::string, Bytes> written_;
+};
+
+using MessageWriter = std::function<MessageFileResult(FileSystem& fs, const std::string& folder)>;
+
+// Makes each file-system operation of `write` fail in turn, over a folder that already holds an
+// earlier `finalName` with `previous` bytes. Each failure must be reported with a message that names
+// the file, keep the earlier file (or, when only the closing folder sync failed, hold either the
+// earlier or the complete new file) and leave no scratch or temporary file behind.
+inline void ExpectEveryFailureKeepsThePreviousFile(const MessageWriter& write, const std::string& finalName,
+                                                   const Bytes& previous, const Bytes& complete) {
+    int steps = 0;
+    {
+        TempFolder folder;
+        PosixFileSystem real;
+        FaultInjectingFileSystem counting(real);
+        ASSERT_TRUE(write(counting, folder.path()).completed);
+        steps = counting.operationCount();
+        ASSERT_EQ(ReadBytes(folder.File(finalName)), complete);
+    }
+    ASSERT_GT(steps, 20);
+    for (int step = 1; step <= steps; ++step) {
+        TempFolder folder;
+        ASSERT_TRUE(WriteBytes(folder.File(finalName), previous));
+        PosixFileSystem real;
+        FaultInjectingFileSystem faulty(real);
+        faulty.FailAt(step, ENOSPC);
+        const MessageFileResult result = write(faulty, folder.path());
+        const std::string operation = faulty.log()[static_cast<std::size_t>(step - 1)];
+        SCOPED_TRACE("failing step " + std::to_string(step) + ": " + operation);
+        EXPECT_FALSE(result.completed);
+        ASSERT_TRUE(result.writeFailure.has_value());
+        EXPECT_FALSE(result.refused.has_value());
+        EXPECT_EQ(result.writeFailure->error, ENOSPC);
+        const std::string english = DescribeMessageFileFailure(result, kEnglish);
+        EXPECT_NE(english.find(folder.File(finalName)), std::string::npos) << english;
+        EXPECT_NE(english.find("No space left on device"), std::string::npos) << english;
+        const std::string chinese = DescribeMessageFileFailure(result, kChinese);
+        EXPECT_NE(chinese.find("存储介质空间不足"), std::string::npos) << chinese;
+        EXPECT_EQ(NamesIn(folder.path()), std::vector<std::string>{finalName});
+        const Bytes now = ReadBytes(folder.File(finalName));
+        if (operation.rfind("sync folder", 0) == 0) {
+            EXPECT_TRUE(now == previous || now == complete);
+        } else {
+            EXPECT_EQ(now, previous);
+        }
+    }
+}
+
+}  // namespace corvane::testing
