@@ -1,0 +1,186 @@
+#pragma once
+
+// CDialog: a dialog built from a DialogTemplate, with message maps, data exchange and the Enter/Escape
+// rules of the classic Windows dialog manager.
+//
+// Writing a dialog:
+//
+//   class CMyDlg : public CDialog {
+//     public:
+//       CMyDlg(platform::Platform& platform) : CDialog(MyTemplate(), platform) {
+//           SetMessageMap<CMyDlg>({
+//               {1031, Notification::kClicked, &CMyDlg::OnGetTime},
+//               {1002, Notification::kEditChange, &CMyDlg::OnUpdateVideoLength},
+//               {1029, Notification::kSelChange, &CMyDlg::OnSelchangeUnit},
+//           });
+//       }
+//     protected:
+//       void DoDataExchange(CDataExchange& dx) override {
+//           DDX_Control(dx, 1029, unitList);
+//           DDX_Text(dx, 1002, videoLength);
+//           DDV_IntRange(dx, videoLength, 1, 60, language);
+//       }
+//       bool OnInitDialog() override {
+//           CDialog::OnInitDialog();  // refreshes the controls from the members (UpdateData(false))
+//           ...fill lists, set captions...
+//           return true;
+//       }
+//   };
+//
+// Rules kept from the Windows dialog framework:
+// - Controls: child widgets at absolute positions; objectName = control id in decimal, the dialog's
+//   objectName = template number. Font: the template's (SimSun 9 pt) or an installed CJK fallback.
+// - Notifications go through the message map: kClicked (button clicked), kSelChange (the user changed a
+//   list's selection; never for a selection set by code), kSelEndCancel (a list's drop-down closed
+//   without a choice), kEditChange (an edit's text changed: typing, pasting, or set by code). A click on
+//   button IDOK (1) or IDCANCEL (2) without a map entry runs OnOK or OnCancel.
+// - While UpdateData runs, no notification is delivered; text set by code outside it is.
+// - Enter: clicks the focused push button, else the default push button (kDefPushButton or SetDefID),
+//   else acts as a click on IDOK (map entry or OnOK). Escape and the close box act as a click on IDCANCEL
+//   (map entry or OnCancel). The window closes only through EndDialog.
+//
+// Driving a dialog from a test: Create() initialises it and shows it without a modal loop (EndDialog
+// then hides it; IsEnded()/EndResult() tell the outcome), or RunModalScripted() runs DoModal with a
+// script that starts from the event loop.
+
+#include <QDialog>
+#include <functional>
+#include <initializer_list>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/cwnd.h"
+#include "framework/dialog_template.h"
+#include "framework/dialog_units.h"
+
+namespace corvane {
+
+namespace platform {
+class Platform;
+}
+
+class CDataExchange;
+
+enum class Notification {
+    kClicked,       // button clicked
+    kSelChange,     // list selection changed by the user
+    kSelEndCancel,  // list drop-down closed without a choice
+    kEditChange,    // edit text changed
+};
+
+template <class D>
+struct MessageEntry {
+    int id;
+    Notification code;
+    void (D::*handler)();
+};
+
+class CDialog : public QDialog {
+    Q_OBJECT
+  public:
+    // Builds the window and its controls from the template (hidden). The platform must outlive the dialog.
+    CDialog(const DialogTemplate& dialogTemplate, platform::Platform& platform, QWidget* parent = nullptr);
+    ~CDialog() override;
+
+    // Initialises (OnInitDialog, once) and runs the dialog modally; returns the EndDialog result.
+    int DoModal();
+    // Initialises (OnInitDialog, once) and shows the dialog without a modal loop. Returns false when
+    // the dialog was ended during its initialisation.
+    bool Create();
+    // Ends the dialog with the result: leaves DoModal's loop, or hides a dialog shown by Create.
+    void EndDialog(int result);
+    bool IsEnded() const { return ended_; }
+    int EndResult() const { return endResult_; }
+
+    // true: reads the controls into the members with their checks (the first failing check shows its
+    // message, gets the focus with its text selected, and stops the exchange; returns false).
+    // false: writes the members into the controls. Notifications are held back meanwhile.
+    bool UpdateData(bool saveAndValidate = true);
+    // True while UpdateData runs.
+    bool InDataExchange() const { return exchangeDepth_ > 0; }
+
+    // The control handle for an id, or nullptr. Typed getters answer nullptr for a control of another kind.
+    CWnd* GetDlgItem(int id);
+    CEdit* GetEdit(int id);
+    CComboBox* GetComboBox(int id);
+    CButton* GetButton(int id);
+    CStatic* GetStatic(int id);
+
+    void SetDlgItemText(int id, const std::string& text);
+    std::string GetDlgItemText(int id) const;
+    // The window title.
+    void SetWindowText(const std::string& title);
+    std::string GetWindowText() const;
+
+    // The default push button (Enter clicks it); 0 or an id without a push button removes it.
+    void SetDefID(int id);
+    int GetDefID() const { return defaultButtonId_; }
+
+    platform::Platform& GetPlatform() const { return platform_; }
+    const DialogTemplate& Template() const { return template_; }
+    const DialogBaseUnits& BaseUnits() const { return baseUnits_; }
+
+    // Delivers a notification as a control would (dropped while UpdateData runs).
+    void SendNotification(int id, Notification code);
+
+    // Sets an edit field's text from code: raises kEditChange even when the text is unchanged, unless
+    // UpdateData runs. Other controls: the caption.
+    void SetControlText(QWidget* control, const std::string& text);
+
+  protected:
+    // Default: UpdateData(false); returns true (the first control gets the focus).
+    virtual bool OnInitDialog();
+    virtual void DoDataExchange(CDataExchange& dx);
+    // Default: UpdateData(true) and, when it succeeds, EndDialog(IDOK).
+    virtual void OnOK();
+    // Default: EndDialog(IDCANCEL).
+    virtual void OnCancel();
+
+    // Adds handlers; call from the constructor. Entries added later win over earlier ones for the same
+    // id and notification, so a derived class may override its base's entries.
+    template <class D>
+    void SetMessageMap(std::initializer_list<MessageEntry<D>> entries) {
+        D* self = static_cast<D*>(this);
+        for (const MessageEntry<D>& entry : entries) {
+            const auto handler = entry.handler;
+            AddHandler(entry.id, entry.code, [self, handler] { (self->*handler)(); });
+        }
+    }
+    void AddHandler(int id, Notification code, std::function<void()> handler);
+
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  public:
+    // Qt's own accept and reject paths run OnOK and OnCancel instead of closing the window.
+    void accept() override;
+    void reject() override;
+
+  private:
+    friend class CDataExchange;
+    void BuildControls();
+    void Initialise();
+    void Command(int id);
+    void FocusFailedControl(int id);
+
+    DialogTemplate template_;
+    platform::Platform& platform_;
+    DialogBaseUnits baseUnits_;
+    std::map<int, std::unique_ptr<CWnd>> controls_;
+    std::vector<std::pair<std::pair<int, Notification>, std::function<void()>>> handlers_;
+    int defaultButtonId_ = 0;
+    int exchangeDepth_ = 0;
+    bool initialised_ = false;
+    bool ended_ = false;
+    bool ending_ = false;
+    bool modal_ = false;
+    int endResult_ = 0;
+};
+
+// Runs the dialog modally; the script starts from the event loop once the dialog runs. If the script
+// leaves the dialog open, the dialog is ended with -1 so that a test never hangs. Returns DoModal's result.
+int RunModalScripted(CDialog& dialog, const std::function<void(CDialog&)>& script);
+
+}  // namespace corvane

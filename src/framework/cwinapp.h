@@ -1,0 +1,42 @@
+#pragma once
+
+// CWinApp: the application object. The program derives from it, overrides InitInstance and calls Run()
+// from main() after creating the QApplication.
+
+#include <QColor>
+#include <optional>
+
+namespace corvane {
+
+struct DialogColors {
+    QColor background;
+    QColor text;  // text of labels and group boxes; edits, lists and buttons keep theirs
+};
+
+class CWinApp {
+  public:
+    CWinApp();
+    virtual ~CWinApp();
+    CWinApp(const CWinApp&) = delete;
+    CWinApp& operator=(const CWinApp&) = delete;
+
+    // Prepares the program and usually runs its main dialog. false: no event loop is to run.
+    virtual bool InitInstance() { return true; }
+    // Called when the program ends; returns the exit code.
+    virtual int ExitInstance() { return 0; }
+    // InitInstance, then the Qt event loop when it returned true, then ExitInstance. Returns the exit code.
+    int Run();
+
+    // Colours of every dialog built afterwards, for the whole program.
+    static void SetDialogBkColor(const QColor& background = QColor(192, 192, 192),
+                                 const QColor& text = QColor(0, 0, 0));
+    // The colours set, if any.
+    static std::optional<DialogColors> GetDialogColors();
+    // Back to Qt's own palette (tests).
+    static void ResetDialogColors();
+};
+
+// The one application object, or nullptr.
+CWinApp* AfxGetApp();
+
+}  // namespace corvane

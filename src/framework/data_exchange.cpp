@@ -1,0 +1,220 @@
+#include "framework/data_exchange.h"
+
+#include <cctype>
+#include <cstdint>
+#include <limits>
+
+#include "framework/cdialog.h"
+#include "l10n/language.h"
+#include "platform/platform.h"
+
+namespace corvane {
+
+QWidget* CDataExchange::PrepareCtrl(int id) {
+    lastId_ = id;
+    CWnd* control = dialog_.GetDlgItem(id);
+    return control != nullptr ? control->Widget() : nullptr;
+}
+
+QWidget* CDataExchange::PrepareEditCtrl(int id) {
+    return PrepareCtrl(id);
+}
+
+void CDataExchange::Fail() {
+    failed_ = true;
+}
+
+namespace {
+
+template <class Handle>
+void Bind(CDataExchange& dx, int id, Handle& control, Handle* found) {
+    if (dx.Failed()) {
+        return;
+    }
+    dx.PrepareCtrl(id);
+    control = found != nullptr ? *found : Handle();
+}
+
+std::string Replace(std::string text, const std::string& marker, const std::string& value) {
+    const std::size_t at = text.find(marker);
+    if (at != std::string::npos) {
+        text.replace(at, marker.size(), value);
+    }
+    return text;
+}
+
+}  // namespace
+
+void DDX_Control(CDataExchange& dx, int id, CEdit& control) {
+    Bind(dx, id, control, dx.Dialog().GetEdit(id));
+}
+
+void DDX_Control(CDataExchange& dx, int id, CComboBox& control) {
+    Bind(dx, id, control, dx.Dialog().GetComboBox(id));
+}
+
+void DDX_Control(CDataExchange& dx, int id, CButton& control) {
+    Bind(dx, id, control, dx.Dialog().GetButton(id));
+}
+
+void DDX_Control(CDataExchange& dx, int id, CStatic& control) {
+    Bind(dx, id, control, dx.Dialog().GetStatic(id));
+}
+
+bool ParseInt32(const std::string& text, int32_t& value) {
+    std::size_t at = 0;
+    const auto isSpace = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
+    while (at < text.size() && isSpace(text[at])) {
+        ++at;
+    }
+    bool negative = false;
+    if (at < text.size() && (text[at] == '-' || text[at] == '+')) {
+        negative = text[at] == '-';
+        ++at;
+    }
+    const std::size_t digitsStart = at;
+    int64_t magnitude = 0;
+    while (at < text.size() && text[at] >= '0' && text[at] <= '9') {
+        magnitude = magnitude * 10 + (text[at] - '0');
+        if (magnitude > static_cast<int64_t>(std::numeric_limits<int32_t>::max()) + 1) {
+            return false;  // wider than 32 bits
+        }
+        ++at;
+    }
+    if (at == digitsStart) {
+        return false;
+    }
+    while (at < text.size() && isSpace(text[at])) {
+        ++at;
+    }
+    if (at != text.size()) {
+        return false;
+    }
+    const int64_t signedValue = negative ? -magnitude : magnitude;
+    if (signedValue > std::numeric_limits<int32_t>::max() ||
+        signedValue < std::numeric_limits<int32_t>::min()) {
+        return false;
+    }
+    value = static_cast<int32_t>(signedValue);
+    return true;
+}
+
+void DDX_Text(CDataExchange& dx, int id, int32_t& value) {
+    if (dx.Failed() || dx.PrepareEditCtrl(id) == nullptr) {
+        return;
+    }
+    if (!dx.saveAndValidate) {
+        dx.Dialog().SetDlgItemText(id, std::to_string(value));
+        return;
+    }
+    int32_t parsed = 0;
+    if (!ParseInt32(dx.Dialog().GetDlgItemText(id), parsed)) {
+        dx.Dialog().GetPlatform().ShowFrameworkMessage(IntegerExpectedMessage());
+        dx.Fail();
+        return;
+    }
+    value = parsed;
+}
+
+void DDX_Text(CDataExchange& dx, int id, std::string& value) {
+    if (dx.Failed() || dx.PrepareEditCtrl(id) == nullptr) {
+        return;
+    }
+    if (dx.saveAndValidate) {
+        value = dx.Dialog().GetDlgItemText(id);
+    } else {
+        dx.Dialog().SetDlgItemText(id, value);
+    }
+}
+
+void DDX_CBIndex(CDataExchange& dx, int id, int32_t& index) {
+    if (dx.Failed() || dx.PrepareCtrl(id) == nullptr) {
+        return;
+    }
+    CComboBox* list = dx.Dialog().GetComboBox(id);
+    if (list == nullptr) {
+        return;
+    }
+    if (dx.saveAndValidate) {
+        index = list->GetCurSel();
+    } else {
+        list->SetCurSel(index);
+    }
+}
+
+void DDV_MaxChars(CDataExchange& dx, const std::string& value, int maxBytes) {
+    if (dx.Failed()) {
+        return;
+    }
+    if (!dx.saveAndValidate) {
+        if (CEdit* edit = dx.Dialog().GetEdit(dx.LastControlId())) {
+            edit->LimitText(maxBytes);
+        }
+        return;
+    }
+    if (value.size() > static_cast<std::size_t>(maxBytes < 0 ? 0 : maxBytes)) {
+        dx.Dialog().GetPlatform().ShowFrameworkMessage(MaxCharsMessage(maxBytes));
+        dx.Fail();
+    }
+}
+
+void DDV_MinMaxInt(CDataExchange& dx, int32_t value, int32_t min, int32_t max) {
+    if (dx.Failed() || !dx.saveAndValidate) {
+        return;
+    }
+    if (value < min || value > max) {
+        dx.Dialog().GetPlatform().ShowFrameworkMessage(MinMaxIntMessage(min, max));
+        dx.Fail();
+    }
+}
+
+void DDV_IntRange(CDataExchange& dx, int32_t value, int32_t min, int32_t max, int32_t language) {
+    if (dx.Failed() || !dx.saveAndValidate) {
+        return;
+    }
+    if (value < min || value > max) {
+        dx.Dialog().GetPlatform().ShowMessage(IntRangeMessage(min, max, language));
+        dx.Fail();
+    }
+}
+
+void DDV_PhoneLength(CDataExchange& dx, const std::string& phone, int maxDigits, int32_t language) {
+    if (dx.Failed() || !dx.saveAndValidate) {
+        return;
+    }
+    if (phone.size() > static_cast<std::size_t>(maxDigits < 0 ? 0 : maxDigits)) {
+        dx.Dialog().GetPlatform().ShowMessage(PhoneLengthMessage(maxDigits, language));
+        dx.Fail();
+    }
+}
+
+std::string IntegerExpectedMessage() {
+    return "请键入一个整数。";
+}
+
+std::string MaxCharsMessage(int maxBytes) {
+    return Replace("“请填入不多于%1个的字符。”", "%1", std::to_string(maxBytes));
+}
+
+std::string MinMaxIntMessage(int32_t min, int32_t max) {
+    return Replace(Replace("“请填入一个在%1和%2之间的整数。”", "%1", std::to_string(min)), "%2",
+                   std::to_string(max));
+}
+
+std::string IntRangeMessage(int32_t min, int32_t max, int32_t language) {
+    const std::string low = std::to_string(min);
+    const std::string high = std::to_string(max);
+    if (MessagesInChinese(language)) {
+        return "请输入一个介于" + low + "和" + high + "之间的值!";
+    }
+    return "Please enter an integer between " + low + " and " + high + "!";
+}
+
+std::string PhoneLengthMessage(int maxDigits, int32_t language) {
+    if (MessagesInChinese(language)) {
+        return "最大允许手机号码位数 " + std::to_string(maxDigits) + "!";
+    }
+    return "The max allowable number of digits phone " + std::to_string(maxDigits) + "!";
+}
+
+}  // namespace corvane

@@ -1,0 +1,83 @@
+#pragma once
+
+// Data exchange between a dialog's members and its controls, driven by CDialog::UpdateData.
+//
+// In DoDataExchange, call the DDX_ and DDV_ functions in exchange order. When reading (saveAndValidate),
+// each DDX_ reads its control into the member and each DDV_ checks the member it follows; the first failed
+// check shows its message and marks the exchange failed, after which every further DDX_/DDV_ call does
+// nothing (fields later in the order are not read). UpdateData then gives the failed control the focus with
+// all its text selected and returns false. Code in DoDataExchange beyond DDX_/DDV_ calls should test
+// dx.Failed(). When writing, DDX_ functions fill the controls and DDV_MaxChars sets the typing limit.
+
+#include <cstdint>
+#include <string>
+
+#include "framework/cwnd.h"
+
+namespace corvane {
+
+class CDialog;
+
+class CDataExchange {
+  public:
+    CDataExchange(CDialog& dialog, bool saveAndValidate)
+        : saveAndValidate(saveAndValidate), dialog_(dialog) {}
+
+    const bool saveAndValidate;  // true: controls into members with checks; false: members into controls
+
+    CDialog& Dialog() const { return dialog_; }
+    // Makes the control the one that a following DDV_ check refers to. Returns its widget or nullptr.
+    QWidget* PrepareCtrl(int id);
+    // The same for an edit field (its text is selected when a check fails).
+    QWidget* PrepareEditCtrl(int id);
+    // Marks the exchange failed at the last prepared control; the caller has shown the message.
+    void Fail();
+    bool Failed() const { return failed_; }
+    // The control prepared last (the failed one after Fail), or kNoId.
+    int LastControlId() const { return lastId_; }
+
+  private:
+    CDialog& dialog_;
+    int lastId_ = -1;
+    bool failed_ = false;
+};
+
+// Binds a member handle to control id (both directions). The handle stays unbound when the control is
+// missing or of another kind.
+void DDX_Control(CDataExchange& dx, int id, CEdit& control);
+void DDX_Control(CDataExchange& dx, int id, CComboBox& control);
+void DDX_Control(CDataExchange& dx, int id, CButton& control);
+void DDX_Control(CDataExchange& dx, int id, CStatic& control);
+
+// Integer member <-> edit text in decimal. Reading a text that is not a whole number within 32 bits
+// (empty, letters, too many digits) shows the framework message "请键入一个整数。", keeps the member, fails.
+void DDX_Text(CDataExchange& dx, int id, int32_t& value);
+// UTF-8 text member <-> edit text.
+void DDX_Text(CDataExchange& dx, int id, std::string& value);
+// A list's selected index (CB_ERR when none) <-> the list's selection (set without notification).
+void DDX_CBIndex(CDataExchange& dx, int id, int32_t& index);
+
+// Reading: text longer than maxBytes UTF-8 bytes shows "“请填入不多于%1个的字符。”" and fails.
+// Writing: sets maxBytes as the typing limit of the edit prepared last.
+void DDV_MaxChars(CDataExchange& dx, const std::string& value, int maxBytes);
+// Reading: value outside min..max shows "“请填入一个在%1和%2之间的整数。”" and fails.
+void DDV_MinMaxInt(CDataExchange& dx, int32_t value, int32_t min, int32_t max);
+// Reading: value outside min..max shows the program's range message through ShowMessage, Chinese for
+// language 1, English otherwise, and fails. Bounds pass.
+void DDV_IntRange(CDataExchange& dx, int32_t value, int32_t min, int32_t max, int32_t language);
+// Reading: a phone number longer than maxDigits bytes shows the program's phone-length message through
+// ShowMessage and fails.
+void DDV_PhoneLength(CDataExchange& dx, const std::string& phone, int maxDigits, int32_t language);
+
+// The messages, formatted (UTF-8).
+std::string IntegerExpectedMessage();
+std::string MaxCharsMessage(int maxBytes);
+std::string MinMaxIntMessage(int32_t min, int32_t max);
+std::string IntRangeMessage(int32_t min, int32_t max, int32_t language);
+std::string PhoneLengthMessage(int maxDigits, int32_t language);
+
+// Parses a whole decimal number: optional spaces, optional sign, digits, optional spaces, within int32.
+// Returns false (value untouched) for anything else.
+bool ParseInt32(const std::string& text, int32_t& value);
+
+}  // namespace corvane
