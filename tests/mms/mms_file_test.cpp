@@ -212,6 +212,13 @@ TEST(MmsRecordsTest, PlainChecksumRecordCoversThe660PlainBytes) {
 TEST(MmsRecordsTest, ChecksumOffsetDependsOnThePhoneType) {
     EXPECT_EQ(MmsChecksumOffset(true), 18);
     EXPECT_EQ(MmsChecksumOffset(false), 0);
+    // The sum wraps: a CRC of 0xFFF0 is stored as 0x0002 with international numbers.
+    const Record wrapped = CrcRecord(0xFFF0, MmsChecksumOffset(true));
+    EXPECT_EQ(wrapped[56], 0x02);
+    EXPECT_EQ(wrapped[57], 0x00);
+    const Record domestic = CrcRecord(0xFFF0, MmsChecksumOffset(false));
+    EXPECT_EQ(domestic[56], 0xF0);
+    EXPECT_EQ(domestic[57], 0xFF);
 }
 
 TEST(MmsSettingsFileTest, WritesTheGoldenFiles) {

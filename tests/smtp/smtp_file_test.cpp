@@ -188,6 +188,12 @@ TEST(SmtpSettingsFileTest, WritesTheGoldenFiles) {
     }
 }
 
+TEST(SmtpSettingsFileTest, ChecksumAddendWrapsPast65535) {
+    const Record wrapped = CrcRecord(0xFFFA, kSmtpChecksumOffset);
+    EXPECT_EQ(wrapped[56], 0x09);
+    EXPECT_EQ(wrapped[57], 0x00);
+}
+
 TEST(SmtpSettingsFileTest, StoredFormOfTextRecords) {
     TempFolder folder;
     SmtpFileValues values = Auto8620();
