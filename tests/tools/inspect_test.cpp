@@ -356,6 +356,25 @@ TEST(InspectOutput, FilesWithOtherNamesAreRecognisedByContent) {
     EXPECT_NE(r.out.find("backup.bin: e-mail settings file, sound"), std::string::npos);
 }
 
+// The fuzzing seeds come from a separate generator (tests/data/inspect/make_seeds.py); each must read as
+// sound and as the kind of its folder, or fuzzing would start from damaged files.
+TEST(InspectOutput, SeedFilesAreSoundAndRecognised) {
+    const fs::path seeds = fs::path(CORVANE_TEST_DATA_DIR) / "inspect" / "seeds";
+    const std::vector<std::pair<std::string, FileKind>> folders = {
+        {"menu", FileKind::kMenu}, {"setup", FileKind::kMms}, {"smtp", FileKind::kSmtp}};
+    for (const auto& [folder, kind] : folders) {
+        int files = 0;
+        for (const auto& entry : fs::directory_iterator(seeds / folder)) {
+            SCOPED_TRACE(entry.path().string());
+            ++files;
+            EXPECT_EQ(KindFromContent(testfiles::ReadFile(entry.path())), kind);
+            RunResult r = Inspect({entry.path().string()});
+            EXPECT_EQ(r.status, 0) << r.out;
+        }
+        EXPECT_GE(files, 3) << folder;
+    }
+}
+
 // ------------------------------------------------------------------------------------------------ damage
 
 struct DamageCase {

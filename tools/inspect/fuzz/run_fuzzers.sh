@@ -1,0 +1,39 @@
+#!/bin/sh
+# Builds the inspector's libFuzzer targets with clang and runs each for a bounded time.
+#   run_fuzzers.sh SOURCE_DIR WORK_DIR [SECONDS_PER_TARGET] [SEED_DIR]
+# SEED_DIR holds one folder per target (menu, setup, smtp) of valid files to start from. The corpus grown
+# in WORK_DIR is kept, so later runs start where earlier ones stopped. Exit 77 (skipped) without clang.
+set -eu
+
+src=$1
+work=$2
+seconds=${3:-10}
+seeds=${4:-}
+cxx=${CORVANE_FUZZ_CXX:-clang++-14}
+
+if ! command -v "$cxx" >/dev/null 2>&1; then
+    echo "skipped: $cxx not found"
+    exit 77
+fi
+
+mkdir -p "$work"
+common="-std=c++20 -g -O1 -fno-omit-frame-pointer -I$src/tools"
+sanitize="address,undefined"
+for unit in decoder report; do
+    "$cxx" $common -fsanitize=fuzzer-no-link,$sanitize -fno-sanitize-recover=all \
+        -c "$src/tools/inspect/$unit.cpp" -o "$work/$unit.o"
+done
+
+for target in menu setup smtp; do
+    "$cxx" $common -fsanitize=fuzzer,$sanitize -fno-sanitize-recover=all \
+        "$src/tools/inspect/fuzz/fuzz_$target.cpp" "$work/decoder.o" "$work/report.o" -o "$work/fuzz_$target"
+    corpus="$work/corpus_$target"
+    mkdir -p "$corpus"
+    if [ -n "$seeds" ] && [ -d "$seeds/$target" ]; then
+        cp "$seeds/$target"/* "$corpus"/
+    fi
+    echo "fuzzing $target for $seconds s"
+    # -timeout catches an input that hangs; -max_len covers the sizes around the 720-byte files.
+    "$work/fuzz_$target" -max_total_time="$seconds" -timeout=5 -max_len=1024 -print_final_stats=1 \
+        -artifact_prefix="$work/crash_$target-" "$corpus"
+done
