@@ -1,0 +1,66 @@
+#include "app/setup_dialogs.h"
+
+#include "framework/cdialog.h"
+#include "framework/dialog_template.h"
+
+namespace corvane {
+
+namespace {
+
+// Stands in for a setup dialog that is not built yet: its title, its template number and an Exit button.
+DialogTemplate PlaceholderTemplate(SetupKind kind, ModelFamily family) {
+    return DialogTemplate{
+        SetupTemplateId(kind, family),
+        SetupTitle(family),
+        186,
+        62,
+        DialogStyle::kSysMenu,
+        "SimSun",
+        9,
+        {{IDCANCEL, ControlKind::kPushButton, 68, 24, 50, 14, "Exit", 0}},
+    };
+}
+
+int RunPlaceholder(SetupKind kind, ModelFamily family, platform::Platform& platform) {
+    CDialog dialog(PlaceholderTemplate(kind, family), platform);
+    return dialog.DoModal();
+}
+
+}  // namespace
+
+ModelFamily SetupFamily(SetupKind kind, ModelId model) {
+    if (kind == SetupKind::kSmtp) {
+        return model == 4 ? ModelFamily::k8620 : ModelFamily::k8520;
+    }
+    return FamilyOfModel(model);
+}
+
+int SetupTemplateId(SetupKind kind, ModelFamily family) {
+    const bool is8620 = family == ModelFamily::k8620;
+    switch (kind) {
+        case SetupKind::kCamera:
+            return is8620 ? 140 : 129;
+        case SetupKind::kMms:
+            return is8620 ? 142 : 130;
+        case SetupKind::kSmtp:
+            return is8620 ? 143 : 147;
+    }
+    return 0;
+}
+
+const char* SetupTitle(ModelFamily family) {
+    return family == ModelFamily::k8620 ? "Corvane 8620" : "Corvane 8520";
+}
+
+int RunSetupDialog(SetupKind kind, ModelFamily family, AppSettings& settings, platform::Platform& platform) {
+    (void)settings;
+    switch (kind) {
+        case SetupKind::kCamera:
+        case SetupKind::kMms:
+        case SetupKind::kSmtp:
+            return RunPlaceholder(kind, family, platform);
+    }
+    return IDCANCEL;
+}
+
+}  // namespace corvane

@@ -1,0 +1,168 @@
+#include "app/setup_main_dlg.h"
+
+#include <QContextMenuEvent>
+#include <QMenu>
+
+#include "app/program_icon.h"
+#include "framework/data_exchange.h"
+#include "l10n/main_texts.h"
+#include "platform/platform.h"
+#include "platform/preference_store.h"
+#include "res/main_templates.h"
+
+namespace corvane {
+
+const char* UpdateUrl() {
+    return CORVANE_UPDATE_URL;
+}
+
+CSetupMainDlg::CSetupMainDlg(AppSettings& settings, platform::Platform& platform, QWidget* parent)
+    : CDialog(MainDialogTemplate(), platform, parent), settings_(settings), icon_(ProgramIcon()) {
+    SetMessageMap<CSetupMainDlg>({
+        {IDC_CAMERA_SETUP, Notification::kClicked, &CSetupMainDlg::OnCameraSetup},
+        {IDC_MMS_SETUP, Notification::kClicked, &CSetupMainDlg::OnMmsSetup},
+        {IDC_UPDATE_LINK, Notification::kClicked, &CSetupMainDlg::OnUpdateLink},
+        {IDC_LANGUAGE_LIST, Notification::kSelChange, &CSetupMainDlg::OnSelchangeLanguage},
+        {IDC_MODEL_LIST, Notification::kSelChange, &CSetupMainDlg::OnSelchangeModel},
+        {IDC_SMTP_SETUP, Notification::kClicked, &CSetupMainDlg::OnSmtpSetup},
+    });
+}
+
+void CSetupMainDlg::DoDataExchange(CDataExchange& dx) {
+    CDialog::DoDataExchange(dx);
+    DDX_Control(dx, IDC_SMTP_SETUP, smtpButton_);
+    DDX_Control(dx, IDC_MODEL_LIST, modelList_);
+    DDX_Control(dx, IDC_LANGUAGE_LIST, languageList_);
+}
+
+bool CSetupMainDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    SetWindowText("Corvane");
+    if (CWnd* link = GetDlgItem(IDC_UPDATE_LINK)) {
+        link->ShowWindow(SW_SHOW);
+    }
+
+    systemMenu_ = new QMenu(this);
+    if (const std::string aboutText = kAboutMenuText; !aboutText.empty()) {
+        systemMenu_->addSeparator();
+        QAction* about = systemMenu_->addAction(QString::fromStdString(aboutText));
+        connect(about, &QAction::triggered, this, [this] { OnSysCommand(IDM_ABOUTBOX); });
+    }
+
+    setWindowIcon(icon_);
+    SetMainTexts();
+
+    // "Chinese" chosen on a system that is not Chinese shows English but keeps entry 0 selected.
+    const int32_t language = DisplayLanguage(settings_.language);
+    FillLanguageList(language == kEnglish && settings_.chineseEntrySelected ? 0 : language - 1);
+
+    modelList_.ResetContent();
+    for (int p = 0; p < kModelListSize; ++p) {
+        modelList_.AddString(ModelListEntry(p));
+    }
+    // A stored model outside 1..4 works as an 8520 model without e-mail, which is what entry 0 shows.
+    const bool knownModel = settings_.model >= 1 && settings_.model <= kModelListSize;
+    modelList_.SetCurSel(knownModel ? settings_.model - 1 : 0);
+
+    smtpButton_.EnableWindow(settings_.model == 3 || settings_.model == 4);
+    return true;
+}
+
+void CSetupMainDlg::FillLanguageList(int selected) {
+    languageList_.ResetContent();
+    for (int p = 0; p < kLanguageListSize; ++p) {
+        languageList_.AddString(LanguageListEntry(p, settings_.language == kChinese));
+    }
+    languageList_.SetCurSel(selected);
+}
+
+void CSetupMainDlg::SetMainTexts() {
+    const MainTexts texts = MainTextsFor(settings_.language);
+    SetDlgItemText(IDC_CAMERA_SETUP, texts.cameraSetup);
+    SetDlgItemText(IDC_MMS_SETUP, texts.mmsSetup);
+    SetDlgItemText(IDC_UPDATE_LINK, texts.updateLink);
+    SetDlgItemText(IDC_VERSION, texts.version);
+    SetDlgItemText(IDC_LANGUAGE_LABEL, texts.languageLabel);
+    SetDlgItemText(IDC_MODEL_LABEL, texts.modelLabel);
+    SetDlgItemText(IDC_SMTP_SETUP, texts.smtpSetup);
+}
+
+void CSetupMainDlg::OnSelchangeLanguage() {
+    const int p = languageList_.GetCurSel();
+    if (p < 0) {
+        return;
+    }
+    if (p == 0) {
+        settings_.chineseEntrySelected = true;
+        settings_.language = settings_.systemIsChinese ? kChinese : kEnglish;
+    } else {
+        settings_.chineseEntrySelected = false;
+        settings_.language = p + 1;
+    }
+    FillLanguageList(p);
+    SetMainTexts();
+    GetPlatform().Preferences().WriteLanguage(settings_.chineseEntrySelected ? kChinese : settings_.language);
+}
+
+void CSetupMainDlg::OnSelchangeModel() {
+    const int p = modelList_.GetCurSel();
+    if (p < 0) {
+        return;
+    }
+    settings_.model = p + 1;
+    GetPlatform().Preferences().WriteModel(settings_.model);
+    smtpButton_.EnableWindow(settings_.model == 3 || settings_.model == 4);
+    UpdateData(true);
+}
+
+void CSetupMainDlg::EndForSetup(SetupKind kind) {
+    requestedSetup_ = kind;
+    UpdateData(true);
+    EndDialog(IDOK);
+    hide();
+}
+
+void CSetupMainDlg::OnCameraSetup() {
+    EndForSetup(SetupKind::kCamera);
+}
+
+void CSetupMainDlg::OnMmsSetup() {
+    EndForSetup(SetupKind::kMms);
+}
+
+void CSetupMainDlg::OnSmtpSetup() {
+    EndForSetup(SetupKind::kSmtp);
+}
+
+void CSetupMainDlg::OnUpdateLink() {
+    GetPlatform().OpenUrl(UpdateUrl());
+}
+
+void CSetupMainDlg::OnSysCommand(unsigned command) {
+    if ((command & 0xFFF0u) == IDM_ABOUTBOX) {
+        CAboutDlg about(GetPlatform(), this);
+        about.DoModal();
+    }
+}
+
+void CSetupMainDlg::contextMenuEvent(QContextMenuEvent* event) {
+    if (systemMenu_ != nullptr && !systemMenu_->isEmpty()) {
+        systemMenu_->exec(event->globalPos());
+        event->accept();
+    }
+}
+
+CAboutDlg::CAboutDlg(platform::Platform& platform, QWidget* parent)
+    : CDialog(AboutDialogTemplate(), platform, parent) {}
+
+bool CAboutDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    const QIcon icon = ProgramIcon();
+    setWindowIcon(icon);
+    if (CStatic* picture = GetStatic(IDC_ABOUT_ICON)) {
+        picture->SetIcon(icon);
+    }
+    return true;
+}
+
+}  // namespace corvane

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QIcon>
+#include <optional>
+
+#include "app/setup_dialogs.h"
+#include "framework/cdialog.h"
+#include "framework/cwnd.h"
+#include "l10n/language.h"
+
+class QMenu;
+
+namespace corvane {
+
+// System command of the about entry: commands whose value with the low four bits cleared is this open it.
+inline constexpr unsigned IDM_ABOUTBOX = 0x0010;
+
+// The main window (template 102): language and model lists, stored at once on every change, and the three
+// setup buttons. A setup button ends the window; the application then runs that setup dialog and, when it
+// is left, a fresh main window.
+class CSetupMainDlg : public CDialog {
+    Q_OBJECT
+  public:
+    CSetupMainDlg(AppSettings& settings, platform::Platform& platform, QWidget* parent = nullptr);
+
+    // The setup dialog asked for by the button that ended the window; nothing when it was closed otherwise.
+    std::optional<SetupKind> RequestedSetup() const { return requestedSetup_; }
+
+    // The system menu: here a context menu (right mouse button or the keyboard's menu key) holding the about
+    // entry, as the window manager's own menu cannot be extended.
+    QMenu* SystemMenu() const { return systemMenu_; }
+    void OnSysCommand(unsigned command);
+
+  protected:
+    void DoDataExchange(CDataExchange& dx) override;
+    bool OnInitDialog() override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+  private:
+    void OnSelchangeLanguage();
+    void OnSelchangeModel();
+    void OnCameraSetup();
+    void OnMmsSetup();
+    void OnSmtpSetup();
+    void OnUpdateLink();
+    void SetMainTexts();
+    void FillLanguageList(int selected);
+    void EndForSetup(SetupKind kind);
+
+    AppSettings& settings_;
+    CButton smtpButton_;
+    CComboBox modelList_;
+    CComboBox languageList_;
+    QIcon icon_;
+    QMenu* systemMenu_ = nullptr;
+    std::optional<SetupKind> requestedSetup_;
+};
+
+// The about box (template 100): the program's icon, the maker's notice and web address, and OK.
+class CAboutDlg : public CDialog {
+    Q_OBJECT
+  public:
+    explicit CAboutDlg(platform::Platform& platform, QWidget* parent = nullptr);
+
+  protected:
+    bool OnInitDialog() override;
+};
+
+// The address opened by the update link.
+const char* UpdateUrl();
+
+}  // namespace corvane
