@@ -24,8 +24,8 @@ void Seal(Record& record) {
 
 }  // namespace
 
-Record BuildMenuRecord(const CameraMenuSettings& s, ModelFamily family, int32_t fileLanguage,
-                       uint32_t tvMode) {
+CameraMenuRecord BuildMenuRecord(const CameraMenuSettings& s, ModelFamily family, int32_t fileLanguage,
+                                 uint32_t tvMode) {
     namespace o = menu_offset;
     Record r = NewRecord();
     r[o::kCameraMode] = Low8(s.cameraMode);
@@ -82,7 +82,7 @@ Record BuildMenuRecord(const CameraMenuSettings& s, ModelFamily family, int32_t 
     return r;
 }
 
-Record BuildFactoryRecord() {
+CameraMenuRecord BuildFactoryRecord() {
     Record r = NewRecord();
     r[0] = r[1] = r[2] = r[3] = 0xFF;
     Seal(r);

@@ -48,6 +48,9 @@ inline constexpr std::size_t k8520Timer2Enabled = 31;
 inline constexpr std::size_t k8520Timer2StartHour = 32;  // start hour, start minute, stop hour, stop minute
 }  // namespace menu_offset
 
+// The one record of menu.dat, in the common 60-byte frame.
+using CameraMenuRecord = Record;
+
 // Interval unit list of the camera dialog: index 0 seconds, index 1 minutes.
 inline constexpr uint32_t kIntervalUnitSeconds = 0;
 inline constexpr uint32_t kIntervalUnitMinutes = 1;
@@ -108,12 +111,12 @@ struct CameraMenuSettings {
 // tvMode; returns the 60-byte menu record with its CRC-16 over bytes 0..49 at 56..57 (low byte first)
 // and 0x0D 0x0A at 58..59. Checks no ranges: each value is stored as its low 8 bits; the clock year is
 // limited to 2010..2031 first.
-Record BuildMenuRecord(const CameraMenuSettings& settings, ModelFamily family, int32_t fileLanguage,
-                       uint32_t tvMode);
+CameraMenuRecord BuildMenuRecord(const CameraMenuSettings& settings, ModelFamily family, int32_t fileLanguage,
+                                 uint32_t tvMode);
 
 // Returns the factory-settings record, the same for both families: FF FF FF FF, 52 zero bytes,
 // 90 88 0D 0A.
-Record BuildFactoryRecord();
+CameraMenuRecord BuildFactoryRecord();
 
 // Takes the local time and returns the camera clock: a year above 2031 becomes 2031, a year below 2010
 // becomes 2011; the other fields are kept.

@@ -194,6 +194,8 @@ TEST(WriteSequence, UnwritableFoldersGiveTheSystemReasonAndCreateNothing) {
         {"folder does not exist", [](const TempFolder& t) { return t.File("missing"); }, ENOENT},
         {"parent of the folder does not exist", [](const TempFolder& t) { return t.File("missing/sub"); },
          ENOENT},
+        {"path longer than the system takes",
+         [](const TempFolder& t) { return t.File(std::string(5000, 'd')); }, ENAMETOOLONG},
         {"folder is a regular file",
          [](const TempFolder& t) {
              WriteBytes(t.File("plain-file"), {1, 2, 3});
