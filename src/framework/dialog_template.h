@@ -15,6 +15,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace corvane {
@@ -61,6 +62,12 @@ struct DialogStyle {
 };
 
 struct ControlTemplate {
+    ControlTemplate() = default;
+    // Text and style may be left out: {kNoId, ControlKind::kSunkenFrame, 26, 19, 294, 45}.
+    ControlTemplate(int id, ControlKind kind, int x, int y, int width, int height, std::string text = {},
+                    uint32_t style = 0)
+        : id(id), kind(kind), x(x), y(y), width(width), height(height), text(std::move(text)), style(style) {}
+
     int id = kNoId;  // control id; kNoId for labels and frames nobody addresses
     ControlKind kind = ControlKind::kLabel;
     int x = 0;  // dialog units

@@ -1,0 +1,579 @@
+// The dialog framework on a small test dialog: building from a template, data exchange, notifications,
+// typing rules, and the Enter/Escape/close routing.
+
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <memory>
+
+#include "framework/cwinapp.h"
+#include "platform/fake_platform.h"
+#include "test_dialog.h"
+
+namespace corvane::test {
+namespace {
+
+class DialogTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dialog = std::make_unique<TestDialog>(platform);
+        ASSERT_TRUE(dialog->Create());
+        QApplication::setActiveWindow(dialog.get());
+        dialog->events.clear();
+    }
+
+    QLineEdit* Edit(int id) const { return dialog->findChild<QLineEdit*>(QString::number(id)); }
+    QComboBox* List(int id) const { return dialog->findChild<QComboBox*>(QString::number(id)); }
+    QPushButton* Button(int id) const { return dialog->findChild<QPushButton*>(QString::number(id)); }
+
+    // Puts text into an edit without any notification, as if it had been typed before the test.
+    void Preset(int id, const QString& text) const {
+        const QSignalBlocker quiet(Edit(id));
+        Edit(id)->setText(text);
+    }
+
+    platform::FakePlatform platform;
+    std::unique_ptr<TestDialog> dialog;
+};
+
+// Types text key by key, as a keyboard or an input method delivers it (any characters, not only ASCII).
+void Type(QWidget* widget, const QString& text) {
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &press);
+        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &release);
+    }
+}
+
+// --- building from the template ---------------------------------------------------------------------------
+
+TEST_F(DialogTest, ObjectNamesAreIdsAndKindsFollowTheTemplate) {
+    EXPECT_EQ(dialog->objectName(), "900");
+    for (const ControlTemplate& control : TestTemplate().controls) {
+        if (control.id == kNoId) {
+            continue;
+        }
+        QWidget* widget = dialog->findChild<QWidget*>(QString::number(control.id));
+        ASSERT_NE(widget, nullptr) << control.id;
+        switch (control.kind) {
+            case ControlKind::kEdit:
+                EXPECT_NE(qobject_cast<QLineEdit*>(widget), nullptr) << control.id;
+                EXPECT_NE(dialog->GetEdit(control.id), nullptr);
+                break;
+            case ControlKind::kDropDownList:
+                EXPECT_NE(qobject_cast<QComboBox*>(widget), nullptr) << control.id;
+                EXPECT_FALSE(qobject_cast<QComboBox*>(widget)->isEditable());
+                EXPECT_NE(dialog->GetComboBox(control.id), nullptr);
+                break;
+            case ControlKind::kPushButton:
+            case ControlKind::kDefPushButton:
+                EXPECT_NE(qobject_cast<QPushButton*>(widget), nullptr) << control.id;
+                EXPECT_NE(dialog->GetButton(control.id), nullptr);
+                break;
+            default:
+                break;
+        }
+    }
+    // Controls without an id get no name; asking for a wrong kind gives nothing.
+    EXPECT_EQ(dialog->findChild<QGroupBox*>()->objectName(), "");
+    EXPECT_EQ(dialog->GetComboBox(1001), nullptr);
+    EXPECT_EQ(dialog->GetDlgItem(4242), nullptr);
+    EXPECT_EQ(dialog->GetDefID(), 1);
+    EXPECT_TRUE(Edit(1005)->isReadOnly());
+    EXPECT_FALSE(List(1011)->isEnabled());
+    EXPECT_EQ(Edit(1001)->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
+}
+
+TEST(DialogUnits, MulDivRoundsHalfAwayFromZero) {
+    struct Case {
+        int number, numerator, denominator, expected;
+    };
+    const Case cases[] = {
+        {5, 7, 4, 9},                    // 8.75
+        {6, 6, 4, 9},                    // exact
+        {1, 6, 4, 2},                    // 1.5 up
+        {-1, 6, 4, -2},                  // -1.5 away from zero
+        {3, 5, 8, 2},                    // 1.875
+        {1, 4, 8, 1},                    // 0.5 up
+        {1, 3, 8, 0},                    // 0.375 down
+        {7, 1, 0, -1},                   // no denominator
+        {2147483647, 2, 1, -1},          // does not fit
+        {2147483647, 2, 2, 2147483647},  // the product may exceed 32 bits
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(MulDiv(c.number, c.numerator, c.denominator), c.expected)
+            << c.number << "*" << c.numerator << "/" << c.denominator;
+    }
+}
+
+TEST(DialogUnits, BaseUnitsConvertEachEdgeOnItsOwn) {
+    const DialogBaseUnits units{7, 15};
+    // x 3*7/4 = 5.25, y 5*15/8 = 9.375, w 10*7/4 = 17.5, h 14*15/8 = 26.25
+    EXPECT_EQ(units.ToPixels(3, 5, 10, 14), QRect(5, 9, 18, 26));
+}
+
+TEST_F(DialogTest, ControlsSitAtTheDialogFontsBaseUnits) {
+    // The font: SimSun when installed, otherwise a font that can show Chinese.
+    const QString family = QFontInfo(dialog->font()).family();
+    if (!QFontDatabase::families().contains("SimSun")) {
+        EXPECT_TRUE(QFontDatabase::writingSystems(family).contains(QFontDatabase::SimplifiedChinese))
+            << family.toStdString();
+    }
+    EXPECT_EQ(dialog->font().pointSize(), 9);
+
+    // Base units from the font's own metrics: average of the 52 letters, rounded; the line height.
+    const QFontMetrics metrics(dialog->font());
+    int sum = 0;
+    for (char c = 'A'; c <= 'Z'; ++c) {
+        sum += metrics.horizontalAdvance(QChar(c)) + metrics.horizontalAdvance(QChar(c + ('a' - 'A')));
+    }
+    const int cx = static_cast<int>(sum / 52.0 + 0.5);
+    const int cy = metrics.height();
+    EXPECT_EQ(dialog->BaseUnits().cx, cx);
+    EXPECT_EQ(dialog->BaseUnits().cy, cy);
+
+    const auto px = [&](int dlu, int base, int div) {
+        return static_cast<int>(dlu * base / static_cast<double>(div) + 0.5);
+    };
+    // Edit 1002 at 50, 26, 80 x 12.
+    EXPECT_EQ(Edit(1002)->geometry(), QRect(px(50, cx, 4), px(26, cy, 8), px(80, cx, 4), px(12, cy, 8)));
+    // Button 2 at 130, 102, 50 x 14.
+    EXPECT_EQ(Button(2)->geometry(), QRect(px(130, cx, 4), px(102, cy, 8), px(50, cx, 4), px(14, cy, 8)));
+    // The client area is 200 x 124 dialog units.
+    EXPECT_EQ(dialog->size(), QSize(px(200, cx, 4), px(124, cy, 8)));
+    // A list's template height is its opened height; the closed box is one line.
+    EXPECT_EQ(List(1010)->x(), px(140, cx, 4));
+    EXPECT_LT(List(1010)->height(), px(60, cy, 8));
+}
+
+TEST(DialogColorsTest, ProgramWideColoursReachDialogsBuiltAfterwards) {
+    platform::FakePlatform platform;
+    CWinApp::SetDialogBkColor(QColor(111, 153, 224), QColor(255, 255, 255));
+    TestDialog coloured(platform);
+    CWinApp::ResetDialogColors();
+    TestDialog plain(platform);
+
+    EXPECT_EQ(coloured.palette().color(QPalette::Window), QColor(111, 153, 224));
+    const QLabel* label = coloured.findChild<QLabel*>();
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(255, 255, 255));
+    // Edits keep their own text colour.
+    const auto* edit = coloured.findChild<QLineEdit*>("1002");
+    EXPECT_NE(edit->palette().color(QPalette::Text), QColor(255, 255, 255));
+    EXPECT_NE(plain.palette().color(QPalette::Window), QColor(111, 153, 224));
+}
+
+// --- data exchange ----------------------------------------------------------------------------------------
+
+TEST_F(DialogTest, RefreshWritesMembersAndSetsTypingLimits) {
+    dialog->length = -5;
+    dialog->name = "héllo";
+    dialog->hour = 23;
+    dialog->note = "fixed";
+    ASSERT_TRUE(dialog->UpdateData(false));
+    EXPECT_EQ(Edit(1001)->text(), "-5");
+    EXPECT_EQ(Edit(1002)->text(), "héllo");
+    EXPECT_EQ(Edit(1003)->text(), "23");
+    EXPECT_EQ(Edit(1005)->text(), "fixed");
+    EXPECT_EQ(dialog->GetEdit(1002)->GetLimitText(), 6);
+    EXPECT_EQ(dialog->GetEdit(1001)->GetLimitText(), 0);
+    EXPECT_TRUE(dialog->list);  // bound by the exchange
+}
+
+TEST_F(DialogTest, PassReadsEveryFieldInOrderWhenAllChecksPass) {
+    Preset(1001, "60");
+    Preset(1002, "abcdef");
+    Preset(1003, " 7 ");
+    Preset(1004, "12345");
+    ASSERT_TRUE(dialog->UpdateData(true));
+    EXPECT_EQ(dialog->length, 60);
+    EXPECT_EQ(dialog->name, "abcdef");
+    EXPECT_EQ(dialog->hour, 7);
+    EXPECT_EQ(dialog->phone, "12345");
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_TRUE(platform.frameworkMessages.empty());
+}
+
+TEST_F(DialogTest, PassStopsAtTheFirstFailedCheck) {
+    struct Case {
+        const char* what;
+        int field;
+        QString text;
+        int32_t language;
+        std::string message;           // shown through ShowMessage
+        std::string frameworkMessage;  // shown through ShowFrameworkMessage
+        int32_t length;                // members after the pass
+        std::string name;
+        int32_t hour;
+        std::string phone;
+    };
+    const Case cases[] = {
+        {"below the program's range", 1001, "0", 2, "Please enter an integer between 1 and 60!", "", 0, "abc",
+         0, ""},
+        {"above the range, Chinese", 1001, "61", 1, "请输入一个介于1和60之间的值!", "", 61, "abc", 0, ""},
+        {"empty integer", 1001, "", 2, "", "请键入一个整数。", 10, "abc", 0, ""},
+        {"not an integer", 1001, "12a", 2, "", "请键入一个整数。", 10, "abc", 0, ""},
+        {"wider than 32 bits", 1001, "99999999999", 2, "", "请键入一个整数。", 10, "abc", 0, ""},
+        {"too many bytes", 1002, "abcdefg", 2, "", "“请填入不多于6个的字符。”", 20, "abcdefg", 0, ""},
+        {"three characters, nine bytes", 1002, "中文字", 2, "", "“请填入不多于6个的字符。”", 20, "中文字", 0,
+         ""},
+        {"framework range", 1003, "24", 1, "", "“请填入一个在0和23之间的整数。”", 20, "ok", 24, ""},
+        {"phone too long", 1004, "123456", 2, "The max allowable number of digits phone 5!", "", 20, "ok", 5,
+         "123456"},
+        {"phone too long, Chinese", 1004, "123456", 1, "最大允许手机号码位数 5!", "", 20, "ok", 5, "123456"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        dialog->length = 10;
+        dialog->name = "abc";
+        dialog->hour = 0;
+        dialog->phone = "";
+        dialog->language = c.language;
+        platform.messages.clear();
+        platform.frameworkMessages.clear();
+        // Valid text before the failing field, text that would change the members after it.
+        Preset(1001, "20");
+        Preset(1002, "ok");
+        Preset(1003, "5");
+        Preset(1004, "98765");
+        Preset(c.field, c.text);
+        Edit(1005)->setFocus();
+
+        EXPECT_FALSE(dialog->UpdateData(true));
+
+        EXPECT_EQ(platform.messages, c.message.empty() ? std::vector<std::string>{} : std::vector{c.message});
+        EXPECT_EQ(platform.frameworkMessages,
+                  c.frameworkMessage.empty() ? std::vector<std::string>{} : std::vector{c.frameworkMessage});
+        EXPECT_EQ(dialog->length, c.length);
+        EXPECT_EQ(dialog->name, c.name);
+        EXPECT_EQ(dialog->hour, c.hour);
+        EXPECT_EQ(dialog->phone, c.phone);
+        EXPECT_EQ(dialog->focusWidget(), Edit(c.field));
+        EXPECT_EQ(Edit(c.field)->selectedText(), c.text);
+    }
+}
+
+TEST(ParseInt32Test, AcceptsOnlyWholeNumbersWithin32Bits) {
+    struct Case {
+        const char* text;
+        bool ok;
+        int32_t value;
+    };
+    const Case cases[] = {
+        {"0", true, 0},
+        {"42", true, 42},
+        {" 7 ", true, 7},
+        {"-5", true, -5},
+        {"+5", true, 5},
+        {"2147483647", true, 2147483647},
+        {"-2147483648", true, -2147483647 - 1},
+        {"2147483648", false, 0},
+        {"-2147483649", false, 0},
+        {"99999999999999999999", false, 0},
+        {"", false, 0},
+        {" ", false, 0},
+        {"-", false, 0},
+        {"12a", false, 0},
+        {"1 2", false, 0},
+        {"0x10", false, 0},
+    };
+    for (const Case& c : cases) {
+        int32_t value = 1234;
+        EXPECT_EQ(ParseInt32(c.text, value), c.ok) << c.text;
+        EXPECT_EQ(value, c.ok ? c.value : 1234) << c.text;
+    }
+}
+
+// --- notifications
+// ------------------------------------------------------------------------------------------
+
+TEST_F(DialogTest, NoTextNotificationsDuringPassOrRefreshButForTextSetByCode) {
+    dialog->length = 33;
+    dialog->name = "new";
+    ASSERT_TRUE(dialog->UpdateData(false));
+    Preset(1001, "");
+    EXPECT_FALSE(dialog->UpdateData(true));  // fails at once, shows a message
+    EXPECT_TRUE(dialog->events.empty());
+
+    dialog->SetDlgItemText(1002, "by code");
+    dialog->GetEdit(1001)->SetWindowText("12");
+    dialog->SetDlgItemText(1002, "by code");  // the same text still notifies, as text set by code does
+    EXPECT_EQ(dialog->events, (std::vector<std::string>{"change 1002", "change 1001", "change 1002"}));
+
+    Edit(1002)->clear();
+    Edit(1002)->setFocus();
+    dialog->events.clear();
+    Type(Edit(1002), "ab");
+    EXPECT_EQ(dialog->events, (std::vector<std::string>{"change 1002", "change 1002"}));
+}
+
+TEST_F(DialogTest, AHandlerStartingAPassSeesNoNotificationsOfIt) {
+    // A text-change handler that re-reads and refreshes the form, as the setup dialogs do.
+    int calls = 0;
+    dialog->AddHandler(1003, Notification::kEditChange, [&] {
+        ++calls;
+        dialog->UpdateData(true);
+        dialog->hour = 0;
+        dialog->name = "reset";
+        dialog->UpdateData(false);
+    });
+    Edit(1003)->setFocus();
+    Type(Edit(1003), "5");
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(Edit(1003)->text(), "0");
+    EXPECT_EQ(Edit(1002)->text(), "reset");
+    EXPECT_TRUE(dialog->events.empty());  // 1001 and 1002 changed by the refresh: not delivered
+}
+
+TEST_F(DialogTest, ListNotifiesOnlyChoicesOfTheUser) {
+    CComboBox* list = dialog->GetComboBox(1010);
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->GetCurSel(), 0);
+    EXPECT_EQ(list->GetCount(), 3);
+    EXPECT_EQ(list->GetLBText(2), "two");
+    EXPECT_EQ(list->GetLBText(3), "");
+
+    list->SetCurSel(2);  // by code: no notification
+    EXPECT_TRUE(dialog->events.empty());
+    EXPECT_EQ(list->SetCurSel(5), CB_ERR);
+    EXPECT_EQ(list->GetCurSel(), CB_ERR);
+    list->SetCurSel(0);
+
+    List(1010)->setFocus();
+    QTest::keyClick(List(1010), Qt::Key_Down);  // by the user
+    EXPECT_EQ(dialog->events, (std::vector<std::string>{"selchange 1010 -> 1"}));
+
+    // Emptied and refilled by code: nothing selected, nothing notified.
+    dialog->events.clear();
+    list->ResetContent();
+    EXPECT_EQ(list->AddString("a"), 0);
+    EXPECT_EQ(list->AddString("b"), 1);
+    EXPECT_EQ(list->GetCurSel(), CB_ERR);
+    EXPECT_TRUE(dialog->events.empty());
+}
+
+TEST_F(DialogTest, DropDownClosedWithoutChoiceIsNotified) {
+    QComboBox* combo = List(1010);
+    combo->showPopup();
+    combo->hidePopup();
+    QTest::qWait(1);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(dialog->events, (std::vector<std::string>{"closed 1010"}));
+
+    // Closing it with a choice notifies the choice only.
+    dialog->events.clear();
+    combo->showPopup();
+    QAbstractItemView* view = combo->view();
+    view->setCurrentIndex(combo->model()->index(2, 0));
+    QTest::keyClick(view, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(dialog->events, (std::vector<std::string>{"selchange 1010 -> 2"}));
+}
+
+TEST_F(DialogTest, DisabledListTakesNoChoices) {
+    CComboBox* disabled = dialog->GetComboBox(1011);
+    disabled->AddString("x");
+    disabled->AddString("y");
+    disabled->SetCurSel(0);
+    QTest::keyClick(List(1011), Qt::Key_Down);
+    EXPECT_EQ(disabled->GetCurSel(), 0);
+    disabled->EnableWindow(true);
+    List(1011)->setFocus();
+    QTest::keyClick(List(1011), Qt::Key_Down);
+    EXPECT_EQ(disabled->GetCurSel(), 1);
+    EXPECT_EQ(dialog->events, (std::vector<std::string>{"selchange 1011"}));
+}
+
+// --- typing
+// ---------------------------------------------------------------------------------------------------
+
+TEST_F(DialogTest, TypingLimitCountsUtf8Bytes) {
+    ASSERT_TRUE(dialog->UpdateData(false));  // limit 6 on 1002
+    struct Case {
+        QString typed;
+        QString kept;
+    };
+    const Case cases[] = {
+        {"abcdefgh", "abcdef"}, {"中文字", "中文"},    // 3 bytes each
+        {"a中文字", "a中"},                            // 1 + 3, the next would make 7
+        {"a中bcd", "a中bc"},    {"héllo!x", "héllo"},  // é is 2 bytes
+    };
+    for (const Case& c : cases) {
+        Edit(1002)->clear();
+        Edit(1002)->setFocus();
+        Type(Edit(1002), c.typed);
+        EXPECT_EQ(Edit(1002)->text(), c.kept) << c.typed.toStdString();
+    }
+    // A longer text set by code stays whole and can still be shortened by the user.
+    dialog->SetDlgItemText(1002, "abcdefghij");
+    EXPECT_EQ(Edit(1002)->text(), "abcdefghij");
+    Edit(1002)->end(false);
+    QTest::keyClick(Edit(1002), Qt::Key_Backspace);
+    EXPECT_EQ(Edit(1002)->text(), "abcdefghi");
+    Type(Edit(1002), "z");
+    EXPECT_EQ(Edit(1002)->text(), "abcdefghi");
+}
+
+TEST_F(DialogTest, DigitsOnlyAndReadOnlyEdits) {
+    Edit(1001)->clear();
+    Edit(1001)->setFocus();
+    Type(Edit(1001), "1a2-3 ４");
+    EXPECT_EQ(Edit(1001)->text(), "123");
+    Edit(1002)->clear();
+    Type(Edit(1002), "1a-");
+    EXPECT_EQ(Edit(1002)->text(), "1a-");
+
+    dialog->events.clear();
+    Type(Edit(1005), "x");
+    EXPECT_EQ(Edit(1005)->text(), "");
+    dialog->GetEdit(1005)->SetReadOnly(false);
+    Type(Edit(1005), "x");
+    EXPECT_EQ(Edit(1005)->text(), "x");
+    dialog->GetEdit(1002)->SetReadOnly(true);
+    EXPECT_TRUE(dialog->GetEdit(1002)->IsReadOnly());
+}
+
+TEST_F(DialogTest, SetSelSelectsCharacterRanges) {
+    dialog->SetDlgItemText(1002, "中文abc");
+    CEdit* edit = dialog->GetEdit(1002);
+    edit->SetSel(1, 3);
+    EXPECT_EQ(Edit(1002)->selectedText(), "文a");
+    edit->SetSel(0, -1);
+    EXPECT_EQ(Edit(1002)->selectedText(), "中文abc");
+    edit->SetSel(-1, 0);
+    EXPECT_FALSE(Edit(1002)->hasSelectedText());
+}
+
+// --- Enter, Escape, close box
+// ---------------------------------------------------------------------------------
+
+TEST_F(DialogTest, EnterRouting) {
+    struct Case {
+        const char* what;
+        int defaultId;  // SetDefID before the key; -1 keeps the template's
+        int focus;      // control holding the focus
+        bool disableDefault;
+        std::vector<std::string> events;
+    };
+    const Case cases[] = {
+        {"default button OK without a handler runs OnOK", -1, 1002, false, {"OnOK"}},
+        {"another default button is clicked", 1020, 1002, false, {"clicked 1020"}},
+        {"no default button runs OnOK", 0, 1001, false, {"OnOK"}},
+        {"a focused push button is clicked", -1, 1020, false, {"clicked 1020"}},
+        {"a disabled default button does nothing", 1020, 1002, true, {}},
+        {"Enter in a list", -1, 1010, false, {"OnOK"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        dialog->SetDefID(c.defaultId < 0 ? 1 : c.defaultId);
+        Button(1020)->setEnabled(!c.disableDefault);
+        dialog->events.clear();
+        QWidget* focus = dialog->findChild<QWidget*>(QString::number(c.focus));
+        focus->setFocus();
+        QTest::keyClick(focus, Qt::Key_Return);
+        EXPECT_EQ(dialog->events, c.events);
+        EXPECT_FALSE(dialog->IsEnded());
+        EXPECT_TRUE(dialog->isVisible());
+    }
+}
+
+TEST_F(DialogTest, EnterRunsAMapEntryForOkInsteadOfOnOK) {
+    dialog->AddHandler(IDOK, Notification::kClicked, [this] { dialog->events.push_back("generate"); });
+    dialog->SetDefID(0);
+    Edit(1002)->setFocus();
+    QTest::keyClick(Edit(1002), Qt::Key_Enter);
+    QTest::mouseClick(Button(1), Qt::LeftButton);
+    EXPECT_EQ(dialog->events, (std::vector<std::string>{"generate", "generate"}));
+}
+
+TEST_F(DialogTest, DefaultOkValidatesBeforeEnding) {
+    dialog->passOkToBase = true;
+    Preset(1003, "99");
+    Edit(1002)->setFocus();
+    QTest::keyClick(Edit(1002), Qt::Key_Return);
+    EXPECT_FALSE(dialog->IsEnded());
+    EXPECT_EQ(platform.frameworkMessages, (std::vector<std::string>{"“请填入一个在0和23之间的整数。”"}));
+    EXPECT_EQ(dialog->focusWidget(), Edit(1003));
+
+    Preset(1003, "9");
+    QTest::keyClick(Edit(1003), Qt::Key_Return);
+    EXPECT_TRUE(dialog->IsEnded());
+    EXPECT_EQ(dialog->EndResult(), IDOK);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(dialog->hour, 9);
+}
+
+TEST_F(DialogTest, EscapeCloseBoxAndQtPathsRunOnCancelOnly) {
+    QTest::keyClick(Edit(1002), Qt::Key_Escape);
+    dialog->close();
+    dialog->reject();
+    dialog->accept();
+    EXPECT_EQ(dialog->events, (std::vector<std::string>{"OnCancel", "OnCancel", "OnCancel", "OnOK"}));
+    // OnCancel did not end the dialog, so it stays.
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_FALSE(dialog->IsEnded());
+
+    dialog->allowCancel = true;
+    dialog->close();
+    EXPECT_TRUE(dialog->IsEnded());
+    EXPECT_EQ(dialog->EndResult(), IDCANCEL);
+    EXPECT_FALSE(dialog->isVisible());
+}
+
+// --- modal runs
+// -----------------------------------------------------------------------------------------------
+
+TEST(ModalRunTest, DoModalReturnsTheEndDialogResult) {
+    platform::FakePlatform platform;
+    struct Case {
+        const char* what;
+        std::function<void(TestDialog&)> act;
+        int result;
+    };
+    const Case cases[] = {
+        {"Escape", [](TestDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); }, IDCANCEL},
+        {"Cancel button", [](TestDialog& d) { d.findChild<QPushButton*>("2")->click(); }, IDCANCEL},
+        {"Enter with valid fields",
+         [](TestDialog& d) { QTest::keyClick(d.findChild<QLineEdit*>("1002"), Qt::Key_Return); }, IDOK},
+        {"left open", [](TestDialog&) {}, -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TestDialog dialog(platform);
+        dialog.allowCancel = true;
+        dialog.passOkToBase = true;
+        bool ranInsideTheLoop = false;
+        const int result = RunModalScripted(dialog, [&](CDialog&) {
+            ranInsideTheLoop = dialog.isVisible() && dialog.isModal();
+            c.act(dialog);
+        });
+        EXPECT_TRUE(ranInsideTheLoop);
+        EXPECT_EQ(result, c.result);
+        EXPECT_EQ(dialog.events.front(), "OnInitDialog");
+    }
+}
+
+TEST(ModalRunTest, EndingDuringInitialisationSkipsTheModalLoop) {
+    platform::FakePlatform platform;
+    TestDialog dialog(platform);
+    dialog.endDuringInit = true;
+    EXPECT_EQ(dialog.DoModal(), 7);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.events, (std::vector<std::string>{"OnInitDialog"}));
+}
+
+}  // namespace
+}  // namespace corvane::test

@@ -1,0 +1,121 @@
+#pragma once
+
+// A small dialog with one field of each kind the setup dialogs use, recording what reaches its handlers.
+
+#include <string>
+#include <vector>
+
+#include "framework/cdialog.h"
+#include "framework/data_exchange.h"
+#include "framework/dialog_template.h"
+
+namespace corvane::test {
+
+inline const DialogTemplate& TestTemplate() {
+    static const DialogTemplate kTemplate{
+        900,
+        "Test",
+        200,
+        124,
+        DialogStyle::kSysMenu,
+        "SimSun",
+        9,
+        {
+            {kNoId, ControlKind::kGroupBox, 2, 2, 196, 90, "Values"},
+            {kNoId, ControlKind::kLabel, 8, 12, 40, 8, "Length", Style::kCenter},
+            {1001, ControlKind::kEdit, 50, 10, 30, 12, "", Style::kNumber | Style::kCenter},
+            {1002, ControlKind::kEdit, 50, 26, 80, 12, ""},
+            {1003, ControlKind::kEdit, 50, 42, 30, 12, "", Style::kNumber},
+            {1004, ControlKind::kEdit, 50, 58, 80, 12, ""},
+            {1005, ControlKind::kEdit, 50, 74, 80, 12, "", Style::kReadOnly},
+            {1010, ControlKind::kDropDownList, 140, 26, 50, 60, "", Style::kVScroll},
+            {1011, ControlKind::kDropDownList, 140, 42, 50, 60, "", Style::kDisabled},
+            {kNoId, ControlKind::kSunkenFrame, 4, 96, 192, 24},
+            {1, ControlKind::kDefPushButton, 10, 102, 50, 14, "OK"},
+            {1020, ControlKind::kPushButton, 70, 102, 50, 14, "Other"},
+            {2, ControlKind::kPushButton, 130, 102, 50, 14, "Cancel"},
+        },
+    };
+    return kTemplate;
+}
+
+class TestDialog : public CDialog {
+  public:
+    explicit TestDialog(platform::Platform& platform) : CDialog(TestTemplate(), platform) {
+        SetMessageMap<TestDialog>({
+            {1001, Notification::kEditChange, &TestDialog::OnChangeLength},
+            {1002, Notification::kEditChange, &TestDialog::OnChangeName},
+            {1010, Notification::kSelChange, &TestDialog::OnSelchangeList},
+            {1010, Notification::kSelEndCancel, &TestDialog::OnCloseupList},
+            {1011, Notification::kSelChange, &TestDialog::OnSelchangeDisabled},
+            {1020, Notification::kClicked, &TestDialog::OnOther},
+        });
+    }
+
+    // Exchanged values, in exchange order.
+    int32_t length = 10;       // 1001, 1..60 (program's own range message)
+    std::string name = "abc";  // 1002, at most 6 bytes
+    int32_t hour = 0;          // 1003, 0..23 (framework range message)
+    std::string phone;         // 1004, at most 5 digits
+    std::string note;          // 1005, read-only
+    int32_t language = 2;
+
+    CComboBox list;
+    std::vector<std::string> events;
+    bool passOkToBase = false;
+    bool allowCancel = false;
+    bool endDuringInit = false;
+
+    using CDialog::AddHandler;
+
+  protected:
+    void DoDataExchange(CDataExchange& dx) override {
+        DDX_Control(dx, 1010, list);
+        DDX_Text(dx, 1001, length);
+        DDV_IntRange(dx, length, 1, 60, language);
+        DDX_Text(dx, 1002, name);
+        DDV_MaxChars(dx, name, 6);
+        DDX_Text(dx, 1003, hour);
+        DDV_MinMaxInt(dx, hour, 0, 23);
+        DDX_Text(dx, 1004, phone);
+        DDV_PhoneLength(dx, phone, 5, language);
+        DDX_Text(dx, 1005, note);
+    }
+
+    bool OnInitDialog() override {
+        CDialog::OnInitDialog();
+        list.AddString("zero");
+        list.AddString("one");
+        list.AddString("two");
+        list.SetCurSel(0);
+        events.push_back("OnInitDialog");
+        if (endDuringInit) {
+            EndDialog(7);
+        }
+        return true;
+    }
+
+    void OnOK() override {
+        events.push_back("OnOK");
+        if (passOkToBase) {
+            CDialog::OnOK();
+        }
+    }
+
+    void OnCancel() override {
+        events.push_back("OnCancel");
+        if (allowCancel) {
+            CDialog::OnCancel();
+        }
+    }
+
+  private:
+    void OnChangeLength() { events.push_back("change 1001"); }
+    void OnChangeName() { events.push_back("change 1002"); }
+    void OnSelchangeList() { events.push_back("selchange 1010 -> " + std::to_string(list.GetCurSel())); }
+    void OnCloseupList() { events.push_back("closed 1010"); }
+    void OnSelchangeDisabled() { events.push_back("selchange 1011"); }
+    void OnOther() { events.push_back("clicked 1020"); }
+};
+
+}  // namespace corvane::test
