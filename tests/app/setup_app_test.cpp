@@ -1,0 +1,117 @@
+#include "app/setup_app.h"
+
+#include <gtest/gtest.h>
+
+#include "app/setup_dialogs.h"
+#include "app/setup_main_dlg.h"
+#include "framework/cdialog.h"
+#include "platform/fake_platform.h"
+#include "ui_driver.h"
+
+namespace corvane {
+namespace {
+
+using testing::ChooseListEntry;
+using testing::Click;
+using testing::ModalScript;
+
+int LiveMainWindows() {
+    int count = 0;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        count += qobject_cast<CSetupMainDlg*>(w) != nullptr ? 1 : 0;
+    }
+    return count;
+}
+
+TEST(SetupRouting, EachButtonOpensItsFamilysDialog) {
+    const struct {
+        SetupKind kind;
+        ModelId model;
+        int templateId;
+        const char* title;
+    } cases[] = {
+        {SetupKind::kCamera, 1, 129, "Corvane 8520"}, {SetupKind::kCamera, 2, 140, "Corvane 8620"},
+        {SetupKind::kCamera, 3, 129, "Corvane 8520"}, {SetupKind::kCamera, 4, 140, "Corvane 8620"},
+        {SetupKind::kCamera, 9, 129, "Corvane 8520"}, {SetupKind::kMms, 1, 130, "Corvane 8520"},
+        {SetupKind::kMms, 2, 142, "Corvane 8620"},    {SetupKind::kMms, 3, 130, "Corvane 8520"},
+        {SetupKind::kMms, 4, 142, "Corvane 8620"},    {SetupKind::kMms, 0, 130, "Corvane 8520"},
+        {SetupKind::kSmtp, 3, 147, "Corvane 8520"},   {SetupKind::kSmtp, 4, 143, "Corvane 8620"},
+        {SetupKind::kSmtp, 2, 147, "Corvane 8520"},   {SetupKind::kSmtp, 1, 147, "Corvane 8520"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << static_cast<int>(c.kind) << " model " << c.model);
+        const ModelFamily family = SetupFamily(c.kind, c.model);
+        EXPECT_EQ(SetupTemplateId(c.kind, family), c.templateId);
+        EXPECT_STREQ(SetupTitle(family), c.title);
+    }
+}
+
+// Until a setup dialog is plugged in, its button opens an empty dialog with the right title and Exit; a
+// plugged-in dialog keeps its template number and title, so this holds for both.
+TEST(SetupRouting, RunSetupDialogShowsTheTitleAndLeavesThroughExit) {
+    for (const SetupKind kind : {SetupKind::kCamera, SetupKind::kMms, SetupKind::kSmtp}) {
+        for (const ModelFamily family : {ModelFamily::k8520, ModelFamily::k8620}) {
+            platform::FakePlatform platform;
+            AppSettings settings;
+            settings.model = family == ModelFamily::k8620 ? 4 : 3;
+            std::string title;
+            ModalScript script({[&](QWidget* dialog) {
+                title = dialog->windowTitle().toStdString();
+                Click(dialog, IDCANCEL);
+            }});
+            RunSetupDialog(kind, family, settings, platform);
+            ASSERT_EQ(script.Seen().size(), 1u);
+            EXPECT_EQ(script.Seen()[0], std::to_string(SetupTemplateId(kind, family)));
+            EXPECT_EQ(title, SetupTitle(family));
+        }
+    }
+}
+
+// Main window, setup dialog, Exit, a fresh main window set from the settings, close: the program's whole
+// cycle, with never more than one main window alive.
+TEST(SetupApp, MainWindowAndSetupDialogsTakeTurnsUntilAMainWindowCloses) {
+    platform::FakePlatform platform;
+    platform.systemLanguageId = 0x1407;
+    platform.preferenceKey.exists = false;
+    int mainWindowsDuringSetup = -1;
+    int mainWindowsAtReturn = -1;
+    int modelShownAgain = -1;
+    int languageShownAgain = -1;
+    std::string cameraAgain;
+    ModalScript script({
+        [&](QWidget* main) {
+            ChooseListEntry(main->findChild<QComboBox*>("1081"), 3);
+            Click(main, 1000);
+        },
+        [&](QWidget* setup) {
+            mainWindowsDuringSetup = LiveMainWindows();
+            QTest::keyClick(setup, Qt::Key_Escape);
+        },
+        [&](QWidget* main) {
+            mainWindowsAtReturn = LiveMainWindows();
+            modelShownAgain = main->findChild<QComboBox*>("1081")->currentIndex();
+            languageShownAgain = main->findChild<QComboBox*>("1080")->currentIndex();
+            cameraAgain = main->findChild<QPushButton*>("1000")->text().toStdString();
+            Click(main, 1002);
+        },
+        [&](QWidget* setup) { QTest::keyClick(setup, Qt::Key_Escape); },
+        [&](QWidget* main) { QTest::keyClick(main, Qt::Key_Escape); },
+    });
+    CSetupApp app(platform);
+    EXPECT_FALSE(app.InitInstance());
+
+    EXPECT_EQ(script.Seen(), (std::vector<std::string>{"102", "140", "102", "143", "102"}));
+    EXPECT_EQ(mainWindowsDuringSetup, 0);
+    EXPECT_EQ(mainWindowsAtReturn, 1);
+    EXPECT_EQ(modelShownAgain, 3);
+    EXPECT_EQ(languageShownAgain, 2);
+    EXPECT_EQ(cameraAgain, "Kamera Installation");
+    EXPECT_EQ(app.Settings().model, 4);
+    EXPECT_EQ(platform.preferenceKey.numbers.at("model"), 4u);
+    EXPECT_EQ(platform.preferenceKey.numbers.at("language"), 3u);
+    EXPECT_EQ(LiveMainWindows(), 0);
+    CWinApp::ResetDialogColors();
+}
+
+}  // namespace
+}  // namespace corvane
