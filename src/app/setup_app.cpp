@@ -4,6 +4,7 @@
 #include "app/setup_dialogs.h"
 #include "app/setup_main_dlg.h"
 #include "app/startup.h"
+#include "framework/dialog_template.h"
 #include "platform/desktop_platform.h"
 
 namespace corvane {
@@ -30,7 +31,9 @@ bool CSetupApp::InitInstance() {
         if (!setup) {
             return false;
         }
-        RunSetupDialog(*setup, SetupFamily(*setup, settings_.model), settings_, platform_);
+        if (RunSetupDialog(*setup, SetupFamily(*setup, settings_.model), settings_, platform_) != IDCANCEL) {
+            return false;
+        }
     }
 }
 

@@ -12,7 +12,8 @@ class Platform;
 }
 
 // The application object: fills the settings at start-up, then runs main window and setup dialogs in turn,
-// one at a time, until a main window is closed without asking for a setup dialog.
+// one at a time, until a main window is closed without asking for a setup dialog or a setup dialog ends
+// other than through its Exit action.
 class CSetupApp : public CWinApp {
   public:
     // With the real platform of this system.

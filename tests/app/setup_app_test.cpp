@@ -113,5 +113,22 @@ TEST(SetupApp, MainWindowAndSetupDialogsTakeTurnsUntilAMainWindowCloses) {
     CWinApp::ResetDialogColors();
 }
 
+TEST(SetupApp, ASetupDialogEndedWithOkEndsTheProgram) {
+    platform::FakePlatform platform;
+    ModalScript script({
+        [](QWidget* main) { Click(main, 1001); },
+        [](QWidget* setup) {
+            auto* dialog = qobject_cast<CDialog*>(setup);
+            ASSERT_NE(dialog, nullptr);
+            dialog->EndDialog(IDOK);
+        },
+    });
+    CSetupApp app(platform);
+    EXPECT_FALSE(app.InitInstance());
+    EXPECT_EQ(script.Seen(), (std::vector<std::string>{"102", "130"}));
+    EXPECT_EQ(LiveMainWindows(), 0);
+    CWinApp::ResetDialogColors();
+}
+
 }  // namespace
 }  // namespace corvane
