@@ -1,0 +1,114 @@
+#include "platform/desktop_platform.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTimer>
+#include <cstdlib>
+#include <optional>
+#include <string>
+
+namespace corvane::platform {
+namespace {
+
+QIcon TestIcon() {
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::darkGreen);
+    return QIcon(pixmap);
+}
+
+struct SeenBox {
+    std::string title;
+    std::string text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    bool hasPixmap = false;
+    int buttons = 0;
+    bool okOnly = false;
+};
+
+TEST(DesktopPlatform, MessageBoxesHaveTheirTitleIconAndOneOk) {
+    DesktopPlatform platform(TestIcon());
+    for (const bool framework : {false, true}) {
+        SeenBox seen;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            seen.title = box->windowTitle().toStdString();
+            seen.text = box->text().toStdString();
+            seen.icon = box->icon();
+            seen.hasPixmap = !box->iconPixmap().isNull();
+            seen.buttons = static_cast<int>(box->buttons().size());
+            seen.okOnly = box->standardButtons() == QMessageBox::Ok;
+            box->button(QMessageBox::Ok)->click();
+        });
+        if (framework) {
+            platform.ShowFrameworkMessage("请键入一个整数。");
+            EXPECT_EQ(seen.title, "corvane");
+            EXPECT_EQ(seen.text, "请键入一个整数。");
+            EXPECT_EQ(seen.icon, QMessageBox::Warning);
+        } else {
+            platform.ShowMessage("Vyn 8620 Configuration file is generated");
+            EXPECT_EQ(seen.title, "Corvane");
+            EXPECT_EQ(seen.text, "Vyn 8620 Configuration file is generated");
+            EXPECT_TRUE(seen.hasPixmap) << "the program's icon";
+        }
+        EXPECT_EQ(seen.buttons, 1);
+        EXPECT_TRUE(seen.okOnly);
+    }
+}
+
+TEST(DesktopPlatform, CancelledFolderBrowserAnswersEmpty) {
+    DesktopPlatform platform(TestIcon());
+    bool browserSeen = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        browserSeen = dialog != nullptr;
+        if (dialog != nullptr) {
+            dialog->reject();
+        }
+    });
+    EXPECT_EQ(platform.BrowseForFolder(), "");
+    EXPECT_TRUE(browserSeen);
+}
+
+TEST(DesktopPlatform, ClockLanguageAndDefaultFolderComeFromTheSystem) {
+    DesktopPlatform platform(TestIcon());
+    const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
+    const LocalTime now = platform.Now();
+    const QDateTime after = QDateTime::currentDateTime().addSecs(1);
+    const QDateTime seen(QDate(now.year, now.month, now.day), QTime(now.hour, now.minute, now.second));
+    EXPECT_TRUE(seen.isValid());
+    EXPECT_LE(before.toSecsSinceEpoch(), seen.toSecsSinceEpoch());
+    EXPECT_GE(after.toSecsSinceEpoch(), seen.toSecsSinceEpoch());
+
+    const char* saved = std::getenv("LC_ALL");
+    const std::optional<std::string> savedAll = saved ? std::optional<std::string>(saved) : std::nullopt;
+    setenv("LC_ALL", "de_LI.UTF-8", 1);
+    EXPECT_EQ(platform.SystemLanguageId(), 0x1407);
+    setenv("LC_ALL", "zh_CN.UTF-8", 1);
+    EXPECT_EQ(platform.SystemLanguageId(), 0x0804);
+    savedAll ? setenv("LC_ALL", savedAll->c_str(), 1) : unsetenv("LC_ALL");
+
+    EXPECT_EQ(platform.DefaultOutputFolder(), QDir::toNativeSeparators(QDir::homePath()).toStdString());
+}
+
+TEST(DesktopPlatform, PreferencesLiveInTheConfigFolder) {
+    DesktopPlatform platform(TestIcon());
+    PreferenceStore& store = platform.Preferences();
+    int32_t language = 0;
+    store.ReadLanguage(language, 2);  // creates the file when missing
+    ASSERT_TRUE(store.WriteModel(3));
+    const QString file = QString::fromLocal8Bit(std::getenv("XDG_CONFIG_HOME")) + "/Corvane/Corvane.conf";
+    QFile conf(file);
+    ASSERT_TRUE(conf.open(QIODevice::ReadOnly)) << file.toStdString();
+    EXPECT_TRUE(conf.readAll().contains("model=3\n"));
+}
+
+}  // namespace
+}  // namespace corvane::platform
