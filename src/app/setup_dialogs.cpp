@@ -1,5 +1,6 @@
 #include "app/setup_dialogs.h"
 
+#include "camera/camera_setup_dlg.h"
 #include "framework/cdialog.h"
 #include "framework/dialog_template.h"
 
@@ -55,7 +56,10 @@ const char* SetupTitle(ModelFamily family) {
 int RunSetupDialog(SetupKind kind, ModelFamily family, AppSettings& settings, platform::Platform& platform) {
     (void)settings;
     switch (kind) {
-        case SetupKind::kCamera:
+        case SetupKind::kCamera: {
+            CCameraSetupDlg dialog(family, settings, platform);
+            return dialog.DoModal();
+        }
         case SetupKind::kMms:
         case SetupKind::kSmtp:
             return RunPlaceholder(kind, family, platform);
