@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
 #include "framework/cwinapp.h"
@@ -95,6 +96,74 @@ TEST_F(DialogTest, ObjectNamesAreIdsAndKindsFollowTheTemplate) {
     EXPECT_TRUE(Edit(1005)->isReadOnly());
     EXPECT_FALSE(List(1011)->isEnabled());
     EXPECT_EQ(Edit(1001)->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
+}
+
+TEST_F(DialogTest, FramesStayBehindTheControlsTheySurround) {
+    QPushButton* ok = Button(1);
+    const QPoint centre = ok->geometry().center();
+    EXPECT_EQ(dialog->childAt(centre), ok);
+    QTest::mouseClick(Button(1020), Qt::LeftButton);
+    EXPECT_EQ(dialog->events, (std::vector<std::string>{"clicked 1020"}));
+    // Painted first, whatever their place in the template.
+    QFrame* frame = nullptr;
+    for (QFrame* candidate : dialog->findChildren<QFrame*>(Qt::FindDirectChildrenOnly)) {
+        if (candidate->objectName().isEmpty() && candidate->metaObject() == &QFrame::staticMetaObject) {
+            frame = candidate;
+        }
+    }
+    ASSERT_NE(frame, nullptr);
+    EXPECT_LT(dialog->children().indexOf(frame), dialog->children().indexOf(ok));
+    // An icon control without a size takes the icon's.
+    EXPECT_EQ(dialog->findChild<QLabel*>("1030")->size(), QSize(32, 32));
+}
+
+TEST_F(DialogTest, HandlesAnswerForTheirControlAndNothingWhenUnbound) {
+    CWnd* label = dialog->GetDlgItem(1030);
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->GetDlgCtrlID(), 1030);
+    CButton* other = dialog->GetButton(1020);
+    other->SetWindowText("Weiter");
+    EXPECT_EQ(Button(1020)->text(), "Weiter");
+    EXPECT_EQ(other->GetWindowText(), "Weiter");
+    other->ShowWindow(SW_HIDE);
+    EXPECT_FALSE(other->IsWindowVisible());
+    other->ShowWindow(SW_SHOW);
+    EXPECT_TRUE(Button(1020)->isVisible());
+    other->EnableWindow(false);
+    EXPECT_FALSE(Button(1020)->isEnabled());
+    dialog->GetComboBox(1010)->SetCurSel(1);
+    EXPECT_EQ(dialog->GetDlgItemText(1010), "one");
+    dialog->SetWindowText("Corvane 8620");
+    EXPECT_EQ(dialog->windowTitle(), "Corvane 8620");
+
+    CComboBox unbound;
+    EXPECT_FALSE(unbound);
+    EXPECT_EQ(unbound.AddString("x"), CB_ERR);
+    EXPECT_EQ(unbound.GetCurSel(), CB_ERR);
+    EXPECT_EQ(unbound.GetCount(), 0);
+    EXPECT_EQ(unbound.GetWindowText(), "");
+    unbound.EnableWindow(false);
+    CEdit wrongKind;
+    CDataExchange dx(*dialog, false);
+    DDX_Control(dx, 1010, wrongKind);  // a list is no edit
+    EXPECT_FALSE(wrongKind);
+    dialog->SetDlgItemText(4242, "nowhere");
+    EXPECT_EQ(dialog->GetDlgItemText(4242), "");
+}
+
+TEST_F(DialogTest, ListIndexExchange) {
+    int32_t index = 2;
+    CDataExchange load(*dialog, false);
+    DDX_CBIndex(load, 1010, index);
+    EXPECT_EQ(List(1010)->currentIndex(), 2);
+    EXPECT_TRUE(dialog->events.empty());
+    List(1010)->setCurrentIndex(1);
+    CDataExchange save(*dialog, true);
+    DDX_CBIndex(save, 1010, index);
+    EXPECT_EQ(index, 1);
+    dialog->GetComboBox(1010)->SetCurSel(-1);
+    DDX_CBIndex(save, 1010, index);
+    EXPECT_EQ(index, CB_ERR);
 }
 
 TEST(DialogUnits, MulDivRoundsHalfAwayFromZero) {
@@ -573,6 +642,46 @@ TEST(ModalRunTest, EndingDuringInitialisationSkipsTheModalLoop) {
     EXPECT_EQ(dialog.DoModal(), 7);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.events, (std::vector<std::string>{"OnInitDialog"}));
+}
+
+}  // namespace
+}  // namespace corvane::test
+
+namespace corvane::test {
+namespace {
+
+class RecordingApp : public CWinApp {
+  public:
+    bool initResult = false;
+    std::vector<std::string> calls;
+    bool InitInstance() override {
+        calls.push_back("InitInstance");
+        if (initResult) {
+            QTimer::singleShot(0, [this] {
+                calls.push_back("event loop");
+                QCoreApplication::quit();
+            });
+        }
+        return initResult;
+    }
+    int ExitInstance() override {
+        calls.push_back("ExitInstance");
+        return 3;
+    }
+};
+
+TEST(WinAppTest, RunEntersTheEventLoopOnlyWhenInitInstanceAsksForIt) {
+    for (const bool initResult : {false, true}) {
+        RecordingApp app;
+        EXPECT_EQ(AfxGetApp(), &app);
+        app.initResult = initResult;
+        EXPECT_EQ(app.Run(), 3);
+        const std::vector<std::string> expected =
+            initResult ? std::vector<std::string>{"InitInstance", "event loop", "ExitInstance"}
+                       : std::vector<std::string>{"InitInstance", "ExitInstance"};
+        EXPECT_EQ(app.calls, expected);
+    }
+    EXPECT_EQ(AfxGetApp(), nullptr);
 }
 
 }  // namespace

@@ -30,10 +30,12 @@ inline const DialogTemplate& TestTemplate() {
             {1005, ControlKind::kEdit, 50, 74, 80, 12, "", Style::kReadOnly},
             {1010, ControlKind::kDropDownList, 140, 26, 50, 60, "", Style::kVScroll},
             {1011, ControlKind::kDropDownList, 140, 42, 50, 60, "", Style::kDisabled},
-            {kNoId, ControlKind::kSunkenFrame, 4, 96, 192, 24},
             {1, ControlKind::kDefPushButton, 10, 102, 50, 14, "OK"},
             {1020, ControlKind::kPushButton, 70, 102, 50, 14, "Other"},
             {2, ControlKind::kPushButton, 130, 102, 50, 14, "Cancel"},
+            // Listed after the buttons it surrounds, as templates may do.
+            {kNoId, ControlKind::kSunkenFrame, 4, 96, 192, 24},
+            {1030, ControlKind::kIcon, 184, 4, 0, 0},
         },
     };
     return kTemplate;
