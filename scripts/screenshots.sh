@@ -1,0 +1,107 @@
+#!/usr/bin/env bash
+# Screenshots of the camera setup dialog, both families, in English, Chinese, Japanese and German, taken
+# from the real program under Xvfb. The pictures go outside git.
+#   scripts/screenshots.sh [path to corvane] [output folder]
+# Defaults: build/test/src/corvane and build/screenshots.
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+program=${1:-$root/build/test/src/corvane}
+out=${2:-$root/build/screenshots}
+timeout_s=${CORVANE_SCREENSHOT_TIMEOUT:-60}
+[ -x "$program" ] || { echo "no program at $program (build it first)" >&2; exit 1; }
+mkdir -p "$out"
+
+work=$(mktemp -d)
+xvfb_pid=
+app_pid=
+cleanup() {
+    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    [ -f "$work/app.log" ] && cat "$work/app.log" >&2
+    exit 1
+}
+
+wait_for() {
+    local what=$1
+    shift
+    local deadline=$((SECONDS + timeout_s))
+    until "$@" >/dev/null 2>&1; do
+        [ "$SECONDS" -lt "$deadline" ] || fail "timed out waiting for $what"
+        sleep 0.1
+    done
+}
+
+visible_window() {
+    xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 | grep .
+}
+
+focus_window() {
+    local pattern=$1 wid
+    wait_for "window '$pattern'" visible_window "$pattern"
+    wid=$(visible_window "$pattern")
+    xdotool windowfocus --sync "$wid"
+    wait_for "focus on '$pattern'" test "$(xdotool getwindowfocus)" = "$wid"
+    echo "$wid"
+}
+
+mkfifo "$work/displayfd"
+Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$work/displayfd" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+exec 4<"$work/displayfd"
+read -r -t "$timeout_s" display_number <&4 || fail "Xvfb did not start"
+exec 4<&-
+export DISPLAY=":$display_number"
+export QT_QPA_PLATFORM=xcb
+unset LC_ALL LC_MESSAGES WAYLAND_DISPLAY
+
+# name, system locale, stored language
+all_shots=(
+    "chinese zh_CN.UTF-8 1"
+    "english en_US.UTF-8 2"
+    "german en_US.UTF-8 3"
+    "finnish en_US.UTF-8 4"
+    "italian en_US.UTF-8 5"
+    "french en_US.UTF-8 6"
+    "hungarian en_US.UTF-8 7"
+    "slovenian en_US.UTF-8 8"
+    "czech en_US.UTF-8 9"
+    "japanese en_US.UTF-8 10"
+)
+# CORVANE_SCREENSHOT_LANGUAGES=all takes every language.
+wanted=" ${CORVANE_SCREENSHOT_LANGUAGES:-english chinese japanese german} "
+for shot in "${all_shots[@]}"; do
+    read -r name locale language <<<"$shot"
+    [ "$wanted" = " all " ] || [[ "$wanted" == *" $name "* ]] || continue
+    for model in 4 3; do
+        family=$([ "$model" = 4 ] && echo 8620 || echo 8520)
+        export HOME="$work/home-$name-$model"
+        export XDG_CONFIG_HOME="$HOME/config"
+        mkdir -p "$XDG_CONFIG_HOME/Corvane"
+        printf 'language=%s\nmodel=%s\nTvMode=0\nCompany=Corvane\n' "$language" "$model" \
+            >"$XDG_CONFIG_HOME/Corvane/Corvane.conf"
+
+        LANG=$locale "$program" >"$work/app.log" 2>&1 &
+        app_pid=$!
+        focus_window '^Corvane$' >/dev/null
+        # language list -> model list -> camera setup button
+        xdotool key --clearmodifiers Tab Tab space
+        wid=$(focus_window "^Corvane $family\$")
+        sleep 0.5
+        import -window "$wid" "$out/camera-$family-$name.png"
+        echo "$out/camera-$family-$name.png"
+        xdotool key --clearmodifiers Escape
+        focus_window '^Corvane$' >/dev/null
+        xdotool key --clearmodifiers Escape
+        wait_for "program to end" bash -c "! kill -0 $app_pid 2>/dev/null"
+        wait "$app_pid" 2>/dev/null || true
+        app_pid=
+    done
+done
