@@ -423,13 +423,19 @@ void CDialog::reject() {
 }
 
 int RunModalScripted(CDialog& dialog, const std::function<void(CDialog&)>& script) {
-    QTimer::singleShot(0, &dialog, [&dialog, script] {
+    // A timer of this call only: when the dialog ends before its loop starts, the script never runs later.
+    QTimer start;
+    start.setSingleShot(true);
+    QObject::connect(&start, &QTimer::timeout, &dialog, [&dialog, &script] {
         script(dialog);
         if (!dialog.IsEnded()) {
             dialog.EndDialog(-1);
         }
     });
-    return dialog.DoModal();
+    start.start(0);
+    const int result = dialog.DoModal();
+    start.stop();
+    return result;
 }
 
 }  // namespace corvane

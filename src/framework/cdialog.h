@@ -180,7 +180,8 @@ class CDialog : public QDialog {
 };
 
 // Runs the dialog modally; the script starts from the event loop once the dialog runs. If the script
-// leaves the dialog open, the dialog is ended with -1 so that a test never hangs. Returns DoModal's result.
+// leaves the dialog open, the dialog is ended with -1 so that a test never hangs. A dialog ended during
+// OnInitDialog never runs the script. Returns DoModal's result.
 int RunModalScripted(CDialog& dialog, const std::function<void(CDialog&)>& script);
 
 }  // namespace corvane

@@ -262,16 +262,28 @@ TEST_F(DialogTest, RefreshWritesMembersAndSetsTypingLimits) {
     EXPECT_TRUE(dialog->list);  // bound by the exchange
 }
 
-TEST_F(DialogTest, PassReadsEveryFieldInOrderWhenAllChecksPass) {
-    Preset(1001, "60");
-    Preset(1002, "abcdef");
-    Preset(1003, " 7 ");
-    Preset(1004, "12345");
-    ASSERT_TRUE(dialog->UpdateData(true));
-    EXPECT_EQ(dialog->length, 60);
-    EXPECT_EQ(dialog->name, "abcdef");
-    EXPECT_EQ(dialog->hour, 7);
-    EXPECT_EQ(dialog->phone, "12345");
+TEST_F(DialogTest, PassReadsEveryFieldWhenAllChecksPass) {
+    struct Case {
+        QString length, name, hour, phone;
+        int32_t lengthValue, hourValue;
+    };
+    // Bounds pass; lengths are bytes (中文 is 6).
+    const Case cases[] = {
+        {"60", "abcdef", " 7 ", "12345", 60, 7},
+        {"1", "中文", "0", "", 1, 0},
+        {"+30", "", "23", "1", 30, 23},
+    };
+    for (const Case& c : cases) {
+        Preset(1001, c.length);
+        Preset(1002, c.name);
+        Preset(1003, c.hour);
+        Preset(1004, c.phone);
+        ASSERT_TRUE(dialog->UpdateData(true)) << c.length.toStdString();
+        EXPECT_EQ(dialog->length, c.lengthValue);
+        EXPECT_EQ(dialog->name, c.name.toStdString());
+        EXPECT_EQ(dialog->hour, c.hourValue);
+        EXPECT_EQ(dialog->phone, c.phone.toStdString());
+    }
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_TRUE(platform.frameworkMessages.empty());
 }
@@ -639,9 +651,13 @@ TEST(ModalRunTest, EndingDuringInitialisationSkipsTheModalLoop) {
     platform::FakePlatform platform;
     TestDialog dialog(platform);
     dialog.endDuringInit = true;
-    EXPECT_EQ(dialog.DoModal(), 7);
+    bool scriptRan = false;
+    EXPECT_EQ(RunModalScripted(dialog, [&](CDialog&) { scriptRan = true; }), 7);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.events, (std::vector<std::string>{"OnInitDialog"}));
+    QTest::qWait(1);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(scriptRan);
 }
 
 }  // namespace
