@@ -29,7 +29,7 @@ ControlTemplate Colon(int x, int y) {
 }
 
 // Wider than the classic layout so that the longest entries of every language show whole with Qt's
-// drop-down arrow ("Video-Kamera", "01 Fenykep", "Vypnuto").
+// drop-down arrow and the wider fallback fonts ("Video-Kamera", "1440x1080", "01 Fenykep", "Vypnuto").
 constexpr int kCameraModeWidth = 64;
 constexpr int kPictureCountWidth = 56;
 constexpr int kTimerListWidth = 45;
@@ -73,7 +73,7 @@ const DialogTemplate& Camera8620DialogTemplate() {
             Label(IDC_IMAGE_SIZE_LABEL, 163, 16, 57, 8, "Image Size"),
             List(IDC_IMAGE_SIZE, 221, 14, 48, 60),
             Label(IDC_VIDEO_SIZE_LABEL, 14, 42, 51, 8, "Video Size"),
-            List(IDC_VIDEO_SIZE, 69, 39, 48, 60),
+            List(IDC_VIDEO_SIZE, 69, 39, kCameraModeWidth, 60),
             Label(IDC_PICTURE_COUNT_LABEL, 162, 42, 59, 8, "Picture No."),
             List(IDC_PICTURE_COUNT, 221, 39, kPictureCountWidth, 60),
             Label(IDC_TIME_STAMP_LABEL, 14, 68, 51, 8, "Time Stamp"),
@@ -191,7 +191,7 @@ const DialogTemplate& Camera8520DialogTemplate() {
             Label(IDC_IMAGE_SIZE_LABEL, 163, 16, 57, 8, "Image Size"),
             List(IDC_IMAGE_SIZE, 221, 14, 48, 60),
             Label(IDC_VIDEO_SIZE_LABEL, 14, 42, 51, 8, "Video Size"),
-            List(IDC_VIDEO_SIZE, 69, 39, 48, 60),
+            List(IDC_VIDEO_SIZE, 69, 39, kCameraModeWidth, 60),
             Label(IDC_PICTURE_COUNT_LABEL, 162, 42, 59, 8, "Picture No."),
             List(IDC_PICTURE_COUNT, 221, 39, kPictureCountWidth, 60),
             Label(IDC_TIME_STAMP_LABEL, 14, 68, 51, 8, "Time Stamp"),
