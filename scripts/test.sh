@@ -11,7 +11,7 @@ git ls-files -co --exclude-standard -- '*.cpp' '*.h' | xargs -r clang-format --d
 
 echo "== build"
 cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DCORVANE_WERROR=ON -DCORVANE_SANITIZE=ON \
-    -DCORVANE_BUILD_BENCH=ON -DCORVANE_BUILD_FUZZERS=ON >/dev/null
+    -DCORVANE_BUILD_BENCH=ON >/dev/null
 cmake --build build/test -j"$(nproc)"
 
 echo "== tests"
