@@ -12,55 +12,8 @@ timeout_s=${CORVANE_SCREENSHOT_TIMEOUT:-60}
 [ -x "$program" ] || { echo "no program at $program (build it first)" >&2; exit 1; }
 mkdir -p "$out"
 
-work=$(mktemp -d)
-xvfb_pid=
-app_pid=
-cleanup() {
-    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    [ -f "$work/app.log" ] && cat "$work/app.log" >&2
-    exit 1
-}
-
-wait_for() {
-    local what=$1
-    shift
-    local deadline=$((SECONDS + timeout_s))
-    until "$@" >/dev/null 2>&1; do
-        [ "$SECONDS" -lt "$deadline" ] || fail "timed out waiting for $what"
-        sleep 0.1
-    done
-}
-
-visible_window() {
-    xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 | grep .
-}
-
-focus_window() {
-    local pattern=$1 wid
-    wait_for "window '$pattern'" visible_window "$pattern"
-    wid=$(visible_window "$pattern")
-    xdotool windowfocus --sync "$wid"
-    wait_for "focus on '$pattern'" test "$(xdotool getwindowfocus)" = "$wid"
-    echo "$wid"
-}
-
-mkfifo "$work/displayfd"
-Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$work/displayfd" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-exec 4<"$work/displayfd"
-read -r -t "$timeout_s" display_number <&4 || fail "Xvfb did not start"
-exec 4<&-
-export DISPLAY=":$display_number"
-export QT_QPA_PLATFORM=xcb
-unset LC_ALL LC_MESSAGES WAYLAND_DISPLAY
+source "$root/tests/e2e/xvfb_session.sh"
+start_xvfb 1600x1200
 
 # name, system locale, stored language
 all_shots=(

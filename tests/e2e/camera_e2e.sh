@@ -9,64 +9,11 @@ trap 'fail "command failed at line $LINENO"' ERR
 
 program=$1
 timeout_s=${CORVANE_E2E_TIMEOUT:-60}
-work=$(mktemp -d)
-xvfb_pid=
-app_pid=
+source "$(dirname "$0")/xvfb_session.sh"
+start_xvfb 1280x800
 
-cleanup() {
-    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    if [ -f "$work/app.log" ]; then
-        echo "--- program output" >&2
-        cat "$work/app.log" >&2
-    fi
-    exit 1
-}
-
-wait_for() {
-    local what=$1
-    shift
-    local deadline=$((SECONDS + timeout_s))
-    until "$@" >/dev/null 2>&1; do
-        [ "$SECONDS" -lt "$deadline" ] || fail "timed out waiting for $what"
-        sleep 0.1
-    done
-}
-
-visible_window() {
-    xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 | grep .
-}
-
-focus_window() {
-    local pattern=$1 wid
-    wait_for "window '$pattern'" visible_window "$pattern"
-    wid=$(visible_window "$pattern")
-    xdotool windowfocus --sync "$wid"
-    wait_for "focus on '$pattern'" test "$(xdotool getwindowfocus)" = "$wid"
-    echo "$wid"
-}
-
-keys() { xdotool key --clearmodifiers --delay 30 "$@"; }
-
-mkfifo "$work/displayfd"
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/displayfd" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-exec 4<"$work/displayfd"
-read -r -t "$timeout_s" display_number <&4 || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-exec 4<&-
-
-export DISPLAY=":$display_number"
 export HOME="$work/home"
 export XDG_CONFIG_HOME="$work/config"
-export QT_QPA_PLATFORM=xcb
-unset LC_ALL LC_MESSAGES WAYLAND_DISPLAY
 mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$work/card"
 card="$work/card"
 
@@ -142,9 +89,5 @@ PY
 keys Escape
 focus_window '^Corvane$' >/dev/null
 keys Escape
-wait_for "program to end" bash -c "! kill -0 $app_pid 2>/dev/null"
-status=0
-wait "$app_pid" || status=$?
-app_pid=
-[ "$status" -eq 0 ] || fail "program exit status $status"
+expect_program_end
 echo "camera end-to-end run passed"

@@ -1,0 +1,77 @@
+# Shared harness of the scripts that drive the real program under an X server of their own.
+# Source it after setting `timeout_s`; it gives a work folder, cleanup, failure reporting, condition waits
+# and window helpers. `start_xvfb WIDTHxHEIGHT` starts Xvfb and exports DISPLAY.
+# shellcheck shell=bash
+
+work=$(mktemp -d)
+xvfb_pid=
+app_pid=
+
+cleanup() {
+    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    if [ -f "$work/app.log" ]; then
+        echo "--- program output" >&2
+        cat "$work/app.log" >&2
+    fi
+    exit 1
+}
+
+# Polls a command until it succeeds; fails after the time limit.
+wait_for() {
+    local what=$1
+    shift
+    local deadline=$((SECONDS + timeout_s))
+    until "$@" >/dev/null 2>&1; do
+        [ "$SECONDS" -lt "$deadline" ] || fail "timed out waiting for $what"
+        sleep 0.1
+    done
+}
+
+visible_window() { # name pattern -> window id on stdout
+    xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 | grep .
+}
+
+# A window that is visible and holds the keyboard focus, so typed keys reach it.
+focus_window() {
+    local pattern=$1 wid
+    wait_for "window '$pattern'" visible_window "$pattern"
+    wid=$(visible_window "$pattern")
+    xdotool windowfocus --sync "$wid"
+    wait_for "focus on '$pattern'" test "$(xdotool getwindowfocus)" = "$wid"
+    echo "$wid"
+}
+
+keys() { xdotool key --clearmodifiers --delay 30 "$@"; }
+
+app_running() { kill -0 "$app_pid" 2>/dev/null; }
+
+# Waits for the program to end by itself and fails unless it ended with status 0.
+expect_program_end() {
+    wait_for "program to end" bash -c "! kill -0 $app_pid 2>/dev/null"
+    local status=0
+    wait "$app_pid" || status=$?
+    app_pid=
+    [ "$status" -eq 0 ] || fail "program exit status $status"
+}
+
+# An X server of our own; it reports its display number on a pipe once it accepts clients.
+start_xvfb() {
+    local display_number
+    mkfifo "$work/displayfd"
+    Xvfb -displayfd 3 -screen 0 "${1}x24" -nolisten tcp 3>"$work/displayfd" 2>"$work/xvfb.log" &
+    xvfb_pid=$!
+    exec 4<"$work/displayfd"
+    read -r -t "$timeout_s" display_number <&4 || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+    exec 4<&-
+    export DISPLAY=":$display_number"
+    export QT_QPA_PLATFORM=xcb
+    unset LC_ALL LC_MESSAGES WAYLAND_DISPLAY
+}
