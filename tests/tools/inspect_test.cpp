@@ -321,6 +321,34 @@ TEST(InspectOutput, SecretsAreMaskedUnlessAsked) {
     EXPECT_NE(shown.out.find("  sender password: \"pw\"\n"), std::string::npos);
 }
 
+TEST(InspectOutput, TextsShowWellFormedUtf8AndEscapeOtherBytes) {
+    struct Case {
+        const char* what;
+        std::string account;
+        std::string shown;
+    };
+    const Case cases[] = {
+        {"UTF-8 as typed", "\xE4\xB8\xAD\xE6\x96\x87 caf\xC3\xA9",
+         "\"\xE4\xB8\xAD\xE6\x96\x87 caf\xC3\xA9\""},
+        {"four-byte sequence", "\xF0\x9F\x93\xB7", "\"\xF0\x9F\x93\xB7\""},
+        {"code page 936", "\xD6\xD0", "\"\\xD6\\xD0\""},
+        {"sequence cut short", "a\xE4\xB8", "\"a\\xE4\\xB8\""},
+        {"overlong form", "\xC0\x80", "\"\\xC0\\x80\""},
+        {"surrogate half", "\xED\xA0\x80", "\"\\xED\\xA0\\x80\""},
+        {"control byte", "a\x01", "\"a\\x01\""},
+    };
+    for (const Case& c : cases) {
+        std::array<std::string, 10> texts = kSmtpTexts;
+        texts[1] = c.account;
+        TempFolder dir;
+        fs::path p = dir.Put("smtp.dat", testfiles::MessageFile(SmtpHeaderBytes(), 0, texts, 15));
+        RunResult r = Inspect({p.string()});
+        EXPECT_EQ(r.status, 0) << c.what;
+        EXPECT_NE(r.out.find("  GPRS account: " + c.shown + "\n"), std::string::npos) << c.what << "\n"
+                                                                                      << r.out;
+    }
+}
+
 TEST(InspectOutput, FolderMeansItsThreeFilesInOrder) {
     TempFolder dir;
     dir.Put("smtp.dat", SmtpFile());

@@ -48,23 +48,60 @@ std::string LanguageName(unsigned value) {
     return value >= 1 && value <= kLanguages.size() ? kLanguages[value - 1] : "?" + std::to_string(value);
 }
 
-// Texts are shown in double quotes; bytes outside printable ASCII (for example code page 936 texts) as \xNN.
+// Length of the well-formed UTF-8 sequence of two to four bytes at text[i], or 0 when there is none.
+size_t Utf8SequenceLength(const std::string& text, size_t i) {
+    const auto byte = [&](size_t k) { return static_cast<unsigned char>(text[k]); };
+    const unsigned char lead = byte(i);
+    size_t length = 0;
+    unsigned minimum = 0;
+    unsigned code = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2, minimum = 0x80, code = lead & 0x1Fu;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3, minimum = 0x800, code = lead & 0x0Fu;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4, minimum = 0x10000, code = lead & 0x07u;
+    } else {
+        return 0;
+    }
+    if (i + length > text.size()) {
+        return 0;
+    }
+    for (size_t k = 1; k < length; ++k) {
+        if ((byte(i + k) & 0xC0u) != 0x80u) {
+            return 0;
+        }
+        code = (code << 6) | (byte(i + k) & 0x3Fu);
+    }
+    const bool surrogate = code >= 0xD800 && code <= 0xDFFF;
+    return (code >= minimum && code <= 0x10FFFF && !surrogate) ? length : 0;
+}
+
+// Texts are shown in double quotes. The tool stores texts as the UTF-8 bytes the user typed, so well-formed
+// UTF-8 is shown as it is; any other byte outside printable ASCII (for example a code page 936 text written
+// by another program) as \xNN.
 std::string Quote(const std::string& text) {
     if (text.empty()) {
         return "(empty)";
     }
     std::string out = "\"";
-    for (unsigned char c : text) {
+    for (size_t i = 0; i < text.size();) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
         if (c == '"' || c == '\\') {
             out += '\\';
             out += static_cast<char>(c);
         } else if (c >= 0x20 && c < 0x7F) {
             out += static_cast<char>(c);
+        } else if (const size_t length = Utf8SequenceLength(text, i); length > 0) {
+            out.append(text, i, length);
+            i += length;
+            continue;
         } else {
             char buf[8];
             std::snprintf(buf, sizeof buf, "\\x%02X", c);
             out += buf;
         }
+        ++i;
     }
     return out + "\"";
 }
