@@ -3,6 +3,7 @@
 #include "camera/camera_setup_dlg.h"
 #include "framework/cdialog.h"
 #include "framework/dialog_template.h"
+#include "smtp/smtp_setup_dlg.h"
 
 namespace corvane {
 
@@ -61,8 +62,11 @@ int RunSetupDialog(SetupKind kind, ModelFamily family, AppSettings& settings, pl
             return dialog.DoModal();
         }
         case SetupKind::kMms:
-        case SetupKind::kSmtp:
             return RunPlaceholder(kind, family, platform);
+        case SetupKind::kSmtp: {
+            CSmtpSetupDlg dialog(family, settings, platform);
+            return dialog.DoModal();
+        }
     }
     return IDCANCEL;
 }
