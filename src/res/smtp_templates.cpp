@@ -6,6 +6,11 @@ namespace {
 ControlTemplate Label(int id, int x, int y, int w, int h, const char* text = "Static") {
     return {id, ControlKind::kLabel, x, y, w, h, text};
 }
+// The pictures-per-day label: two lines high, centred on the field's line, so that the longer captions
+// ("kuvien maara / paiva", "N. immagine/data") wrap instead of being cut.
+ControlTemplate PicturesLabel(int x, int y) {
+    return {IDC_SMTP_PICTURES_LABEL, ControlKind::kLabel, x, y - 4, 53, 16, "Static", Style::kVCenter};
+}
 ControlTemplate List(int id, int x, int y, int w, int h) {
     return {id, ControlKind::kDropDownList, x, y, w, h, "", Style::kVScroll};
 }
@@ -18,6 +23,13 @@ ControlTemplate Group(int id, int x, int y, int w, int h, const char* text = "")
 ControlTemplate Button(int id, int x, int y, int w, int h) {
     return {id, ControlKind::kPushButton, x, y, w, h, "Button"};
 }
+
+// Country and operator lists wider than the classic layout, the operator list moved left, so that the
+// longest preset names ("Ceska republika", "Pannon (contract)") show whole with Qt's drop-down arrow.
+constexpr int kCountryWidth = 70;
+constexpr int kOperatorLabelX = 147;
+constexpr int kOperatorX = 201;
+constexpr int kOperatorWidth = 75;
 
 constexpr uint32_t kNumberField = Style::kNumber | Style::kCenter;
 constexpr uint32_t kSmtpDialogStyle = DialogStyle::kSysMenu | DialogStyle::kMaximizeBox;
@@ -45,14 +57,14 @@ const DialogTemplate& Smtp8620DialogTemplate() {
             Label(ids.statusLabel, 153, 12, 51, 8, "SMTP Status"),
             List(ids.status, 209, 10, 62, 80),
             Group(1095, 11, 24, 267, 24),
-            Label(IDC_SMTP_PICTURES_LABEL, 17, 33, 53, 8),
+            PicturesLabel(17, 33),
             Edit(IDC_SMTP_PICTURES, 72, 32, 28, 14, kNumberField),
             Label(IDC_SMTP_NOTE, 119, 34, 107, 8),
             Group(1096, 12, 45, 266, 25),
             Label(IDC_SMTP_COUNTRY_LABEL, 20, 56, 50, 8),
-            List(IDC_SMTP_COUNTRY, 73, 55, 62, 112),
-            Label(IDC_SMTP_OPERATOR_LABEL, 159, 56, 50, 8),
-            List(IDC_SMTP_OPERATOR, 211, 54, 62, 79),
+            List(IDC_SMTP_COUNTRY, 73, 55, kCountryWidth, 112),
+            Label(IDC_SMTP_OPERATOR_LABEL, kOperatorLabelX, 56, 52, 8),
+            List(IDC_SMTP_OPERATOR, kOperatorX, 54, kOperatorWidth, 79),
             Group(kNoId, 12, 70, 266, 28),
             Label(ids.remoteControlLabel, 19, 80, 97, 8),
             List(ids.remoteControl, 120, 78, 62, 112),
@@ -103,14 +115,14 @@ const DialogTemplate& Smtp8520DialogTemplate() {
             Label(IDC_SMTP_MODE_LABEL, 18, 11, 51, 8),
             List(IDC_SMTP_MODE, 72, 9, 62, 30),
             Group(1095, 11, 25, 267, 24),
-            Label(IDC_SMTP_PICTURES_LABEL, 17, 34, 53, 8),
+            PicturesLabel(17, 34),
             Edit(IDC_SMTP_PICTURES, 72, 33, 28, 14, kNumberField),
             Label(IDC_SMTP_NOTE, 119, 35, 107, 8),
             Group(1096, 12, 48, 266, 25),
             Label(IDC_SMTP_COUNTRY_LABEL, 20, 58, 50, 8),
-            List(IDC_SMTP_COUNTRY, 73, 57, 62, 112),
-            Label(IDC_SMTP_OPERATOR_LABEL, 155, 58, 49, 8),
-            List(IDC_SMTP_OPERATOR, 211, 56, 62, 79),
+            List(IDC_SMTP_COUNTRY, 73, 57, kCountryWidth, 112),
+            Label(IDC_SMTP_OPERATOR_LABEL, kOperatorLabelX, 58, 52, 8),
+            List(IDC_SMTP_OPERATOR, kOperatorX, 56, kOperatorWidth, 79),
             Group(1131, 12, 72, 263, 24),
             Label(ids.remoteControlLabel, 15, 81, 73, 8),
             List(ids.remoteControl, 95, 78, 48, 105),
