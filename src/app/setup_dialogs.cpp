@@ -3,32 +3,10 @@
 #include "camera/camera_setup_dlg.h"
 #include "framework/cdialog.h"
 #include "framework/dialog_template.h"
+#include "mms/mms_setup_dlg.h"
 #include "smtp/smtp_setup_dlg.h"
 
 namespace corvane {
-
-namespace {
-
-// Stands in for a setup dialog that is not built yet: its title, its template number and an Exit button.
-DialogTemplate PlaceholderTemplate(SetupKind kind, ModelFamily family) {
-    return DialogTemplate{
-        SetupTemplateId(kind, family),
-        SetupTitle(family),
-        186,
-        62,
-        DialogStyle::kSysMenu,
-        "SimSun",
-        9,
-        {{IDCANCEL, ControlKind::kPushButton, 68, 24, 50, 14, "Exit", 0}},
-    };
-}
-
-int RunPlaceholder(SetupKind kind, ModelFamily family, platform::Platform& platform) {
-    CDialog dialog(PlaceholderTemplate(kind, family), platform);
-    return dialog.DoModal();
-}
-
-}  // namespace
 
 ModelFamily SetupFamily(SetupKind kind, ModelId model) {
     if (kind == SetupKind::kSmtp) {
@@ -61,8 +39,10 @@ int RunSetupDialog(SetupKind kind, ModelFamily family, AppSettings& settings, pl
             CCameraSetupDlg dialog(family, settings, platform);
             return dialog.DoModal();
         }
-        case SetupKind::kMms:
-            return RunPlaceholder(kind, family, platform);
+        case SetupKind::kMms: {
+            CMmsSetupDlg dialog(family, settings, platform);
+            return dialog.DoModal();
+        }
         case SetupKind::kSmtp: {
             CSmtpSetupDlg dialog(family, settings, platform);
             return dialog.DoModal();

@@ -24,8 +24,7 @@ const char* SetupTitle(ModelFamily family);
 // Runs the setup dialog of that kind and family modally and returns its result when the user leaves it:
 // IDCANCEL (its Exit action: Exit button, Escape, close box) leads back to a fresh main window, any other
 // result (the e-mail dialog's Enter path) ends the program. A setup dialog only ends itself; it never opens
-// a main window. A kind whose dialog is not plugged in yet opens an empty dialog with the right title and an
-// Exit button.
+// a main window.
 int RunSetupDialog(SetupKind kind, ModelFamily family, AppSettings& settings, platform::Platform& platform);
 
 }  // namespace corvane
