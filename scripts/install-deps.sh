@@ -10,6 +10,7 @@ packages=(
     clang clang-format libfuzzer-14-dev libclang-rt-14-dev
     xvfb xauth xdotool x11-utils imagemagick
     fonts-wqy-microhei
+    desktop-file-utils appstream
 )
 
 missing=()
