@@ -3,6 +3,14 @@
 namespace corvane {
 namespace {
 
+// Wider than the classic layout so that the Japanese mode label and the longest preset names ("Ceska
+// republika", "Vodafone Prepay") show whole with Qt's drop-down arrow and the fallback fonts.
+constexpr int kModeLabelWidth = 58;
+constexpr int kCountryListWidth = 75;
+constexpr int kOperatorListWidth = 72;
+// Account and password labels as wide as the other field labels ("Mot de passe").
+constexpr int kFieldLabelWidth = 59;
+
 ControlTemplate Label(int id, int x, int y, int w, int h, const char* text) {
     return {id, ControlKind::kLabel, x, y, w, h, text};
 }
@@ -37,13 +45,13 @@ void AddFieldRows(std::vector<ControlTemplate>& controls, int fields, int folder
         List(IDC_MMS_PHONE_TYPE, 206, 187 + f, 60, 60),
         Label(IDC_MMS_EMAIL_LABEL, 20, 209 + f, 59, 8, "Email"),
         Edit(IDC_MMS_EMAIL, 81, 207 + f, 186, 14),
-        Label(IDC_MMS_ACCOUNT_LABEL, 20, 229 + f, 37, 8, "Account"),
+        Label(IDC_MMS_ACCOUNT_LABEL, 20, 229 + f, kFieldLabelWidth, 8, "Account"),
         Edit(IDC_MMS_ACCOUNT, 81, 227 + f, 186, 14),
-        Label(IDC_MMS_PASSWORD_LABEL, 20, 249 + f, 37, 8, "Password"),
+        Label(IDC_MMS_PASSWORD_LABEL, 20, 249 + f, kFieldLabelWidth, 8, "Password"),
         Edit(IDC_MMS_PASSWORD, 81, 247 + f, 186, 14),
         Label(IDC_MMS_PHONE2_LABEL, 20, 269 + f, 60, 8, "Phone NO 02"),
         Edit(IDC_MMS_PHONE2, 81, 267 + f, 186, 14),
-        Label(IDC_MMS_PHONE3_LABEL, 20, 289 + f, 62, 8, "Phone NO 03"),
+        Label(IDC_MMS_PHONE3_LABEL, 20, 289 + f, 60, 8, "Phone NO 03"),  // clear of the field at 81
         Edit(IDC_MMS_PHONE3, 81, 287 + f, 186, 14),
         Button(IDC_MMS_FOLDER_BUTTON, 19, 306 + folder, 50, 14, "Button1"),
         Edit(IDC_MMS_FOLDER, 81, 307 + folder, 186, 14),
@@ -56,7 +64,7 @@ void AddFieldRows(std::vector<ControlTemplate>& controls, int fields, int folder
 // The rows above the remote control row, the same in both templates.
 void AddTopRows(std::vector<ControlTemplate>& controls) {
     const std::vector<ControlTemplate> rows = {
-        Label(IDC_MMS_MODE_LABEL, 23, 14, 47, 8, "MMS Mode"),
+        Label(IDC_MMS_MODE_LABEL, 12, 14, kModeLabelWidth, 8, "MMS Mode"),
         List(IDC_MMS_MODE, 70, 12, 60, 60),
         Label(IDC_MMS_SEND_LABEL, 150, 14, 56, 8, "MMS Send"),
         List(IDC_MMS_SEND, 208, 12, 60, 60),
@@ -64,9 +72,9 @@ void AddTopRows(std::vector<ControlTemplate>& controls) {
         {IDC_MMS_PICTURES, ControlKind::kEdit, 106, 34, 23, 14, "", Style::kCenter | Style::kAutoHScroll},
         Label(IDC_MMS_PICTURES_NOTE, 151, 35, 112, 8, "Static"),
         Label(IDC_MMS_COUNTRY_LABEL, 23, 59, 47, 8, "State"),
-        List(IDC_MMS_COUNTRY, 71, 58, 60, 102),
+        List(IDC_MMS_COUNTRY, 71, 58, kCountryListWidth, 102),
         Label(IDC_MMS_OPERATOR_LABEL, 150, 59, 53, 8, "Operators"),
-        List(IDC_MMS_OPERATOR, 208, 58, 60, 128),
+        List(IDC_MMS_OPERATOR, 206, 58, kOperatorListWidth, 128),
     };
     controls.insert(controls.end(), rows.begin(), rows.end());
 }
