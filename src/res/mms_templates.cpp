@@ -8,6 +8,8 @@ namespace {
 constexpr int kModeLabelWidth = 58;
 constexpr int kCountryListWidth = 75;
 constexpr int kOperatorListWidth = 72;
+// The 8520 hours list, wide enough for "Vypnuto" beside Qt's arrow.
+constexpr int kHoursList8520Width = 46;
 // Account and password labels as wide as the other field labels ("Mot de passe").
 constexpr int kFieldLabelWidth = 59;
 
@@ -119,7 +121,7 @@ const DialogTemplate& Mms8520DialogTemplate() {
         const MmsFamilyIds& ids = kMms8520Ids;
         t.controls.push_back(Label(ids.hoursLabel, 15, 86, 90, 8, "SMS Remote Control"));
         t.controls.push_back(Label(kNoId, 160, 86, 11, 8, "H"));
-        t.controls.push_back(List(ids.hoursList, 111, 83, 42, 97));
+        t.controls.push_back(List(ids.hoursList, 111, 83, kHoursList8520Width, 97));
         AddFieldRows(t.controls, 2, 7, 9);
         return t;
     }();

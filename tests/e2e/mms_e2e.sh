@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# The MMS dialog in the real program under Xvfb, driven from the keyboard: choose the 8620MG model, open
+# the MMS setup, type the pictures per day, the phone number, the e-mail address and the card's folder,
+# generate with Enter in the folder field, and compare setup.dat byte for byte with the file generated
+# independently for this session (tests/data/make_mms_dialog_goldens.py).
+#   mms_e2e.sh <path to corvane>
+set -euo pipefail
+trap 'fail "command failed at line $LINENO"' ERR
+
+program=$1
+golden="$(cd "$(dirname "$0")/../data" && pwd)/mms_dialog_8620_auto.dat"
+timeout_s=${CORVANE_E2E_TIMEOUT:-60}
+source "$(dirname "$0")/xvfb_session.sh"
+start_xvfb 1280x800
+
+export HOME="$work/home"
+export XDG_CONFIG_HOME="$work/config"
+mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$work/card"
+card="$work/card"
+
+LANG=en_US.UTF-8 "$program" >"$work/app.log" 2>&1 &
+app_pid=$!
+
+# Main window: language list focused; Tab to the model list, down to "Vyn 8620MG", on to the MMS button.
+focus_window '^Corvane$' >/dev/null
+keys Tab Down Down Down
+wait_for "model 4 stored" grep -qx 'model=4' "$XDG_CONFIG_HOME/Corvane/Corvane.conf"
+keys Tab Tab space
+focus_window '^Corvane 8620$' >/dev/null
+
+# The mode list has the focus: send list, pictures per day.
+keys Tab Tab ctrl+a
+xdotool type --delay 30 "12"
+# country, operator, hours, URL, APN type, APN, gateway, port, phone number
+for _ in $(seq 9); do keys Tab; done
+xdotool type --delay 30 "13800138000"
+# phone type, e-mail address
+keys Tab Tab
+xdotool type --delay 30 "someone@example.com"
+# account, password, second and third recipient, folder button, folder field
+for _ in $(seq 6); do keys Tab; done
+keys ctrl+a
+xdotool type --delay 10 "$card"
+keys Return
+
+wait_for "setup.dat" test -s "$card/setup.dat"
+# The result message (title "Corvane"); Enter closes it.
+focus_window '^Corvane$' >/dev/null
+keys Return
+focus_window '^Corvane 8620$' >/dev/null
+
+cmp "$card/setup.dat" "$golden" || fail "setup.dat differs from $golden"
+[ ! -e "$card/mms.dat" ] || fail "mms.dat was left in the folder"
+
+# Exit to a fresh main window, then close it: the program ends.
+keys Escape
+focus_window '^Corvane$' >/dev/null
+keys Escape
+expect_program_end
+echo "MMS end-to-end run passed"
