@@ -1,19 +1,40 @@
 #!/usr/bin/env bash
-# Screenshots of the camera setup dialog, both families, in English, Chinese, Japanese and German, taken
-# from the real program under Xvfb. The pictures go outside git.
-#   scripts/screenshots.sh [path to corvane] [output folder]
-# Defaults: build/test/src/corvane and build/screenshots.
+# Screenshots of the setup dialogs, both families, in English, Chinese, Japanese and German, taken from the
+# real program under Xvfb. The pictures go outside git.
+#   scripts/screenshots.sh [camera|mms|smtp|all] [path to corvane] [output folder]
+# Defaults: all, build/test/src/corvane and build/screenshots. CORVANE_SCREENSHOT_LANGUAGES=all takes every
+# language; CORVANE_SCREENSHOT_MANUAL=1 also shoots the Manual mode of the MMS and e-mail dialogs.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
-program=${1:-$root/build/test/src/corvane}
-out=${2:-$root/build/screenshots}
+dialogs=${1:-all}
+program=${2:-$root/build/test/src/corvane}
+out=${3:-$root/build/screenshots}
 timeout_s=${CORVANE_SCREENSHOT_TIMEOUT:-60}
+case "$dialogs" in
+camera | mms | smtp) ;;
+all) dialogs="camera mms smtp" ;;
+*)
+    echo "usage: $0 [camera|mms|smtp|all] [path to corvane] [output folder]" >&2
+    exit 2
+    ;;
+esac
 [ -x "$program" ] || { echo "no program at $program (build it first)" >&2; exit 1; }
 mkdir -p "$out"
 
 source "$root/tests/e2e/xvfb_session.sh"
 start_xvfb 1600x1200
+
+# Keys from the main window's first control (the language list) to the dialog's setup button.
+declare -A to_button=([camera]="Tab Tab" [mms]="Tab Tab Tab" [smtp]="Tab Tab Tab Tab")
+# Keys from the dialog's first focus to its mode list, then choosing "Manual".
+declare -A to_manual=([mms]="Down" [smtp]="Tab Tab Tab Tab Down")
+
+shoot() { # window id, picture name
+    sleep 0.5
+    import -window "$1" "$out/$2.png"
+    echo "$out/$2.png"
+}
 
 # name, system locale, stored language
 all_shots=(
@@ -28,33 +49,37 @@ all_shots=(
     "czech en_US.UTF-8 9"
     "japanese en_US.UTF-8 10"
 )
-# CORVANE_SCREENSHOT_LANGUAGES=all takes every language.
 wanted=" ${CORVANE_SCREENSHOT_LANGUAGES:-english chinese japanese german} "
-for shot in "${all_shots[@]}"; do
-    read -r name locale language <<<"$shot"
-    [ "$wanted" = " all " ] || [[ "$wanted" == *" $name "* ]] || continue
-    for model in 4 3; do
-        family=$([ "$model" = 4 ] && echo 8620 || echo 8520)
-        export HOME="$work/home-$name-$model"
-        export XDG_CONFIG_HOME="$HOME/config"
-        mkdir -p "$XDG_CONFIG_HOME/Corvane"
-        printf 'language=%s\nmodel=%s\nTvMode=0\nCompany=Corvane\n' "$language" "$model" \
-            >"$XDG_CONFIG_HOME/Corvane/Corvane.conf"
+for dialog in $dialogs; do
+    for shot in "${all_shots[@]}"; do
+        read -r name locale language <<<"$shot"
+        [ "$wanted" = " all " ] || [[ "$wanted" == *" $name "* ]] || continue
+        for model in 4 3; do
+            family=$([ "$model" = 4 ] && echo 8620 || echo 8520)
+            export HOME="$work/home-$dialog-$name-$model"
+            export XDG_CONFIG_HOME="$HOME/config"
+            mkdir -p "$XDG_CONFIG_HOME/Corvane"
+            printf 'language=%s\nmodel=%s\nTvMode=0\nCompany=Corvane\n' "$language" "$model" \
+                >"$XDG_CONFIG_HOME/Corvane/Corvane.conf"
 
-        LANG=$locale "$program" >"$work/app.log" 2>&1 &
-        app_pid=$!
-        focus_window '^Corvane$' >/dev/null
-        # language list -> model list -> camera setup button
-        xdotool key --clearmodifiers Tab Tab space
-        wid=$(focus_window "^Corvane $family\$")
-        sleep 0.5
-        import -window "$wid" "$out/camera-$family-$name.png"
-        echo "$out/camera-$family-$name.png"
-        xdotool key --clearmodifiers Escape
-        focus_window '^Corvane$' >/dev/null
-        xdotool key --clearmodifiers Escape
-        wait_for "program to end" bash -c "! kill -0 $app_pid 2>/dev/null"
-        wait "$app_pid" 2>/dev/null || true
-        app_pid=
+            LANG=$locale "$program" >"$work/app.log" 2>&1 &
+            app_pid=$!
+            focus_window '^Corvane$' >/dev/null
+            # shellcheck disable=SC2086 # the key lists are split on purpose
+            xdotool key --clearmodifiers ${to_button[$dialog]} space
+            wid=$(focus_window "^Corvane $family\$")
+            shoot "$wid" "$dialog-$family-$name"
+            if [ "${CORVANE_SCREENSHOT_MANUAL:-0}" = 1 ] && [ -n "${to_manual[$dialog]:-}" ]; then
+                # shellcheck disable=SC2086
+                xdotool key --clearmodifiers ${to_manual[$dialog]}
+                shoot "$wid" "$dialog-$family-$name-manual"
+            fi
+            xdotool key --clearmodifiers Escape
+            focus_window '^Corvane$' >/dev/null
+            xdotool key --clearmodifiers Escape
+            wait_for "program to end" bash -c "! kill -0 $app_pid 2>/dev/null"
+            wait "$app_pid" 2>/dev/null || true
+            app_pid=
+        done
     done
 done
