@@ -11,14 +11,10 @@ timeout_s=${CORVANE_E2E_TIMEOUT:-60}
 source "$(dirname "$0")/xvfb_session.sh"
 start_xvfb 1280x800
 
-export HOME="$work/home"
-export XDG_CONFIG_HOME="$work/config"
-mkdir -p "$HOME" "$XDG_CONFIG_HOME"
-prefs="$XDG_CONFIG_HOME/Corvane/Corvane.conf"
+fresh_home
 
 # An English (United States) system.
-LANG=en_US.UTF-8 "$program" >"$work/app.log" 2>&1 &
-app_pid=$!
+start_program en_US.UTF-8
 
 # First start on an English system: English, model 1, and the defaults stored.
 focus_window '^Corvane$' >/dev/null

@@ -13,18 +13,14 @@ timeout_s=${CORVANE_E2E_TIMEOUT:-60}
 source "$(dirname "$0")/xvfb_session.sh"
 start_xvfb 1280x800
 
-export HOME="$work/home"
-export XDG_CONFIG_HOME="$work/config"
-mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$work/card"
-card="$work/card"
+fresh_home
 
-LANG=en_US.UTF-8 "$program" >"$work/app.log" 2>&1 &
-app_pid=$!
+start_program en_US.UTF-8
 
 # Main window: language list focused; Tab to the model list, down to "Vyn 8620MG", on to the MMS button.
 focus_window '^Corvane$' >/dev/null
 keys Tab Down Down Down
-wait_for "model 4 stored" grep -qx 'model=4' "$XDG_CONFIG_HOME/Corvane/Corvane.conf"
+wait_for "model 4 stored" grep -qx 'model=4' "$prefs"
 keys Tab Tab space
 focus_window '^Corvane 8620$' >/dev/null
 

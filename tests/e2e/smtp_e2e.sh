@@ -13,14 +13,11 @@ timeout_s=${CORVANE_E2E_TIMEOUT:-60}
 source "$(dirname "$0")/xvfb_session.sh"
 start_xvfb 1280x800
 
-export HOME="$work/home"
-export XDG_CONFIG_HOME="$work/config"
-mkdir -p "$HOME" "$XDG_CONFIG_HOME/Corvane" "$work/card"
-card="$work/card"
-printf 'language=10\nmodel=4\nTvMode=0\nCompany=Corvane\n' >"$XDG_CONFIG_HOME/Corvane/Corvane.conf"
+fresh_home
+mkdir -p "$XDG_CONFIG_HOME/Corvane"
+printf 'language=10\nmodel=4\nTvMode=0\nCompany=Corvane\n' >"$prefs"
 
-LANG=en_US.UTF-8 "$program" >"$work/app.log" 2>&1 &
-app_pid=$!
+start_program en_US.UTF-8
 
 # Main window: language list focused; Tab past the model list and the camera and MMS buttons to SMTP.
 focus_window '^Corvane$' >/dev/null

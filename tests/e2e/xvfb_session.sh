@@ -49,6 +49,22 @@ focus_window() {
     echo "$wid"
 }
 
+# A fresh home and configuration folder (without the program's own folder, as on a first start) and an
+# empty card folder; `prefs` names the preferences file the program keeps.
+fresh_home() {
+    export HOME="$work/home"
+    export XDG_CONFIG_HOME="$work/config"
+    card="$work/card"
+    prefs="$XDG_CONFIG_HOME/Corvane/Corvane.conf"
+    mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$card"
+}
+
+# Starts `$program` on a system with the given locale, its output kept for failure reports.
+start_program() {
+    LANG=$1 "$program" >"$work/app.log" 2>&1 &
+    app_pid=$!
+}
+
 keys() { xdotool key --clearmodifiers --delay 30 "$@"; }
 
 app_running() { kill -0 "$app_pid" 2>/dev/null; }
