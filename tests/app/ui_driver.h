@@ -6,12 +6,13 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QPointer>
-#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <functional>
 #include <string>
 #include <vector>
+
+#include "support/dialog_test_support.h"
 
 namespace corvane::testing {
 
@@ -21,12 +22,6 @@ inline void ChooseListEntry(QComboBox* list, int index) {
     QAbstractItemView* view = list->view();
     view->setCurrentIndex(list->model()->index(index, 0));
     QTest::keyClick(view, Qt::Key_Return);
-}
-
-inline void Click(QWidget* dialog, int id) {
-    auto* button = dialog->findChild<QPushButton*>(QString::number(id));
-    ASSERT_NE(button, nullptr) << "button " << id;
-    QTest::mouseClick(button, Qt::LeftButton);
 }
 
 // Acts on each modal window as it comes up: step i runs once the i-th new modal window is on screen.

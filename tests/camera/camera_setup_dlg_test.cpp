@@ -8,33 +8,20 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QRect>
 #include <QTest>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "../files/test_folders.h"
-#include "files/posix_file_system.h"
 #include "l10n/camera_texts.h"
-#include "platform/fake_platform.h"
 #include "res/camera_templates.h"
+#include "support/dialog_test_support.h"
 
 namespace corvane {
 namespace {
 
-using Bytes = std::vector<uint8_t>;
-
-constexpr ModelFamily kBoth[] = {ModelFamily::k8620, ModelFamily::k8520};
-
-const char* Name(ModelFamily family) {
-    return family == ModelFamily::k8620 ? "8620" : "8520";
-}
-
-Bytes Golden(const std::string& name) {
-    return testing::ReadBytes(std::string(CORVANE_TEST_DATA_DIR) + "/" + name);
-}
+using namespace corvane::testing;
 
 std::string RangeMessage(int min, int max) {
     return "Please enter an integer between " + std::to_string(min) + " and " + std::to_string(max) + "!";
@@ -42,9 +29,8 @@ std::string RangeMessage(int min, int max) {
 std::string FrameworkRangeMessage(int min, int max) {
     return "“请填入一个在" + std::to_string(min) + "和" + std::to_string(max) + "之间的整数。”";
 }
-const std::string kIntegerExpected = "请键入一个整数。";
 
-class CameraDialogTest : public ::testing::Test {
+class CameraDialogTest : public SetupDialogTest<CCameraSetupDlg> {
   protected:
     // Opens the dialog of `family` at the worked examples' clock, English unless told.
     void Open(ModelFamily family, int32_t language = kEnglish, ModelId model = 0) {
@@ -53,54 +39,11 @@ class CameraDialogTest : public ::testing::Test {
         settings.language = language;
         settings.model = model != 0 ? model : (family == ModelFamily::k8620 ? 4 : 3);
         dialog = std::make_unique<CCameraSetupDlg>(family, settings, platform, fs);
-        ASSERT_TRUE(dialog->Create());
-        dialog->activateWindow();
-        ClearMessages();
+        Show();
     }
 
     const CameraFamilyIds& Ids() const { return CameraIdsOf(dialog->Family()); }
-
-    QLineEdit* Edit(int id) const { return dialog->findChild<QLineEdit*>(QString::number(id)); }
-    QComboBox* List(int id) const { return dialog->findChild<QComboBox*>(QString::number(id)); }
-    QPushButton* Button(int id) const { return dialog->findChild<QPushButton*>(QString::number(id)); }
-    std::string Text(int id) const { return dialog->GetDlgItemText(id); }
-
-    // Replaces the field's text by typing, as a user who selected it all.
-    void Retype(int id, const QString& text) {
-        QLineEdit* edit = Edit(id);
-        ASSERT_NE(edit, nullptr) << id;
-        edit->setFocus();
-        edit->selectAll();
-        if (text.isEmpty()) {
-            QTest::keyClick(edit, Qt::Key_Backspace);
-        } else {
-            QTest::keyClicks(edit, text);
-        }
-    }
-    // Picks an entry of a drop-down list as the user does in its popup.
-    void Choose(int id, int index) {
-        QComboBox* list = List(id);
-        ASSERT_NE(list, nullptr) << id;
-        ASSERT_LT(index, list->count());
-        list->setCurrentIndex(index);
-        emit list->activated(index);
-    }
-    void Click(int id) {
-        QPushButton* button = Button(id);
-        ASSERT_NE(button, nullptr) << id;
-        QTest::mouseClick(button, Qt::LeftButton);
-    }
-    Bytes MenuFile() const { return testing::ReadBytes(folder.File("menu.dat")); }
-    void ClearMessages() {
-        platform.messages.clear();
-        platform.frameworkMessages.clear();
-    }
-
-    platform::FakePlatform platform;
-    testing::TempFolder folder;
-    PosixFileSystem fs;
-    AppSettings settings;
-    std::unique_ptr<CCameraSetupDlg> dialog;
+    Bytes MenuFile() const { return ReadBytes(folder.File("menu.dat")); }
 };
 
 // --- the worked examples -------------------------------------------------------------------------------
@@ -231,18 +174,6 @@ TEST_F(CameraDialogTest, FolderFieldStopsTypingAt80Characters) {
 }
 
 // --- texts ---------------------------------------------------------------------------------------------
-
-std::vector<std::string> Entries(QComboBox* list) {
-    std::vector<std::string> entries;
-    for (int i = 0; list != nullptr && i < list->count(); ++i) {
-        entries.push_back(list->itemText(i).toStdString());
-    }
-    return entries;
-}
-template <class Container>
-std::vector<std::string> Strings(const Container& texts) {
-    return {texts.begin(), texts.end()};
-}
 
 TEST_F(CameraDialogTest, EveryControlShowsItsLanguagesTextInBothVariants) {
     for (int32_t language : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 0, 11}) {
@@ -509,11 +440,7 @@ TEST_F(CameraDialogTest, PastedNegativeValuesAreCorrected) {
     for (const Case& c : {Case{IDC_VIDEO_LENGTH, "10"}, Case{IDC_INTERVAL, "1"}}) {
         SCOPED_TRACE(c.id);
         ClearMessages();
-        QApplication::clipboard()->setText("-5");
-        QLineEdit* edit = Edit(c.id);
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        Paste(Edit(c.id), "-5");
         EXPECT_EQ(platform.messages.size(), 1u);
         EXPECT_EQ(Text(c.id), c.field);
     }
@@ -894,25 +821,11 @@ TEST_F(CameraDialogTest, FactorySettingsWritesTheFactoryFileAndResetsExactlyItsC
 // --- leaving -------------------------------------------------------------------------------------------
 
 TEST_F(CameraDialogTest, ExitButtonEscapeAndCloseBoxEndTheDialog) {
-    enum class How { kButton, kEscape, kCloseBox };
-    for (How how : {How::kButton, How::kEscape, How::kCloseBox}) {
+    for (Leaving how : kEveryWayOut) {
         SCOPED_TRACE(static_cast<int>(how));
         Open(ModelFamily::k8620);
-        switch (how) {
-            case How::kButton:
-                Click(IDCANCEL);
-                break;
-            case How::kEscape:
-                QTest::keyClick(Edit(IDC_INTERVAL), Qt::Key_Escape);
-                break;
-            case How::kCloseBox:
-                dialog->close();
-                break;
-        }
-        EXPECT_TRUE(dialog->IsEnded());
-        EXPECT_EQ(dialog->EndResult(), IDCANCEL);
-        EXPECT_FALSE(std::filesystem::exists(folder.File("menu.dat")));
-        EXPECT_TRUE(platform.messages.empty());
+        Leave(how, IDC_INTERVAL);
+        ExpectCancelledWithoutWriting("menu.dat");
     }
 }
 
@@ -922,34 +835,7 @@ TEST_F(CameraDialogTest, ExitButtonEscapeAndCloseBoxEndTheDialog) {
 TEST(CameraTemplates, ControlsFitAndDoNotOverlap) {
     for (ModelFamily family : kBoth) {
         SCOPED_TRACE(Name(family));
-        const DialogTemplate& t = CameraDialogTemplate(family);
-        std::vector<std::pair<int, QRect>> interactive;
-        std::vector<int> ids;
-        for (const ControlTemplate& c : t.controls) {
-            const bool isList = c.kind == ControlKind::kDropDownList;
-            const QRect r(c.x, c.y, c.width, isList ? 12 : c.height);  // a closed list's height
-            EXPECT_TRUE(QRect(0, 0, t.width, t.height).contains(r)) << c.id << " " << c.text;
-            if (c.id != kNoId) {
-                EXPECT_EQ(std::count(ids.begin(), ids.end(), c.id), 0) << "duplicate id " << c.id;
-                ids.push_back(c.id);
-            }
-            if (isList || c.kind == ControlKind::kEdit || c.kind == ControlKind::kPushButton ||
-                c.kind == ControlKind::kDefPushButton) {
-                for (const auto& [otherId, other] : interactive) {
-                    EXPECT_FALSE(r.intersects(other)) << c.id << " overlaps " << otherId;
-                }
-                interactive.emplace_back(c.id, r);
-            }
-        }
-        for (const ControlTemplate& c : t.controls) {
-            if (c.kind != ControlKind::kLabel) {
-                continue;
-            }
-            for (const auto& [otherId, other] : interactive) {
-                EXPECT_FALSE(QRect(c.x, c.y, c.width, c.height).intersects(other))
-                    << "label " << c.id << " " << c.text << " overlaps " << otherId;
-            }
-        }
+        ExpectControlsFitAndDoNotOverlap(CameraDialogTemplate(family));
     }
 }
 

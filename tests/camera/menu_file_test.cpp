@@ -14,12 +14,7 @@
 namespace corvane {
 namespace {
 
-using testing::FaultInjectingFileSystem;
-using testing::NamesIn;
-using testing::ReadBytes;
-using testing::TempFolder;
-using testing::WriteBytes;
-using Bytes = std::vector<uint8_t>;
+using namespace corvane::testing;
 
 constexpr const char* k8620Normal = "Vyn 8620 Configuration file is generated";
 constexpr const char* k8620NormalZh = "Vyn 8620 相机菜单设置文件已经生成";
@@ -29,14 +24,6 @@ constexpr const char* k8520Normal = "Vyn 8520 Configuration file is generated";
 constexpr const char* k8520NormalZh = "Vyn 8520 相机菜单设置文件已经生成";
 constexpr const char* k8520Factory = "Vyn 8520 Camera menu factory settings file has been generated";
 constexpr const char* k8520FactoryZh = "Vyn 8520 相机菜单出厂设置文件已经生成";
-
-Bytes Golden(const std::string& name) {
-    return ReadBytes(std::string(CORVANE_TEST_DATA_DIR) + "/" + name);
-}
-
-Bytes ToBytes(const Record& record) {
-    return {record.begin(), record.end()};
-}
 
 struct MessageCase {
     ModelFamily dialog;

@@ -2,26 +2,17 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <random>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "files/test_folders.h"
+
 namespace corvane {
 namespace {
 
-using Bytes = std::vector<uint8_t>;
-
-Bytes Golden(const std::string& name) {
-    std::ifstream in(std::string(CORVANE_TEST_DATA_DIR) + "/" + name, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-Bytes ToBytes(const Record& record) {
-    return {record.begin(), record.end()};
-}
+using namespace corvane::testing;
 
 // Slow reference for the stored CRC: bit by bit, MSB first, poly 0x1021, start 0.
 uint16_t ReferenceCrc(const Record& record) {

@@ -1,6 +1,6 @@
 #pragma once
 
-// Throw-away folders and small tmpfs mounts for writer tests.
+// Throw-away folders, small tmpfs mounts and the bytes of files, for writer and dialog tests.
 
 #include <sys/mount.h>
 #include <unistd.h>
@@ -54,12 +54,33 @@ inline std::vector<std::string> NamesIn(const std::string& folder) {
     return names;
 }
 
-inline std::vector<uint8_t> ReadBytes(const std::string& path) {
+using Bytes = std::vector<uint8_t>;
+
+// The bytes of a record or any other byte container.
+template <class Container>
+Bytes ToBytes(const Container& bytes) {
+    return {bytes.begin(), bytes.end()};
+}
+
+// `count` bytes of `bytes` (a file's or a record's) from `from` on.
+template <class Container>
+Bytes Slice(const Container& bytes, std::size_t from, std::size_t count) {
+    return {bytes.begin() + static_cast<std::ptrdiff_t>(from),
+            bytes.begin() + static_cast<std::ptrdiff_t>(from + count)};
+}
+
+// The bytes of the file at `path`; none when it cannot be read.
+inline Bytes ReadBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-inline bool WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
+// The golden file `name` of the test data folder.
+inline Bytes Golden(const std::string& name) {
+    return ReadBytes(std::string(CORVANE_TEST_DATA_DIR) + "/" + name);
+}
+
+inline bool WriteBytes(const std::string& path, const Bytes& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     return static_cast<bool>(out.flush());

@@ -17,13 +17,7 @@
 namespace corvane {
 namespace {
 
-using testing::FaultInjectingFileSystem;
-using testing::NamesIn;
-using testing::ReadBytes;
-using testing::TempFolder;
-using testing::TmpfsMount;
-using testing::WriteBytes;
-using Bytes = std::vector<uint8_t>;
+using namespace corvane::testing;
 
 // The records that tests/data/make_message_goldens.py scrambles into the golden files.
 std::array<Record, 11> PatternRecords() {
@@ -53,14 +47,6 @@ Record MenuLikeRecord() {
     record[56] = 0x12;
     record[57] = 0x34;
     return record;
-}
-
-Bytes Golden(const std::string& name) {
-    return ReadBytes(std::string(CORVANE_TEST_DATA_DIR) + "/" + name);
-}
-
-Bytes ToBytes(const Record& record) {
-    return {record.begin(), record.end()};
 }
 
 // One write sequence as the tests drive it.

@@ -7,28 +7,12 @@
 
 #include "files/crc16.h"
 #include "files/scramble.h"
-#include "mms/message_file_test_support.h"
+#include "support/message_file_test_support.h"
 
 namespace corvane {
 namespace {
 
-using testing::Bytes;
-using testing::Golden;
-using testing::NamesIn;
-using testing::ReadBytes;
-using testing::RecordingFileSystem;
-using testing::TempFolder;
-using testing::WriteBytes;
-
-Bytes Slice(const Bytes& bytes, std::size_t from, std::size_t count) {
-    return {bytes.begin() + static_cast<std::ptrdiff_t>(from),
-            bytes.begin() + static_cast<std::ptrdiff_t>(from + count)};
-}
-
-Bytes Slice(const Record& record, std::size_t from, std::size_t count) {
-    return {record.begin() + static_cast<std::ptrdiff_t>(from),
-            record.begin() + static_cast<std::ptrdiff_t>(from + count)};
-}
+using namespace corvane::testing;
 
 // The 8620 worked example: Auto with country 0 and operator 0, VGA, "APN", 12 pictures a day, English,
 // TV mode 0, Domestic, remote control Off. Texts as in tests/data/make_settings_goldens.py.
@@ -328,25 +312,13 @@ TEST(MmsSettingsFileTest, RefusesWhatDoesNotFitAndWritesNothing) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.field) + " " + std::to_string(c.value));
-        TempFolder folder;
-        ASSERT_TRUE(WriteBytes(folder.File("setup.dat"), Bytes(720, 0x42)));
         MmsFileValues values = WorkedExample();
         c.change(values);
-        const MessageFileResult result = Write(folder.path(), values);
-        EXPECT_FALSE(result.completed);
-        ASSERT_TRUE(result.refused.has_value());
-        EXPECT_FALSE(result.writeFailure.has_value());
-        EXPECT_EQ(result.refused->kind, c.kind);
-        EXPECT_EQ(result.refused->field, c.field);
-        EXPECT_EQ(result.refused->value, c.value);
-        EXPECT_EQ(result.refused->target, folder.File("setup.dat"));
-        const std::string english = DescribeMessageFileFailure(result, kEnglish);
-        EXPECT_NE(english.find(c.english), std::string::npos) << english;
-        EXPECT_NE(english.find(folder.File("setup.dat")), std::string::npos) << english;
-        const std::string chinese = DescribeMessageFileFailure(result, kChinese);
-        EXPECT_NE(chinese.find(c.chinese), std::string::npos) << chinese;
-        EXPECT_EQ(NamesIn(folder.path()), std::vector<std::string>{"setup.dat"});
-        EXPECT_EQ(ReadBytes(folder.File("setup.dat")), Bytes(720, 0x42));
+        ExpectRefusedWritingNothing(
+            [&values](FileSystem& fs, const std::string& folder) {
+                return WriteMmsSettingsFile(fs, folder, values);
+            },
+            "setup.dat", {c.kind, c.field, c.value, c.english, c.chinese});
     }
 }
 

@@ -5,12 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QClipboard>
 #include <QComboBox>
 #include <QInputMethodEvent>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QRect>
 #include <QTest>
 #include <algorithm>
 #include <filesystem>
@@ -18,33 +15,20 @@
 #include <string>
 #include <vector>
 
-#include "../files/test_folders.h"
-#include "files/posix_file_system.h"
-#include "platform/fake_platform.h"
 #include "presets/presets.h"
 #include "res/mms_templates.h"
+#include "support/dialog_test_support.h"
 
 namespace corvane {
 namespace {
 
-using Bytes = std::vector<uint8_t>;
-
-constexpr ModelFamily kBoth[] = {ModelFamily::k8620, ModelFamily::k8520};
-
-const char* Name(ModelFamily family) {
-    return family == ModelFamily::k8620 ? "8620" : "8520";
-}
-
-Bytes Golden(const std::string& name) {
-    return testing::ReadBytes(std::string(CORVANE_TEST_DATA_DIR) + "/" + name);
-}
+using namespace corvane::testing;
 
 std::string Success(ModelFamily family) {
     return std::string("Vyn ") + Name(family) +
            " MMS configuration file (URL|APN|Gateway|Port ...) has been generated";
 }
 
-const std::string kIntegerExpected = "请键入一个整数。";
 const std::string kPictureRange = "Please enter an integer between 0 and 99!";
 
 constexpr int kNetworkIds[] = {IDC_MMS_URL,  IDC_MMS_APN,     IDC_MMS_GATEWAY,
@@ -52,38 +36,20 @@ constexpr int kNetworkIds[] = {IDC_MMS_URL,  IDC_MMS_APN,     IDC_MMS_GATEWAY,
 constexpr int kTextIds[] = {IDC_MMS_URL,   IDC_MMS_APN,     IDC_MMS_GATEWAY,  IDC_MMS_PORT,   IDC_MMS_PHONE,
                             IDC_MMS_EMAIL, IDC_MMS_ACCOUNT, IDC_MMS_PASSWORD, IDC_MMS_PHONE2, IDC_MMS_PHONE3};
 
-class MmsDialogTest : public ::testing::Test {
+class MmsDialogTest : public SetupDialogTest<CMmsSetupDlg> {
   protected:
     void Open(ModelFamily family, int32_t language = kEnglish) {
         platform.defaultOutputFolder = folder.path();
         settings.language = language;
         settings.model = family == ModelFamily::k8620 ? 4 : 3;
         dialog = std::make_unique<CMmsSetupDlg>(family, settings, platform, fs);
-        ASSERT_TRUE(dialog->Create());
-        dialog->activateWindow();
-        ClearMessages();
+        Show();
     }
 
-    QLineEdit* Edit(int id) const { return dialog->findChild<QLineEdit*>(QString::number(id)); }
-    QComboBox* List(int id) const { return dialog->findChild<QComboBox*>(QString::number(id)); }
-    QPushButton* Button(int id) const { return dialog->findChild<QPushButton*>(QString::number(id)); }
-    std::string Text(int id) const { return dialog->GetDlgItemText(id); }
     bool ReadOnly(int id) const { return Edit(id)->isReadOnly(); }
     int HoursList() const { return MmsIdsOf(dialog->Family()).hoursList; }
     int SmsPosition() const { return dialog->Family() == ModelFamily::k8620 ? 2 : 3; }
 
-    // Replaces the field's text by typing, as a user who selected it all.
-    void Retype(int id, const QString& text) {
-        QLineEdit* edit = Edit(id);
-        ASSERT_NE(edit, nullptr) << id;
-        edit->setFocus();
-        edit->selectAll();
-        if (text.isEmpty()) {
-            QTest::keyClick(edit, Qt::Key_Backspace);
-        } else {
-            QTest::keyClicks(edit, text);
-        }
-    }
     // Replaces the field's text with text committed by an input method, as Chinese is typed.
     void RetypeByInputMethod(int id, const QString& text) {
         Retype(id, "");
@@ -91,25 +57,8 @@ class MmsDialogTest : public ::testing::Test {
         event.setCommitString(text);
         QApplication::sendEvent(Edit(id), &event);
     }
-    // Picks an entry of a drop-down list as the user does in its popup.
-    void Choose(int id, int index) {
-        QComboBox* list = List(id);
-        ASSERT_NE(list, nullptr) << id;
-        ASSERT_LT(index, list->count()) << id;
-        list->setCurrentIndex(index);
-        emit list->activated(index);
-    }
-    void Click(int id) {
-        QPushButton* button = Button(id);
-        ASSERT_NE(button, nullptr) << id;
-        QTest::mouseClick(button, Qt::LeftButton);
-    }
-    Bytes SetupFile() const { return testing::ReadBytes(folder.File("setup.dat")); }
+    Bytes SetupFile() const { return ReadBytes(folder.File("setup.dat")); }
     bool SetupExists() const { return std::filesystem::exists(folder.File("setup.dat")); }
-    void ClearMessages() {
-        platform.messages.clear();
-        platform.frameworkMessages.clear();
-    }
     // The minimal input that passes in Manual mode outside SMS-only sending.
     void FillManualNetwork() {
         Retype(IDC_MMS_URL, "http://mms.example.com");
@@ -117,12 +66,6 @@ class MmsDialogTest : public ::testing::Test {
         Retype(IDC_MMS_GATEWAY, "10.1.1.1");
         Retype(IDC_MMS_PORT, "8080");
     }
-
-    platform::FakePlatform platform;
-    testing::TempFolder folder;
-    PosixFileSystem fs;
-    AppSettings settings;
-    std::unique_ptr<CMmsSetupDlg> dialog;
 };
 
 // --- the worked examples -------------------------------------------------------------------------------
@@ -424,10 +367,7 @@ TEST_F(MmsDialogTest, PicturesPerDayOutsideTheRangeGoesBackToZero) {
         SCOPED_TRACE(c.text);
         Open(ModelFamily::k8520);
         if (c.pasted) {
-            QApplication::clipboard()->setText(c.text);
-            Edit(IDC_MMS_PICTURES)->setFocus();
-            Edit(IDC_MMS_PICTURES)->selectAll();
-            QTest::keyClick(Edit(IDC_MMS_PICTURES), Qt::Key_V, Qt::ControlModifier);
+            Paste(Edit(IDC_MMS_PICTURES), c.text);
         } else {
             Retype(IDC_MMS_PICTURES, c.text);
         }
@@ -746,38 +686,16 @@ TEST_F(MmsDialogTest, GeneratingTwiceGivesTheSameFileAndRemovesAStaleScratchFile
 }
 
 TEST_F(MmsDialogTest, ExitButtonEscapeAndCloseBoxEndTheDialog) {
-    enum class How { kButton, kEscape, kCloseBox };
-    for (How how : {How::kButton, How::kEscape, How::kCloseBox}) {
+    for (Leaving how : kEveryWayOut) {
         SCOPED_TRACE(static_cast<int>(how));
         Open(ModelFamily::k8520);
         Retype(IDC_MMS_PHONE, "13800138000");
-        switch (how) {
-            case How::kButton:
-                Click(IDCANCEL);
-                break;
-            case How::kEscape:
-                QTest::keyClick(Edit(IDC_MMS_PHONE), Qt::Key_Escape);
-                break;
-            case How::kCloseBox:
-                dialog->close();
-                break;
-        }
-        EXPECT_TRUE(dialog->IsEnded());
-        EXPECT_EQ(dialog->EndResult(), IDCANCEL);
-        EXPECT_FALSE(SetupExists());
-        EXPECT_TRUE(platform.messages.empty());
+        Leave(how, IDC_MMS_PHONE);
+        ExpectCancelledWithoutWriting("setup.dat");
     }
 }
 
 // --- texts ---------------------------------------------------------------------------------------------
-
-std::vector<std::string> Entries(QComboBox* list) {
-    std::vector<std::string> entries;
-    for (int i = 0; list != nullptr && i < list->count(); ++i) {
-        entries.push_back(list->itemText(i).toStdString());
-    }
-    return entries;
-}
 
 // What a user of each language reads, one row per language.
 struct LanguageRow {
@@ -952,33 +870,7 @@ TEST(MmsTemplates, ControlsFitAndDoNotOverlap) {
         SCOPED_TRACE(Name(family));
         const DialogTemplate& t = MmsDialogTemplate(family);
         EXPECT_EQ(t.id, family == ModelFamily::k8620 ? 142 : 130);
-        std::vector<std::pair<int, QRect>> interactive;
-        std::vector<int> ids;
-        for (const ControlTemplate& c : t.controls) {
-            const bool isList = c.kind == ControlKind::kDropDownList;
-            const QRect r(c.x, c.y, c.width, isList ? 12 : c.height);  // a closed list's height
-            EXPECT_TRUE(QRect(0, 0, t.width, t.height).contains(r)) << c.id << " " << c.text;
-            if (c.id != kNoId) {
-                EXPECT_EQ(std::count(ids.begin(), ids.end(), c.id), 0) << "duplicate id " << c.id;
-                ids.push_back(c.id);
-            }
-            if (isList || c.kind == ControlKind::kEdit || c.kind == ControlKind::kPushButton ||
-                c.kind == ControlKind::kDefPushButton) {
-                for (const auto& [otherId, other] : interactive) {
-                    EXPECT_FALSE(r.intersects(other)) << c.id << " overlaps " << otherId;
-                }
-                interactive.emplace_back(c.id, r);
-            }
-        }
-        for (const ControlTemplate& c : t.controls) {
-            if (c.kind != ControlKind::kLabel) {
-                continue;
-            }
-            for (const auto& [otherId, other] : interactive) {
-                EXPECT_FALSE(QRect(c.x, c.y, c.width, c.height).intersects(other))
-                    << "label " << c.id << " " << c.text << " overlaps " << otherId;
-            }
-        }
+        ExpectControlsFitAndDoNotOverlap(t);
         const MmsFamilyIds& familyIds = MmsIdsOf(family);
         for (int id : {familyIds.hoursList, familyIds.hoursLabel}) {
             EXPECT_NE(FindControl(t, id), nullptr) << id;

@@ -7,22 +7,12 @@
 
 #include "files/crc16.h"
 #include "files/scramble.h"
-#include "mms/message_file_test_support.h"
+#include "support/message_file_test_support.h"
 
 namespace corvane {
 namespace {
 
-using testing::Bytes;
-using testing::Golden;
-using testing::NamesIn;
-using testing::ReadBytes;
-using testing::TempFolder;
-using testing::WriteBytes;
-
-Bytes Slice(const Bytes& bytes, std::size_t from, std::size_t count) {
-    return {bytes.begin() + static_cast<std::ptrdiff_t>(from),
-            bytes.begin() + static_cast<std::ptrdiff_t>(from + count)};
-}
+using namespace corvane::testing;
 
 // 8620, Auto, data-access country 0 / operator 1; golden smtp_8620_auto.dat.
 SmtpFileValues Auto8620() {
@@ -257,24 +247,15 @@ TEST(SmtpSettingsFileTest, RefusesWhatDoesNotFitAndWritesNothing) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.field) + " " + std::to_string(c.value));
-        TempFolder folder;
-        ASSERT_TRUE(WriteBytes(folder.File("smtp.dat"), Bytes(720, 0x42)));
         SmtpFileValues values = Auto8620();
         c.change(values);
-        const MessageFileResult result = Write(folder.path(), values);
-        EXPECT_FALSE(result.completed);
-        ASSERT_TRUE(result.refused.has_value());
-        EXPECT_FALSE(result.writeFailure.has_value());
-        EXPECT_EQ(result.refused->kind, c.kind);
-        EXPECT_EQ(result.refused->field, c.field);
-        EXPECT_EQ(result.refused->value, c.value);
-        const std::string english = DescribeMessageFileFailure(result, kEnglish);
-        EXPECT_NE(english.find(folder.File("smtp.dat")), std::string::npos) << english;
-        EXPECT_NE(english.find(std::string(c.field) + " is " + std::to_string(c.value)), std::string::npos)
-            << english;
-        EXPECT_NE(DescribeMessageFileFailure(result, kChinese).find("无法生成文件"), std::string::npos);
-        EXPECT_EQ(NamesIn(folder.path()), std::vector<std::string>{"smtp.dat"});
-        EXPECT_EQ(ReadBytes(folder.File("smtp.dat")), Bytes(720, 0x42));
+        ExpectRefusedWritingNothing(
+            [&values](FileSystem& fs, const std::string& folder) {
+                return WriteSmtpSettingsFile(fs, folder, values);
+            },
+            "smtp.dat",
+            {c.kind, c.field, c.value, std::string(c.field) + " is " + std::to_string(c.value),
+             "无法生成文件"});
     }
 }
 

@@ -7,10 +7,8 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRect>
 #include <QTest>
 #include <algorithm>
 #include <filesystem>
@@ -18,29 +16,17 @@
 #include <string>
 #include <vector>
 
-#include "../files/fault_injecting_file_system.h"
-#include "../files/test_folders.h"
-#include "files/posix_file_system.h"
+#include "files/fault_injecting_file_system.h"
 #include "framework/controls.h"
 #include "l10n/smtp_texts.h"
-#include "platform/fake_platform.h"
 #include "presets/presets.h"
 #include "res/smtp_templates.h"
+#include "support/dialog_test_support.h"
 
 namespace corvane {
 namespace {
 
-using Bytes = std::vector<uint8_t>;
-
-constexpr ModelFamily kBoth[] = {ModelFamily::k8620, ModelFamily::k8520};
-
-const char* Name(ModelFamily family) {
-    return family == ModelFamily::k8620 ? "8620" : "8520";
-}
-
-Bytes Golden(const std::string& name) {
-    return testing::ReadBytes(std::string(CORVANE_TEST_DATA_DIR) + "/" + name);
-}
+using namespace corvane::testing;
 
 // Record `index` (0 = header) of smtp.dat with bytes 0-49 turned back into their plain form.
 Bytes PlainRecord(const Bytes& file, std::size_t index) {
@@ -58,54 +44,20 @@ std::string TextOf(const Bytes& file, std::size_t index) {
     return std::string(record.begin(), record.begin() + record[57]);
 }
 
-const std::string kIntegerExpected = "请键入一个整数。";
 const std::string kPicturesRange = "“请填入一个在0和99之间的整数。”";
 
-class SmtpDialogTest : public ::testing::Test {
+class SmtpDialogTest : public SetupDialogTest<CSmtpSetupDlg> {
   protected:
     void Open(ModelFamily family, int32_t language = kEnglish, FileSystem* fileSystem = nullptr) {
         platform.defaultOutputFolder = folder.path();
         settings.language = language;
         settings.model = family == ModelFamily::k8620 ? 4 : 3;
         dialog = std::make_unique<CSmtpSetupDlg>(family, settings, platform, fileSystem ? *fileSystem : fs);
-        ASSERT_TRUE(dialog->Create());
-        dialog->activateWindow();
-        ClearMessages();
+        Show();
     }
 
     const SmtpFamilyIds& Ids() const { return SmtpIdsOf(dialog->Family()); }
 
-    QLineEdit* Edit(int id) const { return dialog->findChild<QLineEdit*>(QString::number(id)); }
-    QComboBox* List(int id) const { return dialog->findChild<QComboBox*>(QString::number(id)); }
-    QPushButton* Button(int id) const { return dialog->findChild<QPushButton*>(QString::number(id)); }
-    std::string Text(int id) const { return dialog->GetDlgItemText(id); }
-
-    // Replaces the field's text by typing, as a user who selected it all.
-    void Retype(int id, const QString& text) {
-        QLineEdit* edit = Edit(id);
-        ASSERT_NE(edit, nullptr) << id;
-        edit->setFocus();
-        edit->selectAll();
-        if (text.isEmpty()) {
-            QTest::keyClick(edit, Qt::Key_Backspace);
-        } else {
-            QTest::keyClicks(edit, text);
-        }
-    }
-    void Retype(int id, const char* text) { Retype(id, QString::fromUtf8(text)); }
-    // Picks an entry of a drop-down list as the user does in its popup.
-    void Choose(int id, int index) {
-        QComboBox* list = List(id);
-        ASSERT_NE(list, nullptr) << id;
-        ASSERT_LT(index, list->count());
-        list->setCurrentIndex(index);
-        emit list->activated(index);
-    }
-    void Click(int id) {
-        QPushButton* button = Button(id);
-        ASSERT_NE(button, nullptr) << id;
-        QTest::mouseClick(button, Qt::LeftButton);
-    }
     // Fills every field so that Generate passes (the network fields only in Manual mode).
     void FillPassingForm() {
         if (List(IDC_SMTP_MODE)->currentIndex() == 1) {
@@ -117,18 +69,8 @@ class SmtpDialogTest : public ::testing::Test {
         Retype(IDC_SMTP_SENDER_PASSWORD, "secret");
         Retype(IDC_SMTP_RECIPIENT, "me@example.org");
     }
-    Bytes SmtpFile() const { return testing::ReadBytes(folder.File("smtp.dat")); }
+    Bytes SmtpFile() const { return ReadBytes(folder.File("smtp.dat")); }
     bool Written() const { return std::filesystem::exists(folder.File("smtp.dat")); }
-    void ClearMessages() {
-        platform.messages.clear();
-        platform.frameworkMessages.clear();
-    }
-
-    platform::FakePlatform platform;
-    testing::TempFolder folder;
-    PosixFileSystem fs;
-    AppSettings settings;
-    std::unique_ptr<CSmtpSetupDlg> dialog;
 };
 
 // --- the stored-form examples --------------------------------------------------------------------------
@@ -243,18 +185,6 @@ TEST_F(SmtpDialogTest, SelectionsReachTheHeader) {
 }
 
 // --- initial state -------------------------------------------------------------------------------------
-
-std::vector<std::string> Entries(QComboBox* list) {
-    std::vector<std::string> entries;
-    for (int i = 0; list != nullptr && i < list->count(); ++i) {
-        entries.push_back(list->itemText(i).toStdString());
-    }
-    return entries;
-}
-template <class Container>
-std::vector<std::string> Strings(const Container& texts) {
-    return {texts.begin(), texts.end()};
-}
 
 TEST_F(SmtpDialogTest, InitialFieldsListsLimitsAndStates) {
     for (ModelFamily family : kBoth) {
@@ -787,27 +717,13 @@ TEST_F(SmtpDialogTest, WriteFailureShowsTheErrorAndKeepsThePreviousFile) {
 // --- leaving -------------------------------------------------------------------------------------------
 
 TEST_F(SmtpDialogTest, ExitButtonEscapeAndCloseBoxEndWithCancel) {
-    enum class How { kButton, kEscape, kCloseBox };
     for (ModelFamily family : kBoth) {
-        for (How how : {How::kButton, How::kEscape, How::kCloseBox}) {
+        for (Leaving how : kEveryWayOut) {
             SCOPED_TRACE(std::string(Name(family)) + " " + std::to_string(static_cast<int>(how)));
             Open(family);
             FillPassingForm();
-            switch (how) {
-                case How::kButton:
-                    Click(IDCANCEL);
-                    break;
-                case How::kEscape:
-                    QTest::keyClick(Edit(IDC_SMTP_PORT), Qt::Key_Escape);
-                    break;
-                case How::kCloseBox:
-                    dialog->close();
-                    break;
-            }
-            EXPECT_TRUE(dialog->IsEnded());
-            EXPECT_EQ(dialog->EndResult(), IDCANCEL);
-            EXPECT_FALSE(Written());
-            EXPECT_TRUE(platform.messages.empty());
+            Leave(how, IDC_SMTP_PORT);
+            ExpectCancelledWithoutWriting("smtp.dat");
         }
     }
 }
@@ -850,32 +766,9 @@ TEST(SmtpTemplates, ControlsFitAndDoNotOverlap) {
         SCOPED_TRACE(Name(family));
         const DialogTemplate& t = SmtpDialogTemplate(family);
         EXPECT_EQ(t.id, family == ModelFamily::k8620 ? 143 : 147);
-        std::vector<std::pair<int, QRect>> interactive;
-        std::vector<int> ids;
+        ExpectControlsFitAndDoNotOverlap(t);
         for (const ControlTemplate& c : t.controls) {
-            const bool isList = c.kind == ControlKind::kDropDownList;
-            const QRect r(c.x, c.y, c.width, isList ? 12 : c.height);  // a closed list's height
-            EXPECT_TRUE(QRect(0, 0, t.width, t.height).contains(r)) << c.id << " " << c.text;
-            if (c.id != kNoId) {
-                EXPECT_EQ(std::count(ids.begin(), ids.end(), c.id), 0) << "duplicate id " << c.id;
-                ids.push_back(c.id);
-            }
-            if (isList || c.kind == ControlKind::kEdit || c.kind == ControlKind::kPushButton) {
-                for (const auto& [otherId, other] : interactive) {
-                    EXPECT_FALSE(r.intersects(other)) << c.id << " overlaps " << otherId;
-                }
-                interactive.emplace_back(c.id, r);
-            }
             EXPECT_NE(c.kind, ControlKind::kDefPushButton) << "no default push button";
-        }
-        for (const ControlTemplate& c : t.controls) {
-            if (c.kind != ControlKind::kLabel) {
-                continue;
-            }
-            for (const auto& [otherId, other] : interactive) {
-                EXPECT_FALSE(QRect(c.x, c.y, c.width, c.height).intersects(other))
-                    << "label " << c.id << " " << c.text << " overlaps " << otherId;
-            }
         }
     }
 }

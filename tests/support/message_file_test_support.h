@@ -19,12 +19,6 @@
 
 namespace corvane::testing {
 
-using Bytes = std::vector<uint8_t>;
-
-inline Bytes Golden(const std::string& name) {
-    return ReadBytes(std::string(CORVANE_TEST_DATA_DIR) + "/" + name);
-}
-
 // Passes everything to a real file system and keeps a copy of every byte written, per path, so a test
 // can see what a file held even after it was deleted.
 class RecordingFileSystem final : public FileSystem {
@@ -113,6 +107,41 @@ inline void ExpectEveryFailureKeepsThePreviousFile(const MessageWriter& write, c
             EXPECT_EQ(now, previous);
         }
     }
+}
+
+// What a writer must say when it refuses a value.
+struct ExpectedRefusal {
+    RefusedValue::Kind kind;
+    std::string field;
+    int64_t value;
+    std::string english;  // a part of the English description
+    std::string chinese;  // a part of the Chinese one
+};
+
+// Runs `write` over a folder that already holds an earlier `finalName`. It must refuse the value
+// `expected` names, for that file, before writing anything: both descriptions say what `expected` gives,
+// the English one names the file, and the folder still holds only the earlier file, unchanged.
+inline void ExpectRefusedWritingNothing(const MessageWriter& write, const std::string& finalName,
+                                        const ExpectedRefusal& expected) {
+    TempFolder folder;
+    const Bytes previous(720, 0x42);
+    ASSERT_TRUE(WriteBytes(folder.File(finalName), previous));
+    PosixFileSystem fs;
+    const MessageFileResult result = write(fs, folder.path());
+    EXPECT_FALSE(result.completed);
+    ASSERT_TRUE(result.refused.has_value());
+    EXPECT_FALSE(result.writeFailure.has_value());
+    EXPECT_EQ(result.refused->kind, expected.kind);
+    EXPECT_EQ(result.refused->field, expected.field);
+    EXPECT_EQ(result.refused->value, expected.value);
+    EXPECT_EQ(result.refused->target, folder.File(finalName));
+    const std::string english = DescribeMessageFileFailure(result, kEnglish);
+    EXPECT_NE(english.find(expected.english), std::string::npos) << english;
+    EXPECT_NE(english.find(folder.File(finalName)), std::string::npos) << english;
+    const std::string chinese = DescribeMessageFileFailure(result, kChinese);
+    EXPECT_NE(chinese.find(expected.chinese), std::string::npos) << chinese;
+    EXPECT_EQ(NamesIn(folder.path()), std::vector<std::string>{finalName});
+    EXPECT_EQ(ReadBytes(folder.File(finalName)), previous);
 }
 
 }  // namespace corvane::testing
