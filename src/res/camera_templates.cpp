@@ -5,38 +5,29 @@
 namespace corvane {
 namespace {
 
+using family_template::Button;
+using family_template::DefButton;
+using family_template::Edit;
 using family_template::FamilyIds;
 using family_template::kAbsent;
 using family_template::kSame;
+using family_template::Label;
+using family_template::List;
 using family_template::Row;
 using family_template::Where;
 
 constexpr uint32_t kNumberField = Style::kNumber | Style::kCenter;
 
+// The frames around the rows have no caption.
 constexpr Row Frame(FamilyIds ids, Where at8620, Where at8520 = kSame) {
-    return {ControlKind::kGroupBox, ids, at8620, at8520};
-}
-constexpr Row Label(FamilyIds ids, const char* text, Where at8620, Where at8520 = kSame) {
-    return {ControlKind::kLabel, ids, at8620, at8520, text};
+    return family_template::GroupBox(ids, "", at8620, at8520);
 }
 // The "Hour", "Min" and "Sec" labels above the time fields and the ":" between them.
 constexpr Row Centred(FamilyIds ids, const char* text, Where at8620, Where at8520) {
     return {ControlKind::kLabel, ids, at8620, at8520, text, Style::kCenter};
 }
-constexpr Row List(FamilyIds ids, Where at8620, Where at8520 = kSame) {
-    return {ControlKind::kDropDownList, ids, at8620, at8520, "", Style::kVScroll};
-}
 constexpr Row Number(FamilyIds ids, Where at8620, Where at8520 = kSame) {
     return {ControlKind::kEdit, ids, at8620, at8520, "", kNumberField};
-}
-constexpr Row Button(FamilyIds ids, const char* text, Where at8620, Where at8520) {
-    return {ControlKind::kPushButton, ids, at8620, at8520, text};
-}
-constexpr Row DefButton(FamilyIds ids, const char* text, Where at8620, Where at8520) {
-    return {ControlKind::kDefPushButton, ids, at8620, at8520, text};
-}
-constexpr Row Edit(FamilyIds ids, Where at8620, Where at8520) {
-    return {ControlKind::kEdit, ids, at8620, at8520, "", Style::kAutoHScroll};
 }
 constexpr Row ReadOnlyEdit(FamilyIds ids, Where at8620, Where at8520) {
     return {ControlKind::kEdit, ids, at8620, at8520, "", Style::kReadOnly | Style::kAutoHScroll};
@@ -170,22 +161,24 @@ static_assert(family_template::RowsAreSound(kCameraRows));
 
 }  // namespace
 
+// Both templates are built on first use.
+const DialogTemplate& CameraDialogTemplate(ModelFamily family) {
+    using family_template::BuildTemplate;
+    static const DialogTemplate k8620 =
+        BuildTemplate({140, "Corvane 8620", 289, 355, kCameraDialogStyle, "SimSun", 9, {}}, kCameraRows,
+                      ModelFamily::k8620);
+    static const DialogTemplate k8520 =
+        BuildTemplate({129, "Corvane 8520", 288, 348, kCameraDialogStyle, "SimSun", 9, {}}, kCameraRows,
+                      ModelFamily::k8520);
+    return family == ModelFamily::k8620 ? k8620 : k8520;
+}
+
 const DialogTemplate& Camera8620DialogTemplate() {
-    static const DialogTemplate kTemplate =
-        family_template::BuildTemplate({140, "Corvane 8620", 289, 355, kCameraDialogStyle, "SimSun", 9, {}},
-                                       kCameraRows, ModelFamily::k8620);
-    return kTemplate;
+    return CameraDialogTemplate(ModelFamily::k8620);
 }
 
 const DialogTemplate& Camera8520DialogTemplate() {
-    static const DialogTemplate kTemplate =
-        family_template::BuildTemplate({129, "Corvane 8520", 288, 348, kCameraDialogStyle, "SimSun", 9, {}},
-                                       kCameraRows, ModelFamily::k8520);
-    return kTemplate;
-}
-
-const DialogTemplate& CameraDialogTemplate(ModelFamily family) {
-    return family == ModelFamily::k8620 ? Camera8620DialogTemplate() : Camera8520DialogTemplate();
+    return CameraDialogTemplate(ModelFamily::k8520);
 }
 
 }  // namespace corvane

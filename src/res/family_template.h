@@ -8,7 +8,7 @@
 //   Row{ControlKind::kLabel,        IDC_SET_CLOCK_LABEL, {14, 162, 51, 8},  {14, 143, 51, 8},  "Set Clock"},
 //   Row{ControlKind::kDropDownList, {1042, kNoId},       {69, 136, 48, 60}, kAbsent},
 //
-// Each dialog's file wraps these in row makers (Label, List, ...) that fill in kind, text and style.
+// or, with the row makers below, Label(IDC_SET_CLOCK_LABEL, "Set Clock", {14, 162, 51, 8}, {14, 143, 51, 8}).
 //
 // The rows keep each template's creation (and tab) order; a variant skips the rows it lacks.
 
@@ -68,6 +68,26 @@ struct Row {
     const char* text = "";
     uint32_t style = 0;
 };
+
+// Row makers for the controls every dialog has; a left-out 8520 place is the 8620 one.
+constexpr Row Label(FamilyIds ids, const char* text, Where at8620, Where at8520 = kSame) {
+    return {ControlKind::kLabel, ids, at8620, at8520, text};
+}
+constexpr Row List(FamilyIds ids, Where at8620, Where at8520 = kSame) {
+    return {ControlKind::kDropDownList, ids, at8620, at8520, "", Style::kVScroll};
+}
+constexpr Row Edit(FamilyIds ids, Where at8620, Where at8520 = kSame) {
+    return {ControlKind::kEdit, ids, at8620, at8520, "", Style::kAutoHScroll};
+}
+constexpr Row GroupBox(FamilyIds ids, const char* text, Where at8620, Where at8520 = kSame) {
+    return {ControlKind::kGroupBox, ids, at8620, at8520, text};
+}
+constexpr Row Button(FamilyIds ids, const char* text, Where at8620, Where at8520 = kSame) {
+    return {ControlKind::kPushButton, ids, at8620, at8520, text};
+}
+constexpr Row DefButton(FamilyIds ids, const char* text, Where at8620, Where at8520 = kSame) {
+    return {ControlKind::kDefPushButton, ids, at8620, at8520, text};
+}
 
 // True when every row makes sense: the 8620 column holds places or kAbsent, the 8520 column moves only a
 // control the 8620 template has, an absent control has no id, and no id appears twice in one template.

@@ -5,10 +5,16 @@
 namespace corvane {
 namespace {
 
+using family_template::Button;
+using family_template::DefButton;
 using family_template::Down;
+using family_template::Edit;
 using family_template::FamilyIds;
+using family_template::GroupBox;
 using family_template::kAbsent;
 using family_template::kSame;
+using family_template::Label;
+using family_template::List;
 using family_template::Row;
 using family_template::Where;
 
@@ -23,26 +29,8 @@ constexpr int kHours8520Width = 46;
 // as wide as the "Phone NO 02" one, clear of the field at 81.
 constexpr int kFieldLabelWidth = 59;
 
-constexpr Row Label(FamilyIds ids, const char* text, Where at8620, Where at8520 = kSame) {
-    return {ControlKind::kLabel, ids, at8620, at8520, text};
-}
-constexpr Row List(FamilyIds ids, Where at8620, Where at8520 = kSame) {
-    return {ControlKind::kDropDownList, ids, at8620, at8520, "", Style::kVScroll};
-}
-constexpr Row Edit(FamilyIds ids, Where at8620, Where at8520 = kSame) {
-    return {ControlKind::kEdit, ids, at8620, at8520, "", Style::kAutoHScroll};
-}
 constexpr Row CentredEdit(FamilyIds ids, Where at8620, Where at8520 = kSame) {
     return {ControlKind::kEdit, ids, at8620, at8520, "", Style::kCenter | Style::kAutoHScroll};
-}
-constexpr Row Frame(FamilyIds ids, const char* text, Where at8620, Where at8520 = kSame) {
-    return {ControlKind::kGroupBox, ids, at8620, at8520, text};
-}
-constexpr Row Button(FamilyIds ids, const char* text, Where at8620, Where at8520) {
-    return {ControlKind::kPushButton, ids, at8620, at8520, text};
-}
-constexpr Row DefButton(FamilyIds ids, const char* text, Where at8620, Where at8520) {
-    return {ControlKind::kDefPushButton, ids, at8620, at8520, text};
 }
 // The ids of a control that differ between the families.
 using Ids = MmsFamilyIds;
@@ -63,11 +51,11 @@ constexpr uint32_t kMmsDialogStyle = DialogStyle::kSysMenu;
 // clang-format off
 constexpr Row kMmsRows[] = {
     // frames first, so that every control lies above them
-    Frame(IDC_MMS_FRAME, "MMS", {3, 3, 285, 340},   {3, 3, 285, 353}),
-    Frame(kNoId,         "",    {12, 28, 269, 24}),
-    Frame(kNoId,         "",    {12, 49, 269, 28}),
-    Frame({1083, kNoId}, "",    {12, 75, 269, 24},  {12, 75, 268, 25}),
-    Frame(kNoId,         "",    {12, 98, 269, 206}, {13, 99, 267, 210}),
+    GroupBox(IDC_MMS_FRAME, "MMS", {3, 3, 285, 340},   {3, 3, 285, 353}),
+    GroupBox(kNoId,         "",    {12, 28, 269, 24}),
+    GroupBox(kNoId,         "",    {12, 49, 269, 28}),
+    GroupBox({1083, kNoId}, "",    {12, 75, 269, 24},  {12, 75, 268, 25}),
+    GroupBox(kNoId,         "",    {12, 98, 269, 206}, {13, 99, 267, 210}),
 
     Label(IDC_MMS_MODE_LABEL,     "MMS Mode",         {12, 14, kModeLabelWidth, 8}),
     List(IDC_MMS_MODE,                                {70, 12, 60, 60}),
@@ -120,20 +108,22 @@ static_assert(family_template::RowsAreSound(kMmsRows));
 
 }  // namespace
 
-const DialogTemplate& Mms8620DialogTemplate() {
-    static const DialogTemplate kTemplate = family_template::BuildTemplate(
+// Both templates are built on first use.
+const DialogTemplate& MmsDialogTemplate(ModelFamily family) {
+    using family_template::BuildTemplate;
+    static const DialogTemplate k8620 = BuildTemplate(
         {142, "Corvane 8620", 292, 346, kMmsDialogStyle, "SimSun", 9, {}}, kMmsRows, ModelFamily::k8620);
-    return kTemplate;
+    static const DialogTemplate k8520 = BuildTemplate(
+        {130, "Corvane 8520", 292, 358, kMmsDialogStyle, "SimSun", 9, {}}, kMmsRows, ModelFamily::k8520);
+    return family == ModelFamily::k8620 ? k8620 : k8520;
+}
+
+const DialogTemplate& Mms8620DialogTemplate() {
+    return MmsDialogTemplate(ModelFamily::k8620);
 }
 
 const DialogTemplate& Mms8520DialogTemplate() {
-    static const DialogTemplate kTemplate = family_template::BuildTemplate(
-        {130, "Corvane 8520", 292, 358, kMmsDialogStyle, "SimSun", 9, {}}, kMmsRows, ModelFamily::k8520);
-    return kTemplate;
-}
-
-const DialogTemplate& MmsDialogTemplate(ModelFamily family) {
-    return family == ModelFamily::k8620 ? Mms8620DialogTemplate() : Mms8520DialogTemplate();
+    return MmsDialogTemplate(ModelFamily::k8520);
 }
 
 }  // namespace corvane

@@ -5,40 +5,29 @@
 namespace corvane {
 namespace {
 
+using family_template::Button;
 using family_template::Down;
+using family_template::Edit;
 using family_template::FamilyIds;
+using family_template::GroupBox;
 using family_template::kAbsent;
-using family_template::kSame;
+using family_template::Label;
+using family_template::List;
 using family_template::Row;
 using family_template::Where;
 
 constexpr uint32_t kNumberField = Style::kNumber | Style::kCenter;
 
-constexpr Row Label(FamilyIds ids, const char* text, Where at8620, Where at8520 = kSame) {
-    return {ControlKind::kLabel, ids, at8620, at8520, text};
-}
 // The pictures-per-day label: two lines high, centred on the field's line, so that the longer captions
 // ("kuvien maara / paiva", "N. immagine/data") wrap instead of being cut.
 constexpr Row TwoLineLabel(FamilyIds ids, const char* text, Where at8620, Where at8520) {
     return {ControlKind::kLabel, ids, at8620, at8520, text, Style::kVCenter};
-}
-constexpr Row List(FamilyIds ids, Where at8620, Where at8520 = kSame) {
-    return {ControlKind::kDropDownList, ids, at8620, at8520, "", Style::kVScroll};
-}
-constexpr Row Edit(FamilyIds ids, Where at8620, Where at8520) {
-    return {ControlKind::kEdit, ids, at8620, at8520, "", Style::kAutoHScroll};
 }
 constexpr Row NumberEdit(FamilyIds ids, Where at8620, Where at8520) {
     return {ControlKind::kEdit, ids, at8620, at8520, "", Style::kAutoHScroll | kNumberField};
 }
 constexpr Row PasswordEdit(FamilyIds ids, Where at8620, Where at8520) {
     return {ControlKind::kEdit, ids, at8620, at8520, "", Style::kAutoHScroll | Style::kPassword};
-}
-constexpr Row Group(FamilyIds ids, const char* text, Where at8620, Where at8520 = kSame) {
-    return {ControlKind::kGroupBox, ids, at8620, at8520, text};
-}
-constexpr Row Button(FamilyIds ids, Where at8620, Where at8520) {
-    return {ControlKind::kPushButton, ids, at8620, at8520, "Button"};
 }
 // The ids of a control that differ between the families.
 using Ids = SmtpFamilyIds;
@@ -61,35 +50,35 @@ constexpr uint32_t kSmtpDialogStyle = DialogStyle::kSysMenu | DialogStyle::kMaxi
 // phone controls other ids.
 // clang-format off
 constexpr Row kSmtpRows[] = {
-    Button(IDCANCEL,               {176, 312, 50, 14}, {176, 327, 50, 14}),
-    Button(IDC_SMTP_GENERATE,      {55, 312, 50, 14},  {55, 327, 50, 14}),
-    Button(IDC_SMTP_FOLDER_BUTTON, {16, 293, 50, 14},  {16, 303, 50, 14}),
-    Edit(IDC_SMTP_FOLDER,          {71, 293, 200, 14}, {71, 303, 200, 14}),
+    Button(IDCANCEL,               "Button", {176, 312, 50, 14}, {176, 327, 50, 14}),
+    Button(IDC_SMTP_GENERATE,      "Button", {55, 312, 50, 14},  {55, 327, 50, 14}),
+    Button(IDC_SMTP_FOLDER_BUTTON, "Button", {16, 293, 50, 14},  {16, 303, 50, 14}),
+    Edit(IDC_SMTP_FOLDER,                    {71, 293, 200, 14}, {71, 303, 200, 14}),
 
-    Group(1094,                   "",            {11, 0, 267, 27}),
+    GroupBox(1094,                "",            {11, 0, 267, 27}),
     Label(IDC_SMTP_MODE_LABEL,    "Static",      {18, 11, 51, 8}),
     List(IDC_SMTP_MODE,                          {72, 9, 62, 30}),
     Label(Per(&Ids::statusLabel), "SMTP Status", {153, 12, 51, 8},  kAbsent),
     List(Per(&Ids::status),                      {209, 10, 62, 80}, kAbsent),
 
-    Group(1095,                           "",       {11, 24, 267, 24}, {11, 25, 267, 24}),
+    GroupBox(1095,                        "",       {11, 24, 267, 24}, {11, 25, 267, 24}),
     TwoLineLabel(IDC_SMTP_PICTURES_LABEL, "Static", {17, 29, 53, 16},  {17, 30, 53, 16}),
     NumberEdit(IDC_SMTP_PICTURES,                   {72, 32, 28, 14},  {72, 33, 28, 14}),
     Label(IDC_SMTP_NOTE,                  "Static", {119, 34, 107, 8}, {119, 35, 107, 8}),
 
     // the country and operator row lies lower in the 8520 template
-    Group(1096,                    "",       {12, 45, 266, 25},                    Down(3)),
+    GroupBox(1096,                 "",       {12, 45, 266, 25},                    Down(3)),
     Label(IDC_SMTP_COUNTRY_LABEL,  "Static", {20, 56, 50, 8},                      Down(2)),
     List(IDC_SMTP_COUNTRY,                   {73, 55, kCountryWidth, 112},         Down(2)),
     Label(IDC_SMTP_OPERATOR_LABEL, "Static", {kOperatorLabelX, 56, 52, 8},         Down(2)),
     List(IDC_SMTP_OPERATOR,                  {kOperatorX, 54, kOperatorWidth, 79}, Down(2)),
 
-    Group({kNoId, 1131},                 "",       {12, 70, 266, 28},  {12, 72, 263, 24}),
+    GroupBox({kNoId, 1131},              "",       {12, 70, 266, 28},  {12, 72, 263, 24}),
     Label(Per(&Ids::remoteControlLabel), "Static", {19, 80, 97, 8},    {15, 81, 73, 8}),
     List(Per(&Ids::remoteControl),                 {120, 78, 62, 112}, {95, 78, 48, 105}),
     Label(kNoId,                         "H",      {185, 81, 8, 8},    {150, 82, 10, 8}),
 
-    Group({kNoId, 1107},                "GPRS Setting", {13, 97, 265, 58},  {13, 99, 265, 63}),
+    GroupBox({kNoId, 1107},             "GPRS Setting", {13, 97, 265, 58},  {13, 99, 265, 63}),
     Label(IDC_SMTP_APN_LABEL,           "APN",          {19, 111, 48, 8},   {19, 117, 48, 8}),
     Edit(IDC_SMTP_APN,                                  {72, 106, 200, 14}, {72, 112, 200, 14}),
     Label(IDC_SMTP_ACCOUNT_LABEL,       "Static",       {19, 127, 48, 8},   {19, 133, 48, 8}),
@@ -97,7 +86,7 @@ constexpr Row kSmtpRows[] = {
     Label(IDC_SMTP_GPRS_PASSWORD_LABEL, "Static",       {19, 143, 50, 8},   {19, 149, 50, 8}),
     Edit(IDC_SMTP_GPRS_PASSWORD,                        {72, 139, 200, 14}, {72, 145, 200, 14}),
 
-    Group(1104,                            "Sender", {13, 157, 265, 75}, {13, 162, 265, 73}),
+    GroupBox(1104,                         "Sender", {13, 157, 265, 75}, {13, 162, 265, 73}),
     Label(IDC_SMTP_SERVER_LABEL,           "Static", {20, 168, 50, 8},   {20, 174, 50, 8}),
     Edit(IDC_SMTP_SERVER,                            {72, 165, 200, 14}, {72, 171, 200, 14}),
     Label(IDC_SMTP_PORT_LABEL,             "Static", {19, 186, 50, 8},   {19, 192, 50, 8}),
@@ -107,11 +96,11 @@ constexpr Row kSmtpRows[] = {
     Label(IDC_SMTP_SENDER_PASSWORD_LABEL,  "Static", {19, 216, 50, 8},   {19, 223, 50, 8}),
     PasswordEdit(IDC_SMTP_SENDER_PASSWORD,           {72, 214, 200, 14}, {72, 220, 200, 14}),
 
-    Group(1105,                     "Recipients", {13, 232, 266, 30}, {13, 237, 266, 28}),
+    GroupBox(1105,                  "Recipients", {13, 232, 266, 30}, {13, 237, 266, 28}),
     Label(IDC_SMTP_RECIPIENT_LABEL, "Static",     {19, 247, 50, 8},   {19, 250, 50, 8}),
     Edit(IDC_SMTP_RECIPIENT,                      {71, 244, 200, 14}, {71, 247, 200, 14}),
 
-    Group({kNoId, 1083},         "SMS",    {13, 262, 266, 26}, {13, 266, 263, 28}),
+    GroupBox({kNoId, 1083},      "SMS",    {13, 262, 266, 26}, {13, 266, 263, 28}),
     Label(Per(&Ids::phoneLabel), "Static", {17, 272, 50, 8},   {18, 279, 51, 8}),
     Edit(Per(&Ids::phone),                 {71, 269, 201, 14}, {73, 276, 196, 14}),
 };
@@ -120,20 +109,22 @@ static_assert(family_template::RowsAreSound(kSmtpRows));
 
 }  // namespace
 
-const DialogTemplate& Smtp8620DialogTemplate() {
-    static const DialogTemplate kTemplate = family_template::BuildTemplate(
+// Both templates are built on first use.
+const DialogTemplate& SmtpDialogTemplate(ModelFamily family) {
+    using family_template::BuildTemplate;
+    static const DialogTemplate k8620 = BuildTemplate(
         {143, "Corvane 8620", 292, 331, kSmtpDialogStyle, "SimSun", 9, {}}, kSmtpRows, ModelFamily::k8620);
-    return kTemplate;
+    static const DialogTemplate k8520 = BuildTemplate(
+        {147, "Corvane 8520", 286, 343, kSmtpDialogStyle, "SimSun", 9, {}}, kSmtpRows, ModelFamily::k8520);
+    return family == ModelFamily::k8620 ? k8620 : k8520;
+}
+
+const DialogTemplate& Smtp8620DialogTemplate() {
+    return SmtpDialogTemplate(ModelFamily::k8620);
 }
 
 const DialogTemplate& Smtp8520DialogTemplate() {
-    static const DialogTemplate kTemplate = family_template::BuildTemplate(
-        {147, "Corvane 8520", 286, 343, kSmtpDialogStyle, "SimSun", 9, {}}, kSmtpRows, ModelFamily::k8520);
-    return kTemplate;
-}
-
-const DialogTemplate& SmtpDialogTemplate(ModelFamily family) {
-    return family == ModelFamily::k8620 ? Smtp8620DialogTemplate() : Smtp8520DialogTemplate();
+    return SmtpDialogTemplate(ModelFamily::k8520);
 }
 
 }  // namespace corvane
