@@ -48,7 +48,8 @@ constexpr uint32_t kCameraDialogStyle = DialogStyle::kSysMenu | DialogStyle::kMa
 
 // Both templates, one row per control in creation order: ids (one for both, or {8620, 8520}), text, 8620
 // place, 8520 place (left out where it is the 8620 one). The 8520 template has no beep and memory card
-// cycle rows and lies higher from the clock row down; its timer 2 controls have other ids.
+// cycle rows and lies higher from the clock row down; its timer 2 controls and some unit labels have other
+// ids.
 // clang-format off
 constexpr Row kCameraRows[] = {
     // frames first, so that every control lies above them
