@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 
 namespace corvane::inspect {
 
@@ -279,6 +280,43 @@ const char* PhoneTypeName(bool international) {
     return international ? "International" : "Domestic";
 }
 
+// What setup.dat and smtp.dat share: the size, the framing, the ten text records and the stored checksum.
+// Returns the plain header record, or nothing when the size is wrong and nothing else can be read.
+template <typename MessageFile>
+std::optional<std::array<uint8_t, kRecordSize>> ReadMessageFile(std::span<const uint8_t> bytes,
+                                                                MessageFile& f) {
+    if (bytes.size() != kMessageFileSize) {
+        Add(f.faults, FaultKind::kSize,
+            "wrong size: " + std::to_string(bytes.size()) + " bytes, expected " +
+                std::to_string(kMessageFileSize));
+        return std::nullopt;
+    }
+    f.sizeRight = true;
+    CheckMessageFraming(bytes, f.faults);
+    for (size_t i = 0; i < f.texts.size(); ++i) {
+        f.texts[i] = ReadText(PlainRecord(bytes, i + 1), static_cast<int>(i) + 2, f.faults);
+    }
+    f.checksum = ReadChecksum(bytes);
+    return PlainRecord(bytes, 0);
+}
+
+// The mode flag at byte 55 and the country code must agree (Manual stores the manual country code), and
+// Manual mode stores operator 0.
+void CheckModeAgainstCountry(std::vector<Fault>& faults, uint8_t autoFlag, uint8_t country, int countryByte,
+                             uint8_t op, int operatorByte) {
+    const bool manualCountry = country == kManualCountry;
+    if (autoFlag <= 1 && manualCountry != (autoFlag == 0)) {
+        Add(faults, FaultKind::kValue,
+            std::string("mode flag (byte 55) says ") + (autoFlag ? "Auto" : "Manual") +
+                " but the country (byte " + std::to_string(countryByte) + ") is " + Hex2(country));
+    }
+    if (manualCountry && op != 0) {
+        Add(faults, FaultKind::kValue,
+            "operator (byte " + std::to_string(operatorByte) + ") is " + std::to_string(op) +
+                " in Manual mode, expected 0");
+    }
+}
+
 }  // namespace
 
 uint16_t Crc16(std::span<const uint8_t> bytes, uint16_t start) {
@@ -350,16 +388,11 @@ MenuFile DecodeMenuFile(std::span<const uint8_t> bytes) {
 
 MmsFile DecodeMmsFile(std::span<const uint8_t> bytes) {
     MmsFile f;
-    if (bytes.size() != kMessageFileSize) {
-        Add(f.faults, FaultKind::kSize,
-            "wrong size: " + std::to_string(bytes.size()) + " bytes, expected " +
-                std::to_string(kMessageFileSize));
+    const auto header = ReadMessageFile(bytes, f);
+    if (!header) {
         return f;
     }
-    f.sizeRight = true;
-    CheckMessageFraming(bytes, f.faults);
-
-    std::array<uint8_t, kRecordSize> h = PlainRecord(bytes, 0);
+    const std::array<uint8_t, kRecordSize>& h = *header;
     MmsHeader& v = f.header;
     v.sendMode = h[0];
     v.sendModePlusOne = h[1];
@@ -374,11 +407,6 @@ MmsFile DecodeMmsFile(std::span<const uint8_t> bytes) {
     v.remoteControlHours = h[10];
     v.autoFlag = h[kAutoFlagOffset];
 
-    for (size_t i = 0; i < f.texts.size(); ++i) {
-        f.texts[i] = ReadText(PlainRecord(bytes, i + 1), static_cast<int>(i) + 2, f.faults);
-    }
-
-    f.checksum = ReadChecksum(bytes);
     if (f.checksum.stored == f.checksum.crc) {
         f.checksumSaysInternational = false;
     } else if (f.checksum.stored == WithOffset(f.checksum.crc, kInternationalChecksumOffset)) {
@@ -408,16 +436,7 @@ MmsFile DecodeMmsFile(std::span<const uint8_t> bytes) {
     Expect(f.faults, "SMS remote control", 10, v.remoteControlHours, 0, 25);
     CheckZero(h, 11, kTextCapacity, FaultKind::kValue, 1, "unused", f.faults);
     Expect(f.faults, "mode flag", kAutoFlagOffset, v.autoFlag, 0, 1);
-    bool manualCountry = v.countryCode == kManualCountry;
-    if (v.autoFlag <= 1 && manualCountry != (v.autoFlag == 0)) {
-        Add(f.faults, FaultKind::kValue,
-            std::string("mode flag (byte 55) says ") + (v.autoFlag ? "Auto" : "Manual") +
-                " but the country (byte 8) is " + Hex2(v.countryCode));
-    }
-    if (manualCountry && v.operatorCode != 0) {
-        Add(f.faults, FaultKind::kValue,
-            "operator (byte 9) is " + std::to_string(v.operatorCode) + " in Manual mode, expected 0");
-    }
+    CheckModeAgainstCountry(f.faults, v.autoFlag, v.countryCode, 8, v.operatorCode, 9);
     if (f.checksumSaysInternational && v.phoneIsInternational <= 1 &&
         *f.checksumSaysInternational != (v.phoneIsInternational == 1)) {
         Add(f.faults, FaultKind::kValue,
@@ -432,16 +451,11 @@ MmsFile DecodeMmsFile(std::span<const uint8_t> bytes) {
 
 SmtpFile DecodeSmtpFile(std::span<const uint8_t> bytes) {
     SmtpFile f;
-    if (bytes.size() != kMessageFileSize) {
-        Add(f.faults, FaultKind::kSize,
-            "wrong size: " + std::to_string(bytes.size()) + " bytes, expected " +
-                std::to_string(kMessageFileSize));
+    const auto header = ReadMessageFile(bytes, f);
+    if (!header) {
         return f;
     }
-    f.sizeRight = true;
-    CheckMessageFraming(bytes, f.faults);
-
-    std::array<uint8_t, kRecordSize> h = PlainRecord(bytes, 0);
+    const std::array<uint8_t, kRecordSize>& h = *header;
     SmtpHeader& v = f.header;
     v.zero = h[0];
     v.operatorIndex = h[1];
@@ -452,11 +466,6 @@ SmtpFile DecodeSmtpFile(std::span<const uint8_t> bytes) {
     v.familyBytes = {h[6], h[7], h[8]};
     v.autoFlag = h[kAutoFlagOffset];
 
-    for (size_t i = 0; i < f.texts.size(); ++i) {
-        f.texts[i] = ReadText(PlainRecord(bytes, i + 1), static_cast<int>(i) + 2, f.faults);
-    }
-
-    f.checksum = ReadChecksum(bytes);
     uint16_t expected = WithOffset(f.checksum.crc, kSmtpChecksumOffset);
     if (f.checksum.stored != expected) {
         Add(f.faults, FaultKind::kChecksum,
@@ -466,8 +475,7 @@ SmtpFile DecodeSmtpFile(std::span<const uint8_t> bytes) {
 
     Expect(f.faults, "header", 0, v.zero, 0, 0);
     Expect(f.faults, "operator", 1, v.operatorIndex, 0, 9);
-    bool manualCountry = v.countryIndex == kManualCountry;
-    if (!manualCountry) {
+    if (v.countryIndex != kManualCountry) {
         Expect(f.faults, "country", 2, v.countryIndex, 0, 40);
     }
     Expect(f.faults, "pictures per day, tens", 3, v.picturesTens, 0, 9);
@@ -475,15 +483,7 @@ SmtpFile DecodeSmtpFile(std::span<const uint8_t> bytes) {
     Expect(f.faults, "language", 5, v.fileLanguage, 1, 10);
     CheckZero(h, 9, kTextCapacity, FaultKind::kValue, 1, "unused", f.faults);
     Expect(f.faults, "mode flag", kAutoFlagOffset, v.autoFlag, 0, 1);
-    if (v.autoFlag <= 1 && manualCountry != (v.autoFlag == 0)) {
-        Add(f.faults, FaultKind::kValue,
-            std::string("mode flag (byte 55) says ") + (v.autoFlag ? "Auto" : "Manual") +
-                " but the country (byte 2) is " + Hex2(v.countryIndex));
-    }
-    if (manualCountry && v.operatorIndex != 0) {
-        Add(f.faults, FaultKind::kValue,
-            "operator (byte 1) is " + std::to_string(v.operatorIndex) + " in Manual mode, expected 0");
-    }
+    CheckModeAgainstCountry(f.faults, v.autoFlag, v.countryIndex, 2, v.operatorIndex, 1);
 
     const auto& fb = v.familyBytes;
     f.fits8620 = fb[0] <= 2 && fb[1] <= 25 && fb[2] == 0;
