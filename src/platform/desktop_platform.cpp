@@ -27,6 +27,8 @@ DesktopPlatform::~DesktopPlatform() = default;
 void DesktopPlatform::ShowMessage(const std::string& text) {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Corvane"), QString::fromStdString(text),
                     QMessageBox::Ok, OwnerWindow());
+    // Texts carry folder names, which may look like markup; show them exactly as given.
+    box.setTextFormat(Qt::PlainText);
     if (!programIcon_.isNull()) {
         box.setIconPixmap(programIcon_.pixmap(32, 32));
         box.setWindowIcon(programIcon_);
@@ -37,6 +39,7 @@ void DesktopPlatform::ShowMessage(const std::string& text) {
 void DesktopPlatform::ShowFrameworkMessage(const std::string& text) {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("corvane"), QString::fromStdString(text),
                     QMessageBox::Ok, OwnerWindow());
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 

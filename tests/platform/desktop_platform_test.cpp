@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QTimer>
 #include <cstdlib>
 #include <optional>
@@ -60,6 +61,33 @@ TEST(DesktopPlatform, MessageBoxesHaveTheirTitleIconAndOneOk) {
         }
         EXPECT_EQ(seen.buttons, 1);
         EXPECT_TRUE(seen.okOnly);
+    }
+}
+
+// Messages name folders, which may hold anything: a name that looks like markup is shown as typed.
+TEST(DesktopPlatform, MessageTextsAreShownVerbatim) {
+    DesktopPlatform platform(TestIcon());
+    const QString text =
+        QStringLiteral("The file /media/<b>card</b>/menu.dat could not be written: No such file (open).");
+    ASSERT_TRUE(Qt::mightBeRichText(text)) << "a text Qt would otherwise render as markup";
+    for (const bool framework : {false, true}) {
+        SCOPED_TRACE(framework);
+        std::optional<Qt::TextFormat> format;
+        std::string shown;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            format = box->textFormat();
+            shown = box->text().toStdString();
+            box->button(QMessageBox::Ok)->click();
+        });
+        if (framework) {
+            platform.ShowFrameworkMessage(text.toStdString());
+        } else {
+            platform.ShowMessage(text.toStdString());
+        }
+        EXPECT_EQ(format, Qt::PlainText);
+        EXPECT_EQ(shown, text.toStdString());
     }
 }
 
