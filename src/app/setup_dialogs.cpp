@@ -2,7 +2,6 @@
 
 #include "camera/camera_setup_dlg.h"
 #include "framework/cdialog.h"
-#include "framework/dialog_template.h"
 #include "mms/mms_setup_dlg.h"
 #include "smtp/smtp_setup_dlg.h"
 
@@ -15,25 +14,7 @@ ModelFamily SetupFamily(SetupKind kind, ModelId model) {
     return FamilyOfModel(model);
 }
 
-int SetupTemplateId(SetupKind kind, ModelFamily family) {
-    const bool is8620 = family == ModelFamily::k8620;
-    switch (kind) {
-        case SetupKind::kCamera:
-            return is8620 ? 140 : 129;
-        case SetupKind::kMms:
-            return is8620 ? 142 : 130;
-        case SetupKind::kSmtp:
-            return is8620 ? 143 : 147;
-    }
-    return 0;
-}
-
-const char* SetupTitle(ModelFamily family) {
-    return family == ModelFamily::k8620 ? "Corvane 8620" : "Corvane 8520";
-}
-
 int RunSetupDialog(SetupKind kind, ModelFamily family, AppSettings& settings, platform::Platform& platform) {
-    (void)settings;
     switch (kind) {
         case SetupKind::kCamera: {
             CCameraSetupDlg dialog(family, settings, platform);

@@ -1,7 +1,7 @@
 #pragma once
 
-// Where the main window's three setup buttons lead: the family, template and title of each setup dialog,
-// and the one place where the setup dialogs are plugged in.
+// Where the main window's three setup buttons lead: the family of each setup dialog, and the one place where
+// the setup dialogs are plugged in.
 
 #include "l10n/language.h"
 
@@ -16,10 +16,6 @@ enum class SetupKind { kCamera, kMms, kSmtp };
 // The family whose dialog a setup button opens: camera and MMS follow the model's family; the SMTP dialog is
 // the 8620 one for model 4 only and the 8520 one for every other model.
 ModelFamily SetupFamily(SetupKind kind, ModelId model);
-// Template number of the setup dialog: camera 140/129, MMS 142/130, SMTP 143/147 (8620/8520).
-int SetupTemplateId(SetupKind kind, ModelFamily family);
-// Window title of the family's setup dialogs: "Corvane 8620" or "Corvane 8520".
-const char* SetupTitle(ModelFamily family);
 
 // Runs the setup dialog of that kind and family modally and returns its result when the user leaves it:
 // IDCANCEL (its Exit action: Exit button, Escape, close box) leads back to a fresh main window, any other
