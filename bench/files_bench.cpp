@@ -18,12 +18,13 @@
 #include <string>
 #include <vector>
 
-#include "camera/menu_file.h"
-#include "camera/menu_record.h"
-#include "files/crc16.h"
-#include "files/posix_file_system.h"
-#include "files/scramble.h"
-#include "files/write_sequence.h"
+#include "core/camera/menu_file.h"
+#include "core/camera/menu_record.h"
+#include "core/files/crc16.h"
+#include "core/files/scramble.h"
+#include "core/files/write_sequence.h"
+#include "core/models/models.h"
+#include "platform/posix/posix_file_system.h"
 
 namespace corvane {
 namespace {

@@ -6,13 +6,17 @@
 #include "app/startup.h"
 #include "framework/dialog_template.h"
 #include "platform/desktop_platform.h"
+#include "platform/system_file_system.h"
 
 namespace corvane {
 
 CSetupApp::CSetupApp()
-    : ownPlatform_(std::make_unique<platform::DesktopPlatform>(ProgramIcon())), platform_(*ownPlatform_) {}
+    : ownPlatform_(std::make_unique<platform::DesktopPlatform>(ProgramIcon())),
+      platform_(*ownPlatform_),
+      ownFileSystem_(platform::MakeSystemFileSystem()),
+      fs_(*ownFileSystem_) {}
 
-CSetupApp::CSetupApp(platform::Platform& platform) : platform_(platform) {}
+CSetupApp::CSetupApp(platform::Platform& platform, FileSystem& fs) : platform_(platform), fs_(fs) {}
 
 CSetupApp::~CSetupApp() = default;
 
@@ -31,7 +35,8 @@ bool CSetupApp::InitInstance() {
         if (!setup) {
             return false;
         }
-        if (RunSetupDialog(*setup, SetupFamily(*setup, settings_.model), settings_, platform_) != IDCANCEL) {
+        if (RunSetupDialog(*setup, SetupFamily(*setup, settings_.model), settings_, platform_, fs_) !=
+            IDCANCEL) {
             return false;
         }
     }

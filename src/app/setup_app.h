@@ -2,8 +2,9 @@
 
 #include <memory>
 
+#include "core/files/file_system.h"
+#include "core/models/app_settings.h"
 #include "framework/cwinapp.h"
-#include "l10n/language.h"
 
 namespace corvane {
 
@@ -16,10 +17,10 @@ class Platform;
 // other than through its Exit action.
 class CSetupApp : public CWinApp {
   public:
-    // With the real platform of this system.
+    // With the real platform and file system of this system.
     CSetupApp();
-    // With another platform (tests); it must outlive the application object.
-    explicit CSetupApp(platform::Platform& platform);
+    // With another platform and file system (tests); both must outlive the application object.
+    CSetupApp(platform::Platform& platform, FileSystem& fs);
     ~CSetupApp() override;
 
     // Always false: the program ends after the last main window.
@@ -30,6 +31,8 @@ class CSetupApp : public CWinApp {
   private:
     std::unique_ptr<platform::Platform> ownPlatform_;
     platform::Platform& platform_;
+    std::unique_ptr<FileSystem> ownFileSystem_;
+    FileSystem& fs_;
     AppSettings settings_;
 };
 

@@ -1,31 +1,33 @@
 #include "app/setup_dialogs.h"
 
-#include "camera/camera_setup_dlg.h"
+#include "core/models/app_settings.h"
+#include "dialogs/camera/camera_setup_dlg.h"
+#include "dialogs/mms/mms_setup_dlg.h"
+#include "dialogs/smtp/smtp_setup_dlg.h"
 #include "framework/cdialog.h"
-#include "mms/mms_setup_dlg.h"
-#include "smtp/smtp_setup_dlg.h"
 
 namespace corvane {
 
 ModelFamily SetupFamily(SetupKind kind, ModelId model) {
-    if (kind == SetupKind::kSmtp) {
-        return model == 4 ? ModelFamily::k8620 : ModelFamily::k8520;
+    if (kind == SetupKind::kSmtp && !ModelHasEmail(model)) {
+        return ModelFamily::k8520;
     }
     return FamilyOfModel(model);
 }
 
-int RunSetupDialog(SetupKind kind, ModelFamily family, AppSettings& settings, platform::Platform& platform) {
+int RunSetupDialog(SetupKind kind, ModelFamily family, AppSettings& settings, platform::Platform& platform,
+                   FileSystem& fs) {
     switch (kind) {
         case SetupKind::kCamera: {
-            CCameraSetupDlg dialog(family, settings, platform);
+            CCameraSetupDlg dialog(family, settings, platform, fs);
             return dialog.DoModal();
         }
         case SetupKind::kMms: {
-            CMmsSetupDlg dialog(family, settings, platform);
+            CMmsSetupDlg dialog(family, settings, platform, fs);
             return dialog.DoModal();
         }
         case SetupKind::kSmtp: {
-            CSmtpSetupDlg dialog(family, settings, platform);
+            CSmtpSetupDlg dialog(family, settings, platform, fs);
             return dialog.DoModal();
         }
     }

@@ -3,7 +3,9 @@
 // Where the main window's three setup buttons lead: the family of each setup dialog, and the one place where
 // the setup dialogs are plugged in.
 
-#include "l10n/language.h"
+#include "core/files/file_system.h"
+#include "core/models/app_settings.h"
+#include "core/models/models.h"
 
 namespace corvane {
 
@@ -13,14 +15,16 @@ class Platform;
 
 enum class SetupKind { kCamera, kMms, kSmtp };
 
-// The family whose dialog a setup button opens: camera and MMS follow the model's family; the SMTP dialog is
-// the 8620 one for model 4 only and the 8520 one for every other model.
+// The family whose dialog a setup button opens: camera and MMS follow the model's family; the e-mail dialog
+// is that of a model with e-mail, and the 8520 one for every other model.
 ModelFamily SetupFamily(SetupKind kind, ModelId model);
 
 // Runs the setup dialog of that kind and family modally and returns its result when the user leaves it:
 // IDCANCEL (its Exit action: Exit button, Escape, close box) leads back to a fresh main window, any other
 // result (the e-mail dialog's Enter path) ends the program. A setup dialog only ends itself; it never opens
 // a main window.
-int RunSetupDialog(SetupKind kind, ModelFamily family, AppSettings& settings, platform::Platform& platform);
+// The dialog writes through `fs`.
+int RunSetupDialog(SetupKind kind, ModelFamily family, AppSettings& settings, platform::Platform& platform,
+                   FileSystem& fs);
 
 }  // namespace corvane

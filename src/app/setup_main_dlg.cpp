@@ -4,11 +4,12 @@
 #include <QMenu>
 
 #include "app/program_icon.h"
+#include "core/l10n/main_texts.h"
+#include "core/models/app_settings.h"
+#include "dialogs/res/main_templates.h"
 #include "framework/data_exchange.h"
-#include "l10n/main_texts.h"
 #include "platform/platform.h"
 #include "platform/preference_store.h"
-#include "res/main_templates.h"
 
 namespace corvane {
 
@@ -57,14 +58,14 @@ bool CSetupMainDlg::OnInitDialog() {
     FillLanguageList(language == kEnglish && settings_.chineseEntrySelected ? 0 : language - 1);
 
     modelList_.ResetContent();
-    for (int p = 0; p < kModelListSize; ++p) {
-        modelList_.AddString(ModelListEntry(p));
+    for (const Model& model : kModels) {
+        modelList_.AddString(std::string(model.listName));
     }
     // A stored model outside 1..4 works as an 8520 model without e-mail, which is what entry 0 shows.
-    const bool knownModel = settings_.model >= 1 && settings_.model <= kModelListSize;
+    const bool knownModel = FindModel(settings_.model) != nullptr;
     modelList_.SetCurSel(knownModel ? settings_.model - 1 : 0);
 
-    smtpButton_.EnableWindow(settings_.model == 3 || settings_.model == 4);
+    smtpButton_.EnableWindow(ModelHasEmail(settings_.model));
     return true;
 }
 
@@ -109,9 +110,9 @@ void CSetupMainDlg::OnSelchangeModel() {
     if (p < 0) {
         return;
     }
-    settings_.model = p + 1;
+    settings_.model = kModels[p].id;
     GetPlatform().Preferences().WriteModel(settings_.model);
-    smtpButton_.EnableWindow(settings_.model == 3 || settings_.model == 4);
+    smtpButton_.EnableWindow(ModelHasEmail(settings_.model));
     UpdateData(true);
 }
 

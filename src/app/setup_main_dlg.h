@@ -4,9 +4,10 @@
 #include <optional>
 
 #include "app/setup_dialogs.h"
+#include "core/l10n/language.h"
+#include "core/models/app_settings.h"
 #include "framework/cdialog.h"
 #include "framework/cwnd.h"
-#include "l10n/language.h"
 
 class QMenu;
 

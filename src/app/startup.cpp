@@ -1,4 +1,5 @@
 #include "app/startup.h"
+#include "core/models/app_settings.h"
 
 namespace corvane {
 

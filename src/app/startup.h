@@ -2,7 +2,8 @@
 
 #include <cstdint>
 
-#include "l10n/language.h"
+#include "core/l10n/language.h"
+#include "core/models/app_settings.h"
 #include "platform/preference_store.h"
 
 namespace corvane {

@@ -1,15 +1,11 @@
 #include "framework/cdialog.h"
 
 #include <QCloseEvent>
-#include <QFrame>
-#include <QGroupBox>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QPalette>
 #include <QPushButton>
-#include <QTimer>
-#include <algorithm>
 
+#include "framework/control_makers.h"
 #include "framework/controls.h"
 #include "framework/cwinapp.h"
 #include "framework/data_exchange.h"
@@ -76,103 +72,28 @@ CDialog::~CDialog() = default;
 void CDialog::BuildControls() {
     std::vector<QWidget*> frames;
     for (const ControlTemplate& control : template_.controls) {
-        const QString text = QString::fromStdString(control.text);
-        const bool centred = (control.style & Style::kCenter) != 0;
         QRect geometry = baseUnits_.ToPixels(control.x, control.y, control.width, control.height);
-        QWidget* widget = nullptr;
-        std::unique_ptr<CWnd> handle;
+        MadeControl made = MakeControl(*this, control, baseUnits_, geometry);
         const int id = control.id;
-        switch (control.kind) {
-            case ControlKind::kLabel:
-            case ControlKind::kIcon: {
-                auto* label = new QLabel(this);
-                label->setTextFormat(Qt::PlainText);
-                Qt::Alignment alignment = centred ? Qt::AlignHCenter : Qt::AlignLeft;
-                alignment |= (control.style & Style::kVCenter) != 0 ? Qt::AlignVCenter : Qt::AlignTop;
-                label->setAlignment(alignment);
-                if (control.kind == ControlKind::kLabel) {
-                    label->setWordWrap(true);
-                    label->setText(text);
-                } else if (geometry.width() <= 0 || geometry.height() <= 0) {
-                    geometry.setSize(QSize(32, 32));  // an icon control takes the icon's size
-                }
-                widget = label;
-                handle = std::make_unique<CStatic>(label, this);
-                break;
-            }
-            case ControlKind::kGroupBox: {
-                auto* group = new QGroupBox(text, this);
-                frames.push_back(group);
-                widget = group;
-                handle = std::make_unique<CStatic>(group, this);
-                break;
-            }
-            case ControlKind::kSunkenFrame: {
-                auto* frame = new QFrame(this);
-                frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-                frames.push_back(frame);
-                widget = frame;
-                handle = std::make_unique<CStatic>(frame, this);
-                break;
-            }
-            case ControlKind::kPushButton:
-            case ControlKind::kDefPushButton: {
-                auto* button = new QPushButton(text, this);
-                // Enter is routed by keyPressEvent, never by Qt's automatic default buttons.
-                button->setAutoDefault(false);
-                if (control.kind == ControlKind::kDefPushButton && defaultButtonId_ == 0 && id != kNoId) {
-                    button->setDefault(true);
-                    defaultButtonId_ = id;
-                }
-                connect(button, &QPushButton::clicked, this,
-                        [this, id] { SendNotification(id, Notification::kClicked); });
-                widget = button;
-                handle = std::make_unique<CButton>(button, this);
-                break;
-            }
-            case ControlKind::kDropDownList: {
-                auto* list = new DropDownList(this);
-                // The template height is that of the opened list; the closed box is one line high.
-                const int closedHeight = baseUnits_.cy + 8;
-                const int itemHeight = baseUnits_.cy + 2;
-                list->setMaxVisibleItems(std::max(1, (geometry.height() - closedHeight) / itemHeight));
-                geometry.setHeight(closedHeight);
-                connect(list, &QComboBox::activated, this,
-                        [this, id](int) { SendNotification(id, Notification::kSelChange); });
-                connect(list, &DropDownList::closedWithoutChoice, this,
-                        [this, id] { SendNotification(id, Notification::kSelEndCancel); });
-                widget = list;
-                handle = std::make_unique<CComboBox>(list, this);
-                break;
-            }
-            case ControlKind::kEdit: {
-                auto* edit = new EditField(this);
-                edit->setText(text);
-                edit->setAlignment(centred ? Qt::AlignCenter : (Qt::AlignLeft | Qt::AlignVCenter));
-                edit->setReadOnly((control.style & Style::kReadOnly) != 0);
-                edit->SetDigitsOnly((control.style & Style::kNumber) != 0);
-                if ((control.style & Style::kPassword) != 0) {
-                    edit->setEchoMode(QLineEdit::Password);
-                }
-                connect(edit, &QLineEdit::textChanged, this,
-                        [this, id] { SendNotification(id, Notification::kEditChange); });
-                widget = edit;
-                handle = std::make_unique<CEdit>(edit, this);
-                break;
-            }
+        if (control.kind == ControlKind::kDefPushButton && defaultButtonId_ == 0 && id != kNoId) {
+            static_cast<QPushButton*>(made.widget)->setDefault(true);
+            defaultButtonId_ = id;
+        }
+        if (made.isFrame) {
+            frames.push_back(made.widget);
         }
         if (id != kNoId) {
-            widget->setObjectName(QString::number(id));
+            made.widget->setObjectName(QString::number(id));
         }
-        widget->setGeometry(geometry);
+        made.widget->setGeometry(geometry);
         if ((control.style & Style::kDisabled) != 0) {
-            widget->setEnabled(false);
+            made.widget->setEnabled(false);
         }
         if ((control.style & Style::kHidden) != 0) {
-            widget->setVisible(false);
+            made.widget->setVisible(false);
         }
         if (id != kNoId && controls_.count(id) == 0) {
-            controls_.emplace(id, std::move(handle));
+            controls_.emplace(id, std::move(made.handle));
         }
     }
     // Frames stay behind the controls they surround and never take their clicks.
@@ -420,22 +341,6 @@ void CDialog::accept() {
 
 void CDialog::reject() {
     Command(IDCANCEL);
-}
-
-int RunModalScripted(CDialog& dialog, const std::function<void(CDialog&)>& script) {
-    // A timer of this call only: when the dialog ends before its loop starts, the script never runs later.
-    QTimer start;
-    start.setSingleShot(true);
-    QObject::connect(&start, &QTimer::timeout, &dialog, [&dialog, &script] {
-        script(dialog);
-        if (!dialog.IsEnded()) {
-            dialog.EndDialog(-1);
-        }
-    });
-    start.start(0);
-    const int result = dialog.DoModal();
-    start.stop();
-    return result;
 }
 
 }  // namespace corvane

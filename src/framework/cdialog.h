@@ -18,7 +18,7 @@
 //       void DoDataExchange(CDataExchange& dx) override {
 //           DDX_Control(dx, 1029, unitList);
 //           DDX_Text(dx, 1002, videoLength);
-//           DDV_IntRange(dx, videoLength, 1, 60, language);
+//           DDV_MinMaxInt(dx, videoLength, 1, 60);
 //       }
 //       bool OnInitDialog() override {
 //           CDialog::OnInitDialog();  // refreshes the controls from the members (UpdateData(false))
@@ -40,8 +40,7 @@
 //   (map entry or OnCancel). The window closes only through EndDialog.
 //
 // Driving a dialog from a test: Create() initialises it and shows it without a modal loop (EndDialog
-// then hides it; IsEnded()/EndResult() tell the outcome), or RunModalScripted() runs DoModal with a
-// script that starts from the event loop.
+// then hides it; IsEnded()/EndResult() tell the outcome).
 
 #include <QDialog>
 #include <functional>
@@ -178,10 +177,5 @@ class CDialog : public QDialog {
     bool modal_ = false;
     int endResult_ = 0;
 };
-
-// Runs the dialog modally; the script starts from the event loop once the dialog runs. If the script
-// leaves the dialog open, the dialog is ended with -1 so that a test never hangs. A dialog ended during
-// OnInitDialog never runs the script. Returns DoModal's result.
-int RunModalScripted(CDialog& dialog, const std::function<void(CDialog&)>& script);
 
 }  // namespace corvane

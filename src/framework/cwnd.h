@@ -19,13 +19,9 @@ class CDialog;
 class EditField;
 class DropDownList;
 
-#ifndef SW_HIDE
 inline constexpr int SW_HIDE = 0;
 inline constexpr int SW_SHOW = 5;
-#endif
-#ifndef CB_ERR
 inline constexpr int CB_ERR = -1;
-#endif
 
 class CWnd {
   public:

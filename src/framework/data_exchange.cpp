@@ -5,7 +5,6 @@
 #include <limits>
 
 #include "framework/cdialog.h"
-#include "l10n/language.h"
 #include "platform/platform.h"
 
 namespace corvane {
@@ -168,22 +167,12 @@ void DDV_MinMaxInt(CDataExchange& dx, int32_t value, int32_t min, int32_t max) {
     }
 }
 
-void DDV_IntRange(CDataExchange& dx, int32_t value, int32_t min, int32_t max, int32_t language) {
+void DDV_Check(CDataExchange& dx, bool passes, const std::function<std::string()>& message) {
     if (dx.Failed() || !dx.saveAndValidate) {
         return;
     }
-    if (value < min || value > max) {
-        dx.Dialog().GetPlatform().ShowMessage(IntRangeMessage(min, max, language));
-        dx.Fail();
-    }
-}
-
-void DDV_PhoneLength(CDataExchange& dx, const std::string& phone, int maxDigits, int32_t language) {
-    if (dx.Failed() || !dx.saveAndValidate) {
-        return;
-    }
-    if (phone.size() > static_cast<std::size_t>(maxDigits < 0 ? 0 : maxDigits)) {
-        dx.Dialog().GetPlatform().ShowMessage(PhoneLengthMessage(maxDigits, language));
+    if (!passes) {
+        dx.Dialog().GetPlatform().ShowMessage(message());
         dx.Fail();
     }
 }
@@ -199,22 +188,6 @@ std::string MaxCharsMessage(int maxBytes) {
 std::string MinMaxIntMessage(int32_t min, int32_t max) {
     return Replace(Replace("“请填入一个在%1和%2之间的整数。”", "%1", std::to_string(min)), "%2",
                    std::to_string(max));
-}
-
-std::string IntRangeMessage(int32_t min, int32_t max, int32_t language) {
-    const std::string low = std::to_string(min);
-    const std::string high = std::to_string(max);
-    if (MessagesInChinese(language)) {
-        return "请输入一个介于" + low + "和" + high + "之间的值!";
-    }
-    return "Please enter an integer between " + low + " and " + high + "!";
-}
-
-std::string PhoneLengthMessage(int maxDigits, int32_t language) {
-    if (MessagesInChinese(language)) {
-        return "最大允许手机号码位数 " + std::to_string(maxDigits) + "!";
-    }
-    return "The max allowable number of digits phone " + std::to_string(maxDigits) + "!";
 }
 
 }  // namespace corvane

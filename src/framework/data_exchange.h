@@ -10,6 +10,7 @@
 // dx.Failed(). When writing, DDX_ functions fill the controls and DDV_MaxChars sets the typing limit.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "framework/cwnd.h"
@@ -62,19 +63,14 @@ void DDX_CBIndex(CDataExchange& dx, int id, int32_t& index);
 void DDV_MaxChars(CDataExchange& dx, const std::string& value, int maxBytes);
 // Reading: value outside min..max shows "“请填入一个在%1和%2之间的整数。”" and fails.
 void DDV_MinMaxInt(CDataExchange& dx, int32_t value, int32_t min, int32_t max);
-// Reading: value outside min..max shows the program's range message through ShowMessage, Chinese for
-// language 1, English otherwise, and fails. Bounds pass.
-void DDV_IntRange(CDataExchange& dx, int32_t value, int32_t min, int32_t max, int32_t language);
-// Reading: a phone number longer than maxDigits bytes shows the program's phone-length message through
-// ShowMessage and fails.
-void DDV_PhoneLength(CDataExchange& dx, const std::string& phone, int maxDigits, int32_t language);
+// Reading: when `passes` is false, shows `message()` through the platform's ShowMessage (the program's own
+// message box, not the framework's) and fails. For the checks a program defines with its own messages.
+void DDV_Check(CDataExchange& dx, bool passes, const std::function<std::string()>& message);
 
 // The messages, formatted (UTF-8).
 std::string IntegerExpectedMessage();
 std::string MaxCharsMessage(int maxBytes);
 std::string MinMaxIntMessage(int32_t min, int32_t max);
-std::string IntRangeMessage(int32_t min, int32_t max, int32_t language);
-std::string PhoneLengthMessage(int maxDigits, int32_t language);
 
 // Parses a whole decimal number: optional spaces, optional sign, digits, optional spaces, within int32.
 // Returns false (value untouched) for anything else.

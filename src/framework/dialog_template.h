@@ -24,10 +24,8 @@ namespace corvane {
 inline constexpr int kNoId = -1;
 
 // Results of a modal run and the ids of the OK and Cancel buttons.
-#ifndef IDOK
 inline constexpr int IDOK = 1;
 inline constexpr int IDCANCEL = 2;
-#endif
 
 enum class ControlKind {
     kLabel,          // static text; left-aligned unless Style::kCenter; wraps at word boundaries

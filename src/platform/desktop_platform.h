@@ -35,4 +35,7 @@ class DesktopPlatform : public Platform {
 std::unique_ptr<PreferenceKey> MakeSystemPreferenceKey();
 uint16_t SystemDefaultLanguageId();
 
+// Whether a graphical display can be reached; checked before Qt starts, which would abort without one.
+bool DisplayAvailable();
+
 }  // namespace corvane::platform

@@ -7,7 +7,8 @@
 #include <string>
 
 #include "app/setup_main_dlg.h"
-#include "platform/fake_platform.h"
+#include "core/models/app_settings.h"
+#include "support/fake_platform.h"
 #include "ui_driver.h"
 
 namespace corvane {

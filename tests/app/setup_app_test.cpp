@@ -4,8 +4,10 @@
 
 #include "app/setup_dialogs.h"
 #include "app/setup_main_dlg.h"
+#include "core/models/app_settings.h"
 #include "framework/cdialog.h"
-#include "platform/fake_platform.h"
+#include "platform/posix/posix_file_system.h"
+#include "support/fake_platform.h"
 #include "ui_driver.h"
 
 namespace corvane {
@@ -41,6 +43,7 @@ TEST(SetupRouting, EachButtonOpensItsFamilysDialog) {
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::Message() << static_cast<int>(c.kind) << " model " << c.model);
         platform::FakePlatform platform;
+        PosixFileSystem fs;
         AppSettings settings;
         settings.model = c.model;
         std::string title;
@@ -48,7 +51,7 @@ TEST(SetupRouting, EachButtonOpensItsFamilysDialog) {
             title = dialog->windowTitle().toStdString();
             Click(dialog, IDCANCEL);
         }});
-        RunSetupDialog(c.kind, SetupFamily(c.kind, c.model), settings, platform);
+        RunSetupDialog(c.kind, SetupFamily(c.kind, c.model), settings, platform, fs);
         ASSERT_EQ(script.Seen().size(), 1u);
         EXPECT_EQ(script.Seen()[0], std::to_string(c.templateId));
         EXPECT_EQ(title, c.title);
@@ -63,6 +66,7 @@ TEST(SetupRouting, RunSetupDialogShowsTheTitleAndLeavesThroughExit) {
             SCOPED_TRACE(::testing::Message()
                          << static_cast<int>(kind) << " 8620: " << (family == ModelFamily::k8620));
             platform::FakePlatform platform;
+            PosixFileSystem fs;
             AppSettings settings;
             settings.model = family == ModelFamily::k8620 ? 4 : 3;
             std::string title;
@@ -70,7 +74,7 @@ TEST(SetupRouting, RunSetupDialogShowsTheTitleAndLeavesThroughExit) {
                 title = dialog->windowTitle().toStdString();
                 Click(dialog, IDCANCEL);
             }});
-            EXPECT_EQ(RunSetupDialog(kind, family, settings, platform), IDCANCEL);
+            EXPECT_EQ(RunSetupDialog(kind, family, settings, platform, fs), IDCANCEL);
             ASSERT_EQ(script.Seen().size(), 1u);
             EXPECT_EQ(title, family == ModelFamily::k8620 ? "Corvane 8620" : "Corvane 8520");
         }
@@ -81,6 +85,7 @@ TEST(SetupRouting, RunSetupDialogShowsTheTitleAndLeavesThroughExit) {
 // cycle, with never more than one main window alive.
 TEST(SetupApp, MainWindowAndSetupDialogsTakeTurnsUntilAMainWindowCloses) {
     platform::FakePlatform platform;
+    PosixFileSystem fs;
     platform.systemLanguageId = 0x1407;
     platform.preferenceKey.exists = false;
     int mainWindowsDuringSetup = -1;
@@ -107,7 +112,7 @@ TEST(SetupApp, MainWindowAndSetupDialogsTakeTurnsUntilAMainWindowCloses) {
         [&](QWidget* setup) { QTest::keyClick(setup, Qt::Key_Escape); },
         [&](QWidget* main) { QTest::keyClick(main, Qt::Key_Escape); },
     });
-    CSetupApp app(platform);
+    CSetupApp app(platform, fs);
     EXPECT_FALSE(app.InitInstance());
 
     EXPECT_EQ(script.Seen(), (std::vector<std::string>{"102", "140", "102", "143", "102"}));
@@ -125,6 +130,7 @@ TEST(SetupApp, MainWindowAndSetupDialogsTakeTurnsUntilAMainWindowCloses) {
 
 TEST(SetupApp, ASetupDialogEndedWithOkEndsTheProgram) {
     platform::FakePlatform platform;
+    PosixFileSystem fs;
     ModalScript script({
         [](QWidget* main) { Click(main, 1001); },
         [](QWidget* setup) {
@@ -133,7 +139,7 @@ TEST(SetupApp, ASetupDialogEndedWithOkEndsTheProgram) {
             dialog->EndDialog(IDOK);
         },
     });
-    CSetupApp app(platform);
+    CSetupApp app(platform, fs);
     EXPECT_FALSE(app.InitInstance());
     EXPECT_EQ(script.Seen(), (std::vector<std::string>{"102", "130"}));
     EXPECT_EQ(LiveMainWindows(), 0);

@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/fake_platform.h"
+#include "core/models/app_settings.h"
+#include "support/fake_platform.h"
 
 namespace corvane {
 namespace {

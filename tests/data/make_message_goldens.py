@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Writes message_file_k15.dat and message_file_k18.dat: the 11 test records of
-tests/files/write_sequence_test.cpp (PatternRecords) scrambled, then the checksum record with
+tests/core/files/write_sequence_test.cpp (PatternRecords) scrambled, then the checksum record with
 CRC-16/XMODEM (binascii.crc_hqx, start 0) + k. Independent of the C++ code under test."""
 import binascii
 

@@ -6,17 +6,19 @@
 #include <string>
 #include <string_view>
 
+#include "core/l10n/camera_texts.h"
+#include "core/l10n/language.h"
+#include "core/l10n/main_texts.h"
+#include "core/l10n/mms_texts.h"
+#include "core/l10n/smtp_texts.h"
+#include "core/models/models.h"
+#include "dialogs/res/camera_templates.h"
+#include "dialogs/res/main_templates.h"
+#include "dialogs/res/mms_templates.h"
+#include "dialogs/res/smtp_templates.h"
+#include "dialogs/shell/dialog_checks.h"
 #include "framework/data_exchange.h"
 #include "framework/dialog_template.h"
-#include "l10n/camera_texts.h"
-#include "l10n/language.h"
-#include "l10n/main_texts.h"
-#include "l10n/mms_texts.h"
-#include "l10n/smtp_texts.h"
-#include "res/camera_templates.h"
-#include "res/main_templates.h"
-#include "res/mms_templates.h"
-#include "res/smtp_templates.h"
 
 namespace corvane {
 namespace {

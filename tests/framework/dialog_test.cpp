@@ -20,11 +20,14 @@
 #include <memory>
 
 #include "framework/cwinapp.h"
-#include "platform/fake_platform.h"
+#include "support/fake_platform.h"
+#include "support/scripted_modal_run.h"
 #include "test_dialog.h"
 
 namespace corvane::test {
 namespace {
+
+using corvane::testing::RunModalScripted;
 
 class DialogTest : public ::testing::Test {
   protected:
@@ -665,6 +668,8 @@ TEST(ModalRunTest, EndingDuringInitialisationSkipsTheModalLoop) {
 
 namespace corvane::test {
 namespace {
+
+using corvane::testing::RunModalScripted;
 
 class RecordingApp : public CWinApp {
   public:

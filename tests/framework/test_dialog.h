@@ -55,12 +55,12 @@ class TestDialog : public CDialog {
     }
 
     // Exchanged values, in exchange order.
-    int32_t length = 10;       // 1001, 1..60 (program's own range message)
+    int32_t length = 10;       // 1001, 1..60 (the dialog's own range message)
     std::string name = "abc";  // 1002, at most 6 bytes
     int32_t hour = 0;          // 1003, 0..23 (framework range message)
-    std::string phone;         // 1004, at most 5 digits
+    std::string phone;         // 1004, at most 5 digits (the dialog's own message)
     std::string note;          // 1005, read-only
-    int32_t language = 2;
+    int32_t language = 2;      // 1: the dialog's own messages in Chinese, else English
 
     CComboBox list;
     std::vector<std::string> events;
@@ -74,13 +74,13 @@ class TestDialog : public CDialog {
     void DoDataExchange(CDataExchange& dx) override {
         DDX_Control(dx, 1010, list);
         DDX_Text(dx, 1001, length);
-        DDV_IntRange(dx, length, 1, 60, language);
+        DDV_Check(dx, length >= 1 && length <= 60, [this] { return RangeMessage(1, 60); });
         DDX_Text(dx, 1002, name);
         DDV_MaxChars(dx, name, 6);
         DDX_Text(dx, 1003, hour);
         DDV_MinMaxInt(dx, hour, 0, 23);
         DDX_Text(dx, 1004, phone);
-        DDV_PhoneLength(dx, phone, 5, language);
+        DDV_Check(dx, phone.size() <= 5, [this] { return PhoneMessage(5); });
         DDX_Text(dx, 1005, note);
     }
 
@@ -112,6 +112,18 @@ class TestDialog : public CDialog {
     }
 
   private:
+    // The dialog's own check messages, as a program using the framework defines them.
+    std::string RangeMessage(int32_t min, int32_t max) const {
+        const std::string low = std::to_string(min);
+        const std::string high = std::to_string(max);
+        return language == 1 ? "请输入一个介于" + low + "和" + high + "之间的值!"
+                             : "Please enter an integer between " + low + " and " + high + "!";
+    }
+    std::string PhoneMessage(int maxDigits) const {
+        return language == 1 ? "最大允许手机号码位数 " + std::to_string(maxDigits) + "!"
+                             : "The max allowable number of digits phone " + std::to_string(maxDigits) + "!";
+    }
+
     void OnChangeLength() { events.push_back("change 1001"); }
     void OnChangeName() { events.push_back("change 1002"); }
     void OnSelchangeList() { events.push_back("selchange 1010 -> " + std::to_string(list.GetCurSel())); }

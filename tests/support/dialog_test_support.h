@@ -19,12 +19,13 @@
 #include <utility>
 #include <vector>
 
-#include "files/posix_file_system.h"
-#include "files/test_folders.h"
+#include "core/l10n/language.h"
+#include "core/models/app_settings.h"
 #include "framework/cdialog.h"
 #include "framework/dialog_template.h"
-#include "l10n/language.h"
-#include "platform/fake_platform.h"
+#include "platform/posix/posix_file_system.h"
+#include "support/fake_platform.h"
+#include "support/test_folders.h"
 
 namespace corvane::testing {
 

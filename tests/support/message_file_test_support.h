@@ -10,12 +10,12 @@
 #include <string>
 #include <vector>
 
-#include "files/fault_injecting_file_system.h"
-#include "files/file_system.h"
-#include "files/posix_file_system.h"
-#include "files/test_folders.h"
-#include "l10n/language.h"
-#include "mms/message_records.h"
+#include "core/files/file_system.h"
+#include "core/files/message_records.h"
+#include "core/l10n/language.h"
+#include "platform/posix/posix_file_system.h"
+#include "support/fault_injecting_file_system.h"
+#include "support/test_folders.h"
 
 namespace corvane::testing {
 

@@ -8,14 +8,15 @@
 #include <sstream>
 #include <string>
 
-#include "camera/menu_file.h"
-#include "camera/menu_record.h"
-#include "files/posix_file_system.h"
+#include "core/camera/menu_file.h"
+#include "core/camera/menu_record.h"
+#include "core/mms/mms_file.h"
+#include "core/models/models.h"
+#include "core/smtp/smtp_file.h"
 #include "inspect/decoder.h"
 #include "inspect/preset_names.h"
 #include "inspect/report.h"
-#include "mms/mms_file.h"
-#include "smtp/smtp_file.h"
+#include "platform/posix/posix_file_system.h"
 #include "tools/inspect_files.h"
 
 namespace corvane::inspect {

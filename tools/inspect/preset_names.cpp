@@ -1,7 +1,7 @@
 #include "inspect/preset_names.h"
 
-#include "l10n/language.h"
-#include "presets/presets.h"
+#include "core/l10n/language.h"
+#include "core/presets/presets.h"
 
 namespace corvane::inspect {
 

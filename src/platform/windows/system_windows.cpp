@@ -94,4 +94,9 @@ uint16_t SystemDefaultLanguageId() {
     return GetSystemDefaultLangID();
 }
 
+// Windows always has its desktop.
+bool DisplayAvailable() {
+    return true;
+}
+
 }  // namespace corvane::platform

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+
+#include "core/models/models.h"
+
+namespace corvane {
+
+// The seven run-time captions of the main window. UTF-8.
+struct MainTexts {
+    const char* cameraSetup;    // button 1000
+    const char* mmsSetup;       // button 1001
+    const char* smtpSetup;      // button 1002
+    const char* updateLink;     // button 1076
+    const char* version;        // label 1077
+    const char* languageLabel;  // label 1078
+    const char* modelLabel;     // label 1079
+};
+
+// Captions for `language` (1..10); a language without its own word for a caption shows the English one, and
+// any value outside 1..10 shows all English captions.
+MainTexts MainTextsFor(int32_t language);
+
+inline constexpr int kLanguageListSize = 10;
+inline constexpr int kModelListSize = kModelCount;
+
+// Entry `position` (0..9) of the language list, or nullptr outside that range. Entry 0 reads "中文" only when
+// `textsChinese`, otherwise "Chinese"; the other entries are never translated.
+const char* LanguageListEntry(int position, bool textsChinese);
+
+// Entry `position` (0..3) of the model list, model position + 1; nullptr outside that range.
+const char* ModelListEntry(int position);
+
+}  // namespace corvane

@@ -1,0 +1,82 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "core/mms/mms_file.h"
+#include "core/mms/mms_rules.h"
+#include "core/models/app_settings.h"
+#include "dialogs/res/mms_templates.h"
+#include "dialogs/shell/setup_dialog.h"
+
+namespace corvane {
+
+// The MMS setup dialog of either model family (template 142 for 8620, 130 for 8520). The family decides
+// the template, the send list ("QVGA" only in 8520), the domestic phone length, the ids of the remote
+// control row and the success message; everything else is shared. In Auto mode the network settings
+// come from the presets of the chosen country and operator when generating and are never shown; in
+// Manual mode they are typed.
+class CMmsSetupDlg : public CSetupDialog {
+  public:
+    // Writes through `fs`; settings, platform and file system must outlive the dialog.
+    CMmsSetupDlg(ModelFamily family, const AppSettings& settings, platform::Platform& platform,
+                 FileSystem& fs, QWidget* parent = nullptr);
+
+    // Values held by the dialog, as last exchanged with the fields.
+    std::string account;
+    std::string url;
+    std::string apn;
+    std::string password;
+    std::string gateway;
+    std::string port;
+    std::string phone;
+    std::string phone2;
+    std::string phone3;
+    std::string email;
+    int32_t picturesPerDay = 0;
+    bool phoneIsInternational = false;
+    // Country and operator stored in the file: the last looked-up preset, or Manual's 0x80 and 0.
+    uint8_t mmsCountryCode = 0;
+    uint8_t mmsOperatorCode = 0;
+
+  protected:
+    void DoDataExchange(CDataExchange& dx) override;
+    bool OnInitDialog() override;
+    void OnOK() override;  // Generate: checks, then writes setup.dat
+
+  private:
+    void SetTexts();
+    void FillModeLists(int mode);
+
+    void OnSelchangeMmsMode();
+    void OnSelchangeCountry();
+    void OnSelchangeSendMode();
+    void OnSelchangePhoneType();
+    void OnUpdatePhone();
+    void OnUpdatePhone2();
+    void OnUpdateEmail();
+
+    bool Manual() const;
+    bool SmsOnly() const;
+    // Sets the read-only state of every edit field from the mode, the send list and the recipient
+    // rules; a recipient field that closes loses its text.
+    void ApplyFieldStates();
+    void SetReadOnly(int id, bool readOnly);
+    // The values setup.dat gets now: the list positions, the texts as held and, in Auto mode, the
+    // preset of the chosen country and operator in place of the network texts.
+    MmsFileValues FileValues();
+    int FieldId(MmsField field) const;
+    void ShowText(MmsMessage message);
+
+    const MmsFamilyIds& ids_;
+
+    CComboBox hoursList_;
+    CComboBox phoneTypeList_;
+    CComboBox countryList_;
+    CComboBox sendList_;
+    CComboBox operatorList_;
+    CComboBox apnTypeList_;
+    CComboBox modeList_;
+};
+
+}  // namespace corvane

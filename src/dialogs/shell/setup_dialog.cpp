@@ -1,0 +1,73 @@
+#include "dialogs/shell/setup_dialog.h"
+
+#include "platform/platform.h"
+
+namespace corvane {
+
+CSetupDialog::CSetupDialog(const DialogTemplate& dialogTemplate, ModelFamily family,
+                           const AppSettings& settings, platform::Platform& platform, FileSystem& fs,
+                           FolderControls folder, QWidget* parent)
+    : CDialog(dialogTemplate, platform, parent),
+      outputFolder(platform.DefaultOutputFolder()),
+      family_(family),
+      settings_(settings),
+      fs_(fs),
+      folder_(folder) {
+    AddHandler(folder_.button, Notification::kClicked, [this] { ChooseOutputFolder(); });
+}
+
+bool CSetupDialog::OnInitDialog() {
+    CDialog::OnInitDialog();
+    SetWindowText(family_ == ModelFamily::k8620 ? "Corvane 8620" : "Corvane 8520");
+    return true;
+}
+
+void CSetupDialog::ChooseOutputFolder() {
+    std::string folder = GetPlatform().BrowseForFolder();
+    if (folder.empty()) {
+        folder = GetPlatform().DefaultOutputFolder();
+    }
+    outputFolder = folder;
+    UpdateData(false);
+}
+
+void CSetupDialog::TakeFolderFromField() {
+    outputFolder = GetDlgItemText(folder_.field);
+}
+
+void CSetupDialog::ReadFields() {
+    UpdateData(true);
+}
+
+void CSetupDialog::FillCountries(CComboBox& list, PresetSet set) {
+    for (std::string_view name : CountryNames(set, settings_.language)) {
+        list.AddString(std::string(name));
+    }
+    list.SetCurSel(0);
+}
+
+void CSetupDialog::FillOperators(CComboBox& list, PresetSet set, int country) {
+    list.ResetContent();
+    for (std::string_view name : OperatorNames(set, country, settings_.language)) {
+        list.AddString(std::string(name));
+    }
+    list.SetCurSel(0);
+}
+
+void CSetupDialog::KeepPicturesPerDayInRange(int32_t& count) {
+    UpdateData(true);
+    if (count < 0 || count > kMaxPicturesPerDay) {
+        count = 0;
+        UpdateData(false);
+    }
+}
+
+void CSetupDialog::Tell(std::string_view text) {
+    GetPlatform().ShowMessage(std::string(text));
+}
+
+void CSetupDialog::TellFailure(const MessageFileResult& result) {
+    Tell(DescribeMessageFileFailure(result, settings_.language));
+}
+
+}  // namespace corvane

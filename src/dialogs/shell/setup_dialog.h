@@ -1,0 +1,79 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "core/files/file_system.h"
+#include "core/files/message_records.h"
+#include "core/models/app_settings.h"
+#include "core/models/models.h"
+#include "core/presets/presets.h"
+#include "framework/cdialog.h"
+#include "framework/cwnd.h"
+
+namespace corvane {
+
+// What the camera, MMS and e-mail setup dialogs share: the model family that chose the template, the
+// settings, the platform and the file system handed in by the application, the title, the output folder
+// with its field and button, the country and operator lists, the pictures-per-day rule, the messages and
+// Exit. Generating never closes a setup dialog; Exit, Escape and the close box end it with IDCANCEL, and
+// whoever ran it shows a fresh main window.
+class CSetupDialog : public CDialog {
+  public:
+    ModelFamily Family() const { return family_; }
+
+    // The folder the next file goes to, as last exchanged with the folder field or typed into it.
+    std::string outputFolder;
+
+    // The folder button: the folder browser's choice, or the default folder when it gives none; then the
+    // fields are refreshed from the values.
+    void ChooseOutputFolder();
+
+  protected:
+    // The ids of the folder field and the folder button in the dialog's template.
+    struct FolderControls {
+        int field;
+        int button;
+    };
+
+    // `settings`, `platform` and `fs` must outlive the dialog.
+    CSetupDialog(const DialogTemplate& dialogTemplate, ModelFamily family, const AppSettings& settings,
+                 platform::Platform& platform, FileSystem& fs, FolderControls folder, QWidget* parent);
+
+    // Refreshes the fields from the values and sets the family's title.
+    bool OnInitDialog() override;
+
+    // Bytes the camera and MMS dialogs let a user type into the folder field (the e-mail dialog takes any
+    // length: its writer reports a path it cannot use).
+    static constexpr int kFolderTypingLimit = 80;
+
+    // The folder the folder field shows becomes the output folder. Each dialog decides when: on every
+    // change (MMS), when generating (camera), or with the whole form (e-mail).
+    void TakeFolderFromField();
+    // Reads every field with its checks (the handler of changes that need nothing else).
+    void ReadFields();
+
+    // The countries of the preset set, first selected; the operators of `country`, first selected.
+    void FillCountries(CComboBox& list, PresetSet set);
+    void FillOperators(CComboBox& list, PresetSet set, int country);
+
+    // The pictures-per-day rule: a count outside 0..99 (typed past 99, or a pasted minus sign) goes back to 0
+    // once the reading has shown its message.
+    static constexpr int32_t kMaxPicturesPerDay = 99;
+    void KeepPicturesPerDayInRange(int32_t& count);
+
+    // Shows a message of the program.
+    void Tell(std::string_view text);
+    // Shows why a message file was not written (the refused value or the write failure).
+    void TellFailure(const MessageFileResult& result);
+
+    const ModelFamily family_;
+    const AppSettings& settings_;
+    FileSystem& fs_;
+
+  private:
+    const FolderControls folder_;
+};
+
+}  // namespace corvane

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "core/models/app_settings.h"
+#include "core/smtp/smtp_file.h"
+#include "dialogs/res/smtp_templates.h"
+#include "dialogs/shell/setup_dialog.h"
+
+namespace corvane {
+
+// The e-mail setup dialog of either model family (template 143 for 8620, 147 for 8520). The family
+// decides the template, the ids of the remote-control and phone controls (SmtpIdsOf), the SMTP status
+// list (8620 only), the address limits, the extra phone check of the 8620 family, the re-read when the
+// 8520 remote-control list closes without a choice, and the header layout; everything else is shared.
+// Its Generate button is not the OK button: Enter outside a push button takes the framework's accept path
+// (the values pass their checks, nothing is written) and ends it with IDOK, after which the program ends.
+class CSmtpSetupDlg : public CSetupDialog {
+  public:
+    // Writes through `fs`; settings, platform and file system must outlive the dialog.
+    CSmtpSetupDlg(ModelFamily family, const AppSettings& settings, platform::Platform& platform,
+                  FileSystem& fs, QWidget* parent = nullptr);
+
+    // Values held by the dialog, as last exchanged with the fields. In Auto mode the three network
+    // values stay empty: the preset's are taken only for the file.
+    int32_t picturesPerDay = 0;
+    std::string apn;
+    std::string account;
+    std::string gprsPassword;
+    std::string smtpServer;
+    std::string smtpPort;
+    std::string senderPassword;
+    std::string senderAddress;
+    std::string recipient;
+    std::string phone;
+
+    // What a file written now would hold: list selections and the values as last read; in Auto mode the
+    // network texts of the selected operator's preset.
+    SmtpFileValues CurrentValues() const;
+
+  protected:
+    void DoDataExchange(CDataExchange& dx) override;
+    bool OnInitDialog() override;
+
+  private:
+    void SetTexts();
+    void FillModeDependentLists(bool autoMode);
+    void SetNetworkFieldsReadOnly(bool readOnly);
+    bool AutoMode() const;
+    int AddressLimit() const;
+
+    void OnSelchangeMode();
+    void OnSelchangeCountry();
+    void OnGenerate();
+
+    const SmtpFamilyIds& ids_;
+
+    CComboBox modeList_;
+    CComboBox countryList_;
+    CComboBox operatorList_;
+    CComboBox remoteControlList_;
+    CComboBox statusList_;  // 8620 only
+};
+
+}  // namespace corvane

@@ -1,0 +1,153 @@
+#include "platform/posix/posix_file_system.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <memory>
+
+#include "platform/system_file_system.h"
+
+namespace corvane {
+namespace {
+
+// A failing call that left errno at 0 still has to read as a failure.
+int LastError() {
+    return errno != 0 ? errno : EIO;
+}
+
+}  // namespace
+
+PosixFileSystem::~PosixFileSystem() {
+    for (auto& [handle, file] : files_) {
+        std::fclose(file);
+    }
+}
+
+std::FILE* PosixFileSystem::Find(Handle handle) const {
+    const auto it = files_.find(handle);
+    return it == files_.end() ? nullptr : it->second;
+}
+
+int PosixFileSystem::Open(const std::string& path, Mode mode, Handle& handle) {
+    // "e": close-on-exec, so no child process inherits a half-written file.
+    const char* how = mode == Mode::kWrite ? "wbe" : mode == Mode::kAppend ? "abe" : "rbe";
+    errno = 0;
+    std::FILE* file = std::fopen(path.c_str(), how);
+    if (file == nullptr) {
+        return LastError();
+    }
+    handle = next_++;
+    files_[handle] = file;
+    return 0;
+}
+
+FileSystem::IoResult PosixFileSystem::Write(Handle handle, std::span<const uint8_t> data) {
+    std::FILE* file = Find(handle);
+    if (file == nullptr) {
+        return {0, EBADF};
+    }
+    errno = 0;
+    const std::size_t count = std::fwrite(data.data(), 1, data.size(), file);
+    if (count < data.size()) {
+        return {count, LastError()};
+    }
+    return {count, 0};
+}
+
+FileSystem::IoResult PosixFileSystem::Read(Handle handle, std::span<uint8_t> buffer) {
+    std::FILE* file = Find(handle);
+    if (file == nullptr) {
+        return {0, EBADF};
+    }
+    errno = 0;
+    const std::size_t count = std::fread(buffer.data(), 1, buffer.size(), file);
+    if (count < buffer.size() && std::ferror(file)) {
+        return {count, LastError()};
+    }
+    return {count, 0};
+}
+
+int PosixFileSystem::Seek(Handle handle, int64_t offset) {
+    std::FILE* file = Find(handle);
+    if (file == nullptr) {
+        return EBADF;
+    }
+    errno = 0;
+    return fseeko(file, static_cast<off_t>(offset), SEEK_SET) == 0 ? 0 : LastError();
+}
+
+int PosixFileSystem::Flush(Handle handle) {
+    std::FILE* file = Find(handle);
+    if (file == nullptr) {
+        return EBADF;
+    }
+    errno = 0;
+    return std::fflush(file) == 0 ? 0 : LastError();
+}
+
+int PosixFileSystem::Sync(Handle handle) {
+    std::FILE* file = Find(handle);
+    if (file == nullptr) {
+        return EBADF;
+    }
+    errno = 0;
+    return ::fsync(::fileno(file)) == 0 ? 0 : LastError();
+}
+
+int PosixFileSystem::Close(Handle handle) {
+    const auto it = files_.find(handle);
+    if (it == files_.end()) {
+        return EBADF;
+    }
+    std::FILE* file = it->second;
+    files_.erase(it);
+    errno = 0;
+    return std::fclose(file) == 0 ? 0 : LastError();
+}
+
+int PosixFileSystem::Rename(const std::string& from, const std::string& to) {
+    errno = 0;
+    return std::rename(from.c_str(), to.c_str()) == 0 ? 0 : LastError();
+}
+
+int PosixFileSystem::Remove(const std::string& path) {
+    // unlink, not remove(): a folder of that name must never be taken away.
+    errno = 0;
+    return ::unlink(path.c_str()) == 0 ? 0 : LastError();
+}
+
+int PosixFileSystem::SyncFolder(const std::string& folder) {
+    errno = 0;
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
+        return LastError();
+    }
+    errno = 0;
+    int error = ::fsync(fd) == 0 ? 0 : LastError();
+    // EINVAL: this file system cannot sync a folder at all; its entries are then as durable as it
+    // makes them, which is no failure of ours.
+    if (error == EINVAL) {
+        error = 0;
+    }
+    if (::close(fd) != 0 && error == 0) {
+        error = LastError();
+    }
+    return error;
+}
+
+bool PosixFileSystem::Exists(const std::string& path) {
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0;
+}
+
+namespace platform {
+
+std::unique_ptr<FileSystem> MakeSystemFileSystem() {
+    return std::make_unique<PosixFileSystem>();
+}
+
+}  // namespace platform
+
+}  // namespace corvane

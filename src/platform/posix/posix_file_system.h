@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdio>
+#include <map>
+
+#include "core/files/file_system.h"
+
+namespace corvane {
+
+// The real file system: C streams in binary mode, fsync for the syncs.
+class PosixFileSystem final : public FileSystem {
+  public:
+    PosixFileSystem() = default;
+    PosixFileSystem(const PosixFileSystem&) = delete;
+    PosixFileSystem& operator=(const PosixFileSystem&) = delete;
+    // Closes whatever a caller left open.
+    ~PosixFileSystem() override;
+
+    int Open(const std::string& path, Mode mode, Handle& handle) override;
+    IoResult Write(Handle handle, std::span<const uint8_t> data) override;
+    IoResult Read(Handle handle, std::span<uint8_t> buffer) override;
+    int Seek(Handle handle, int64_t offset) override;
+    int Flush(Handle handle) override;
+    int Sync(Handle handle) override;
+    int Close(Handle handle) override;
+    int Rename(const std::string& from, const std::string& to) override;
+    int Remove(const std::string& path) override;
+    int SyncFolder(const std::string& folder) override;
+    bool Exists(const std::string& path) override;
+
+  private:
+    std::FILE* Find(Handle handle) const;
+
+    std::map<Handle, std::FILE*> files_;
+    Handle next_ = 1;
+};
+
+}  // namespace corvane

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <memory>
+
+#include "core/files/file_system.h"
+
+namespace corvane::platform {
+
+// The file system of this operating system (posix/ or windows/).
+std::unique_ptr<FileSystem> MakeSystemFileSystem();
+
+}  // namespace corvane::platform

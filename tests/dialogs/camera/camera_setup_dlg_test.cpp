@@ -1,0 +1,844 @@
+// The camera setup dialog driven as a user drives it: typing into fields, choosing list entries,
+// clicking buttons, Enter and Escape; checked through its controls, the messages it shows and menu.dat.
+#include "dialogs/camera/camera_setup_dlg.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/l10n/camera_texts.h"
+#include "core/models/models.h"
+#include "dialogs/res/camera_templates.h"
+#include "support/dialog_test_support.h"
+
+namespace corvane {
+namespace {
+
+using namespace corvane::testing;
+
+std::string RangeMessage(int min, int max) {
+    return "Please enter an integer between " + std::to_string(min) + " and " + std::to_string(max) + "!";
+}
+std::string FrameworkRangeMessage(int min, int max) {
+    return "“请填入一个在" + std::to_string(min) + "和" + std::to_string(max) + "之间的整数。”";
+}
+
+class CameraDialogTest : public SetupDialogTest<CCameraSetupDlg> {
+  protected:
+    // Opens the dialog of `family` at the worked examples' clock, English unless told.
+    void Open(ModelFamily family, int32_t language = kEnglish, ModelId model = 0) {
+        platform.now = {2013, 6, 15, 8, 30, 0};
+        platform.defaultOutputFolder = folder.path();
+        settings.language = language;
+        settings.model = model != 0 ? model : (family == ModelFamily::k8620 ? 4 : 3);
+        dialog = std::make_unique<CCameraSetupDlg>(family, settings, platform, fs);
+        Show();
+    }
+
+    const CameraFamilyIds& Ids() const { return CameraIdsOf(dialog->Family()); }
+    Bytes MenuFile() const { return ReadBytes(folder.File("menu.dat")); }
+};
+
+// --- the worked examples -------------------------------------------------------------------------------
+
+TEST_F(CameraDialogTest, DefaultsGiveTheWorkedExampleRecordsByButtonAndByEnter) {
+    struct Case {
+        ModelFamily family;
+        const char* golden;
+        const char* message;
+    };
+    const Case cases[] = {
+        {ModelFamily::k8620, "menu_8620_defaults.dat", "Vyn 8620 Configuration file is generated"},
+        {ModelFamily::k8520, "menu_8520_defaults.dat", "Vyn 8520 Configuration file is generated"},
+    };
+    for (const Case& c : cases) {
+        for (bool byEnter : {false, true}) {
+            SCOPED_TRACE(std::string(Name(c.family)) + (byEnter ? " Enter" : " button"));
+            std::filesystem::remove(folder.File("menu.dat"));
+            Open(c.family);
+            ClearMessages();
+            if (byEnter) {
+                QTest::keyClick(Edit(IDC_VIDEO_LENGTH), Qt::Key_Return);
+            } else {
+                Click(IDOK);
+            }
+            EXPECT_EQ(MenuFile(), Golden(c.golden));
+            EXPECT_EQ(platform.messages, std::vector<std::string>{c.message});
+            EXPECT_TRUE(platform.frameworkMessages.empty());
+            EXPECT_FALSE(dialog->IsEnded()) << "generating never closes the dialog";
+        }
+    }
+}
+
+TEST_F(CameraDialogTest, ChineseMessagesAndTheChineseEntryOnAnotherSystem) {
+    Open(ModelFamily::k8620, kChinese, 2);
+    Click(IDOK);
+    EXPECT_EQ(platform.messages, std::vector<std::string>{"Vyn 8620 相机菜单设置文件已经生成"});
+    EXPECT_EQ(MenuFile().at(29), 1);
+
+    // Texts English, file says Chinese, message English.
+    ClearMessages();
+    settings.chineseEntrySelected = true;
+    Open(ModelFamily::k8520, kEnglish, 1);
+    EXPECT_EQ(Text(IDOK), "Generate");
+    Click(IDOK);
+    EXPECT_EQ(platform.messages, std::vector<std::string>{"Vyn 8520 Configuration file is generated"});
+    EXPECT_EQ(MenuFile().at(29), 1);
+}
+
+TEST_F(CameraDialogTest, TvModeGoesIntoTheRecord) {
+    settings.tvMode = 0x1234;
+    Open(ModelFamily::k8520);
+    Click(IDOK);
+    EXPECT_EQ(MenuFile().at(30), 0x34);
+}
+
+// --- initial state -------------------------------------------------------------------------------------
+
+TEST_F(CameraDialogTest, InitialFieldsSelectionsAndStates) {
+    for (ModelFamily family : kBoth) {
+        SCOPED_TRACE(Name(family));
+        Open(family);
+        const CameraFamilyIds& ids = Ids();
+        EXPECT_EQ(dialog->GetWindowText(), family == ModelFamily::k8620 ? "Corvane 8620" : "Corvane 8520");
+        EXPECT_EQ(dialog->objectName(), family == ModelFamily::k8620 ? "140" : "129");
+        EXPECT_EQ(Text(IDC_VIDEO_LENGTH), "10");
+        EXPECT_EQ(Text(IDC_INTERVAL), "1");
+        EXPECT_EQ(Text(IDC_CLOCK_TEXT), "2013/06/15 08:30:00");
+        EXPECT_TRUE(Edit(IDC_CLOCK_TEXT)->isReadOnly());
+        EXPECT_EQ(Text(IDC_OUTPUT_FOLDER), folder.path());
+
+        const int readOnly[] = {IDC_TIME_LAPSE_HOUR,    IDC_TIME_LAPSE_MINUTE,   IDC_TIME_LAPSE_SECOND,
+                                IDC_TIMER1_START_HOUR,  IDC_TIMER1_START_MINUTE, IDC_TIMER1_STOP_HOUR,
+                                IDC_TIMER1_STOP_MINUTE, ids.timer2StartHour,     ids.timer2StartMinute,
+                                ids.timer2StopHour,     ids.timer2StopMinute};
+        for (int id : readOnly) {
+            EXPECT_TRUE(Edit(id)->isReadOnly()) << id;
+            EXPECT_EQ(Text(id), "0") << id;
+        }
+        EXPECT_FALSE(Edit(IDC_VIDEO_LENGTH)->isReadOnly());
+        EXPECT_FALSE(Edit(IDC_INTERVAL)->isReadOnly());
+        EXPECT_FALSE(Edit(IDC_OUTPUT_FOLDER)->isReadOnly());
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_FALSE(List(IDC_SERIAL_CHAR1 + i)->isEnabled());
+            EXPECT_EQ(List(IDC_SERIAL_CHAR1 + i)->currentText(), "0");
+            EXPECT_EQ(List(IDC_SERIAL_CHAR1 + i)->count(), 36);
+        }
+
+        struct Selection {
+            int id;
+            int index;
+        };
+        std::vector<Selection> selections = {
+            {IDC_CAMERA_MODE, 0},
+            {IDC_IMAGE_SIZE, 0},
+            {IDC_PICTURE_COUNT, 0},
+            {IDC_TIME_STAMP, 0},
+            {IDC_SENSE_LEVEL, 0},
+            {IDC_SIDE_PIR, 1},
+            {IDC_INTERVAL_UNIT, 1},
+            {IDC_TIMER1, 0},
+            {ids.timer2, 0},
+            {IDC_SERIAL, 0},
+            {IDC_TIME_LAPSE, 1},
+            {IDC_DATE_FORMAT, 0},
+            {IDC_VIDEO_SIZE, family == ModelFamily::k8620 ? 1 : 0},
+        };
+        if (family == ModelFamily::k8620) {
+            selections.push_back({ids.beep, 1});
+            selections.push_back({ids.sdCycle, 0});
+        } else {
+            EXPECT_EQ(List(1042), nullptr) << "no beep list in the 8520 variant";
+            EXPECT_EQ(List(1046), nullptr) << "no memory card cycle list in the 8520 variant";
+        }
+        for (const Selection& s : selections) {
+            ASSERT_NE(List(s.id), nullptr) << s.id;
+            EXPECT_EQ(List(s.id)->currentIndex(), s.index) << s.id;
+        }
+        EXPECT_EQ(List(IDC_VIDEO_SIZE)->currentText(),
+                  "1280x720" == std::string() ? "" : (family == ModelFamily::k8620 ? "1280x720" : "640x480"));
+    }
+}
+
+TEST_F(CameraDialogTest, FolderFieldStopsTypingAt80Characters) {
+    Open(ModelFamily::k8620);
+    Retype(IDC_OUTPUT_FOLDER, QString(90, QChar('a')));
+    EXPECT_EQ(Text(IDC_OUTPUT_FOLDER), std::string(80, 'a'));
+}
+
+// --- texts ---------------------------------------------------------------------------------------------
+
+TEST_F(CameraDialogTest, EveryControlShowsItsLanguagesTextInBothVariants) {
+    for (int32_t language : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 0, 11}) {
+        for (ModelFamily family : kBoth) {
+            SCOPED_TRACE(std::to_string(language) + " " + Name(family));
+            Open(family, language);
+            const CameraFamilyIds& ids = Ids();
+            const CameraTexts texts = CameraDialogTexts(language, family);
+            const CameraCaptions& c = texts.captions;
+            const std::pair<int, std::string_view> captions[] = {
+                {1004, c.cameraMode},      {1005, c.imageSize},
+                {1006, c.videoSize},       {1007, c.pictureCount},
+                {1011, c.timeStamp},       {1010, c.senseLevel},
+                {1012, c.sidePir},         {1008, c.videoLength},
+                {1009, c.interval},        {1043, c.dateFormat},
+                {1018, c.setClock},        {1031, c.getTime},
+                {1019, c.timer1},          {ids.timer2Label, c.timer2},
+                {1059, c.timer1Start},     {1060, c.timer1Stop},
+                {1021, c.serialNumber},    {1020, c.timeLapse},
+                {1057, c.folderButton},    {1, c.generate},
+                {1062, c.factoryDefaults}, {2, c.exit},
+            };
+            for (const auto& [id, text] : captions) {
+                EXPECT_EQ(Text(id), text) << id;
+            }
+            const bool japanese = language == kJapanese;
+            EXPECT_EQ(Text(1061), japanese ? "開始:" : "Start:");
+            EXPECT_EQ(Text(1063), japanese ? "終了:" : "Stop:");
+            for (int id : kHourLabelIds) {
+                EXPECT_EQ(Text(id), japanese ? "時" : "Hour") << id;
+            }
+            for (int id : kMinuteLabelIds) {
+                EXPECT_EQ(Text(id), japanese ? "分" : "Min") << id;
+            }
+            EXPECT_EQ(Text(1128), japanese ? "秒" : "Sec");
+            if (family == ModelFamily::k8620) {
+                EXPECT_EQ(Text(ids.beepLabel), "Beep Sound");
+                EXPECT_EQ(Text(ids.sdCycleLabel), "SD Cycle");
+                EXPECT_EQ(Entries(List(ids.beep)), Strings(texts.lists.offOn));
+                EXPECT_EQ(Entries(List(ids.sdCycle)), Strings(texts.lists.offOn));
+            }
+
+            const CameraListTexts& l = texts.lists;
+            EXPECT_EQ(Entries(List(1013)), Strings(l.cameraMode));
+            EXPECT_EQ(Entries(List(1014)), Strings(ImageSizeEntries(family)));
+            EXPECT_EQ(Entries(List(1015)), Strings(VideoSizeEntries(family)));
+            EXPECT_EQ(Entries(List(1016)), Strings(l.pictureCount));
+            EXPECT_EQ(Entries(List(1026)), Strings(l.timeStamp));
+            EXPECT_EQ(Entries(List(1027)), Strings(l.senseLevel));
+            EXPECT_EQ(Entries(List(1028)), Strings(l.offOn));
+            EXPECT_EQ(Entries(List(1029)), Strings(l.intervalUnit));
+            EXPECT_EQ(Entries(List(1025)), Strings(l.offOn));
+            EXPECT_EQ(Entries(List(ids.timer2)), Strings(l.offOn));
+            EXPECT_EQ(Entries(List(1032)), Strings(l.offOn));
+            EXPECT_EQ(Entries(List(1033)), Strings(l.timeLapse));
+            EXPECT_EQ(Entries(List(1044)), Strings(l.dateFormat));
+            for (int i = 0; i < 4; ++i) {
+                EXPECT_EQ(Entries(List(IDC_SERIAL_CHAR1 + i)), Strings(SerialCharacterEntries()));
+            }
+        }
+    }
+}
+
+// What a user of each language reads on a few controls, straight from the language tables.
+TEST_F(CameraDialogTest, SpotChecksOfEachLanguageOnScreen) {
+    struct Row {
+        int32_t language;
+        ModelFamily family;
+        const char* folderButton;
+        const char* timer2Label;
+        const char* timeStampOff;  // time stamp list, index 1
+        const char* secondsUnit;   // interval unit list, index 0
+    };
+    const Row rows[] = {
+        {1, ModelFamily::k8620, "选择目录", "定时设置2", "关", "秒"},
+        {2, ModelFamily::k8520, "Select", "Timer2", "Off", "Sec"},
+        {3, ModelFamily::k8620, "Auswahl", "Zeitschaltuhr2", "Aus", "Sek"},
+        {4, ModelFamily::k8520, "valitse", "ajastinkytkin2", "pois", "s"},
+        {5, ModelFamily::k8620, "Seleziona", "Timer2", "OFF", "sec."},
+        {6, ModelFamily::k8520, "Choix", "Minuterie2", "Arret", "Sec"},
+        {7, ModelFamily::k8620, "Kivalaszt", "Idokapcs. ora2", "Off", "mp"},
+        {8, ModelFamily::k8620, "Select", "Merilnik casa2", "Izklop", "Sek"},
+        {8, ModelFamily::k8520, "Izberi", "Merilnik casa2", "Izklop", "Sek."},
+        {9, ModelFamily::k8520, "Vybrat", "Casovac2", "Vypnuto", "Sec"},
+        {10, ModelFamily::k8620, "フォルダ選択", "タイマー2", "オフ", "秒"},
+        {42, ModelFamily::k8520, "Select", "Timer2", "Off", "Sec"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::to_string(row.language) + " " + Name(row.family));
+        Open(row.family, row.language);
+        EXPECT_EQ(Text(IDC_FOLDER_BUTTON), row.folderButton);
+        EXPECT_EQ(Text(Ids().timer2Label), row.timer2Label);
+        EXPECT_EQ(List(IDC_TIME_STAMP)->itemText(1).toStdString(), row.timeStampOff);
+        EXPECT_EQ(List(IDC_INTERVAL_UNIT)->itemText(0).toStdString(), row.secondsUnit);
+    }
+}
+
+// --- number fields -------------------------------------------------------------------------------------
+
+TEST_F(CameraDialogTest, VideoLengthOutOfRangeShowsTheMessageAndBecomes10) {
+    for (const char* typed : {"0", "61", "99"}) {
+        for (int32_t language : {kEnglish, kChinese, kGerman}) {
+            SCOPED_TRACE(std::string(typed) + " " + std::to_string(language));
+            Open(ModelFamily::k8520, language);
+            ClearMessages();
+            Retype(IDC_VIDEO_LENGTH, typed);
+            const std::string expected =
+                language == kChinese ? "请输入一个介于1和60之间的值!" : RangeMessage(1, 60);
+            EXPECT_EQ(platform.messages, std::vector<std::string>{expected});
+            EXPECT_EQ(Text(IDC_VIDEO_LENGTH), "10");
+            EXPECT_EQ(dialog->videoLength, 10);
+        }
+    }
+}
+
+TEST_F(CameraDialogTest, VideoLengthBoundsAreWrittenAsSecondsMinusOne) {
+    for (const auto& [typed, byte] : {std::pair{"1", 0}, std::pair{"60", 59}, std::pair{"25", 24}}) {
+        SCOPED_TRACE(typed);
+        Open(ModelFamily::k8620);
+        Retype(IDC_VIDEO_LENGTH, typed);
+        Click(IDOK);
+        EXPECT_EQ(MenuFile().at(4), byte);
+        EXPECT_TRUE(platform.frameworkMessages.empty());
+    }
+}
+
+TEST_F(CameraDialogTest, IntervalUnitRules) {
+    struct Case {
+        const char* what;
+        int unit;           // chosen before typing; -1 keeps minutes
+        const char* typed;  // "" types nothing
+        int unitAfter;      // chosen after typing; -1: none
+        const char* field;  // what the field shows then
+        int messages;       // range messages shown
+        uint8_t byte6;
+    };
+    const Case cases[] = {
+        {"minutes 0 becomes 1 without a message", -1, "0", -1, "1", 0, 0x01},
+        {"seconds 0 stays 0", 0, "0", -1, "0", 0, 0x80},
+        {"seconds 60", 0, "60", -1, "60", 0, 0xBC},
+        {"minutes 60", -1, "60", -1, "60", 0, 0x3C},
+        {"seconds 61 becomes 1", 0, "61", -1, "1", 1, 0x81},
+        {"minutes 61 becomes 1", -1, "61", -1, "1", 1, 0x01},
+        {"seconds 0, then minutes makes it 1", 0, "0", 1, "1", 0, 0x01},
+        {"minutes 5, then seconds", -1, "5", 0, "5", 0, 0x85},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Open(ModelFamily::k8520);
+        ClearMessages();
+        if (c.unit >= 0) {
+            Choose(IDC_INTERVAL_UNIT, c.unit);
+        }
+        Retype(IDC_INTERVAL, c.typed);
+        if (c.unitAfter >= 0) {
+            Choose(IDC_INTERVAL_UNIT, c.unitAfter);
+        }
+        EXPECT_EQ(Text(IDC_INTERVAL), c.field);
+        EXPECT_EQ(platform.messages.size(), static_cast<std::size_t>(c.messages));
+        if (c.messages > 0) {
+            EXPECT_EQ(platform.messages.front(), RangeMessage(0, 60));
+        }
+        ClearMessages();
+        Click(IDOK);
+        EXPECT_EQ(MenuFile().at(6), c.byte6);
+    }
+}
+
+// Every hour, minute and second field: its list turned on, a value one above the range shows the range
+// message (the framework's for timer 2, the dialog's own for the others) and the field becomes 0.
+TEST_F(CameraDialogTest, TimeFieldsOutOfRangeShowTheirMessageAndBecomeZero) {
+    for (ModelFamily family : kBoth) {
+        const CameraFamilyIds& ids = CameraIdsOf(family);
+        struct Field {
+            int id;
+            int onList;
+            int onIndex;
+            int max;
+            bool timer2;
+        };
+        const Field fields[] = {
+            {IDC_TIME_LAPSE_HOUR, IDC_TIME_LAPSE, 0, 23, false},
+            {IDC_TIME_LAPSE_MINUTE, IDC_TIME_LAPSE, 0, 59, false},
+            {IDC_TIME_LAPSE_SECOND, IDC_TIME_LAPSE, 0, 59, false},
+            {IDC_TIMER1_START_HOUR, IDC_TIMER1, 1, 23, false},
+            {IDC_TIMER1_START_MINUTE, IDC_TIMER1, 1, 59, false},
+            {IDC_TIMER1_STOP_HOUR, IDC_TIMER1, 1, 23, false},
+            {IDC_TIMER1_STOP_MINUTE, IDC_TIMER1, 1, 59, false},
+            {ids.timer2StartHour, ids.timer2, 1, 23, true},
+            {ids.timer2StartMinute, ids.timer2, 1, 59, true},
+            {ids.timer2StopHour, ids.timer2, 1, 23, true},
+            {ids.timer2StopMinute, ids.timer2, 1, 59, true},
+        };
+        for (const Field& f : fields) {
+            for (int32_t language : {kEnglish, kJapanese}) {
+                SCOPED_TRACE(std::string(Name(family)) + " field " + std::to_string(f.id) + " language " +
+                             std::to_string(language));
+                Open(family, language);
+                Choose(f.onList, f.onIndex);
+                ASSERT_FALSE(Edit(f.id)->isReadOnly());
+                ClearMessages();
+                Retype(f.id, QString::number(f.max));
+                EXPECT_EQ(Text(f.id), std::to_string(f.max)) << "the maximum passes";
+                EXPECT_TRUE(platform.messages.empty());
+                EXPECT_TRUE(platform.frameworkMessages.empty());
+
+                Retype(f.id, QString::number(f.max + 1));
+                if (f.timer2) {
+                    EXPECT_EQ(platform.frameworkMessages,
+                              std::vector<std::string>{FrameworkRangeMessage(0, f.max)});
+                    EXPECT_TRUE(platform.messages.empty());
+                } else {
+                    EXPECT_EQ(platform.messages, std::vector<std::string>{RangeMessage(0, f.max)});
+                    EXPECT_TRUE(platform.frameworkMessages.empty());
+                }
+                EXPECT_EQ(Text(f.id), "0");
+            }
+        }
+    }
+}
+
+TEST_F(CameraDialogTest, TypedTimesReachTheRecordAtTheFamilysOffsets) {
+    for (ModelFamily family : kBoth) {
+        SCOPED_TRACE(Name(family));
+        Open(family);
+        const CameraFamilyIds& ids = Ids();
+        Choose(IDC_TIME_LAPSE, 0);
+        Retype(IDC_TIME_LAPSE_HOUR, "1");
+        Retype(IDC_TIME_LAPSE_MINUTE, "2");
+        Retype(IDC_TIME_LAPSE_SECOND, "3");
+        Choose(IDC_TIMER1, 1);
+        Retype(IDC_TIMER1_START_HOUR, "4");
+        Retype(IDC_TIMER1_START_MINUTE, "5");
+        Retype(IDC_TIMER1_STOP_HOUR, "6");
+        Retype(IDC_TIMER1_STOP_MINUTE, "7");
+        Choose(ids.timer2, 1);
+        Retype(ids.timer2StartHour, "21");
+        Retype(ids.timer2StartMinute, "22");
+        Retype(ids.timer2StopHour, "23");
+        Retype(ids.timer2StopMinute, "24");
+        EXPECT_TRUE(platform.messages.empty()) << ::testing::PrintToString(platform.messages);
+        EXPECT_TRUE(platform.frameworkMessages.empty());
+        Click(IDOK);
+        const Bytes file = MenuFile();
+        ASSERT_EQ(file.size(), 60u);
+        EXPECT_EQ(Bytes(file.begin() + 8, file.begin() + 14), (Bytes{1, 1, 0, 1, 2, 3}));
+        EXPECT_EQ(Bytes(file.begin() + 20, file.begin() + 24), (Bytes{4, 5, 6, 7}));
+        if (family == ModelFamily::k8620) {
+            EXPECT_EQ(Bytes(file.begin() + 31, file.begin() + 38), (Bytes{1, 0, 1, 21, 22, 23, 24}));
+        } else {
+            EXPECT_EQ(Bytes(file.begin() + 31, file.begin() + 38), (Bytes{1, 21, 22, 23, 24, 0, 0}));
+        }
+    }
+}
+
+// A pasted minus sign gets past digits-only typing; the value is corrected like one above the range
+// instead of reaching the camera as a wrapped-around byte.
+TEST_F(CameraDialogTest, PastedNegativeValuesAreCorrected) {
+    Open(ModelFamily::k8620);
+    struct Case {
+        int id;
+        const char* field;
+    };
+    for (const Case& c : {Case{IDC_VIDEO_LENGTH, "10"}, Case{IDC_INTERVAL, "1"}}) {
+        SCOPED_TRACE(c.id);
+        ClearMessages();
+        Paste(Edit(c.id), "-5");
+        EXPECT_EQ(platform.messages.size(), 1u);
+        EXPECT_EQ(Text(c.id), c.field);
+    }
+    Choose(IDC_TIMER1, 1);
+    QApplication::clipboard()->setText("-3");
+    Edit(IDC_TIMER1_STOP_HOUR)->selectAll();
+    QTest::keyClick(Edit(IDC_TIMER1_STOP_HOUR), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Text(IDC_TIMER1_STOP_HOUR), "0");
+    Click(IDOK);
+    const Bytes file = MenuFile();
+    EXPECT_EQ(file.at(4), 9);
+    EXPECT_EQ(file.at(6), 1);
+    EXPECT_EQ(file.at(22), 0);
+}
+
+// --- empty fields and the exchange order ---------------------------------------------------------------
+
+TEST_F(CameraDialogTest, AnEmptyFieldStopsEveryLaterPassBeforeTheFieldsAfterIt) {
+    Open(ModelFamily::k8620);
+    ClearMessages();
+    Retype(IDC_VIDEO_LENGTH, "");
+    EXPECT_EQ(platform.frameworkMessages, std::vector<std::string>{kIntegerExpected});
+    EXPECT_EQ(Text(IDC_VIDEO_LENGTH), "") << "an empty field has no correction";
+    EXPECT_EQ(dialog->videoLength, 10) << "the value keeps the last valid number";
+
+    // The interval comes after the empty field: its new value is not taken over.
+    ClearMessages();
+    Retype(IDC_INTERVAL, "7");
+    EXPECT_EQ(platform.frameworkMessages, std::vector<std::string>{kIntegerExpected});
+    EXPECT_EQ(dialog->interval, 1);
+    EXPECT_EQ(dialog->focusWidget(), Edit(IDC_VIDEO_LENGTH)) << "the failed field gets the focus";
+
+    // A list that runs a pass shows it again; one without a handler does not.
+    ClearMessages();
+    Choose(IDC_CAMERA_MODE, 1);
+    Choose(IDC_PICTURE_COUNT, 2);
+    EXPECT_EQ(platform.frameworkMessages, std::vector<std::string>{kIntegerExpected});
+
+    ClearMessages();
+    Click(IDOK);
+    EXPECT_TRUE(platform.frameworkMessages.empty()) << "Generate runs no pass";
+    const Bytes file = MenuFile();
+    EXPECT_EQ(file.at(0), 1);
+    EXPECT_EQ(file.at(3), 2);
+    EXPECT_EQ(file.at(4), 9) << "the last valid video length";
+    EXPECT_EQ(file.at(6), 1) << "the interval typed after the failure was never read";
+
+    // Filling the field again lets the pass through to the end.
+    ClearMessages();
+    Retype(IDC_VIDEO_LENGTH, "20");
+    EXPECT_TRUE(platform.frameworkMessages.empty());
+    EXPECT_EQ(dialog->videoLength, 20);
+    EXPECT_EQ(dialog->interval, 7);
+}
+
+TEST_F(CameraDialogTest, AnEmptyFieldLaterInTheOrderDoesNotBlockEarlierOnes) {
+    Open(ModelFamily::k8520);
+    Choose(IDC_TIMER1, 1);
+    Retype(IDC_TIMER1_START_MINUTE, "");
+    ClearMessages();
+    Retype(IDC_VIDEO_LENGTH, "7");
+    EXPECT_EQ(platform.frameworkMessages, std::vector<std::string>{kIntegerExpected});
+    EXPECT_EQ(dialog->videoLength, 7) << "read before the failing field";
+}
+
+// Both timer 2 start fields emptied: a pass stops at the one the family reads first.
+TEST_F(CameraDialogTest, Timer2StartFieldsAreReadInTheFamilysOrder) {
+    for (ModelFamily family : kBoth) {
+        SCOPED_TRACE(Name(family));
+        Open(family);
+        const CameraFamilyIds& ids = Ids();
+        Choose(ids.timer2, 1);
+        Retype(ids.timer2StartHour, "");
+        Retype(ids.timer2StartMinute, "");
+        ClearMessages();
+        Choose(IDC_IMAGE_SIZE, 1);
+        EXPECT_EQ(platform.frameworkMessages, std::vector<std::string>{kIntegerExpected});
+        const int first = family == ModelFamily::k8620 ? ids.timer2StartHour : ids.timer2StartMinute;
+        EXPECT_EQ(dialog->focusWidget(), Edit(first));
+        EXPECT_EQ(Edit(first)->selectedText(), Edit(first)->text());
+    }
+}
+
+// A folder longer than the typing limit (from the browser) fails the length check of the next pass,
+// which then does not reach the timer 2 fields.
+TEST_F(CameraDialogTest, LongBrowsedFolderFailsTheLengthCheckBeforeTimer2) {
+    Open(ModelFamily::k8620);
+    const std::string longFolder = folder.path() + "/" + std::string(90, 'x');
+    std::filesystem::create_directory(longFolder);
+    platform.folderAnswers.push_back(longFolder);
+    Click(IDC_FOLDER_BUTTON);
+    EXPECT_EQ(Text(IDC_OUTPUT_FOLDER), longFolder);
+    Choose(Ids().timer2, 1);
+    ClearMessages();
+    Retype(Ids().timer2StopHour, "5");
+    EXPECT_EQ(platform.frameworkMessages, std::vector<std::string>{"“请填入不多于80个的字符。”"});
+    EXPECT_EQ(dialog->timer2StopHour, 0);
+    Click(IDOK);
+    EXPECT_EQ(testing::ReadBytes(longFolder + "/menu.dat").size(), 60u) << "the folder shown is used";
+}
+
+// --- lists and states ----------------------------------------------------------------------------------
+
+TEST_F(CameraDialogTest, OnOffListsSwitchTheirFields) {
+    for (ModelFamily family : kBoth) {
+        SCOPED_TRACE(Name(family));
+        Open(family);
+        const CameraFamilyIds& ids = Ids();
+        struct Group {
+            int list;
+            int onIndex;
+            std::vector<int> fields;
+        };
+        const Group groups[] = {
+            {IDC_TIME_LAPSE, 0, {IDC_TIME_LAPSE_HOUR, IDC_TIME_LAPSE_MINUTE, IDC_TIME_LAPSE_SECOND}},
+            {IDC_TIMER1,
+             1,
+             {IDC_TIMER1_START_HOUR, IDC_TIMER1_START_MINUTE, IDC_TIMER1_STOP_HOUR, IDC_TIMER1_STOP_MINUTE}},
+            {ids.timer2,
+             1,
+             {ids.timer2StartHour, ids.timer2StartMinute, ids.timer2StopHour, ids.timer2StopMinute}},
+        };
+        for (const Group& g : groups) {
+            SCOPED_TRACE(g.list);
+            Choose(g.list, g.onIndex);
+            for (int id : g.fields) {
+                EXPECT_FALSE(Edit(id)->isReadOnly()) << id;
+            }
+            Choose(g.list, 1 - g.onIndex);
+            for (int id : g.fields) {
+                EXPECT_TRUE(Edit(id)->isReadOnly()) << id;
+            }
+        }
+        Choose(IDC_SERIAL, 1);
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_TRUE(List(IDC_SERIAL_CHAR1 + i)->isEnabled());
+        }
+        Choose(IDC_SERIAL, 0);
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_FALSE(List(IDC_SERIAL_CHAR1 + i)->isEnabled());
+        }
+    }
+}
+
+TEST_F(CameraDialogTest, TimeLapseTurnedOffKeepsItsValuesInTheRecord) {
+    Open(ModelFamily::k8620);
+    Choose(IDC_TIME_LAPSE, 0);
+    Retype(IDC_TIME_LAPSE_HOUR, "12");
+    Retype(IDC_TIME_LAPSE_SECOND, "30");
+    Choose(IDC_TIME_LAPSE, 1);
+    EXPECT_TRUE(Edit(IDC_TIME_LAPSE_HOUR)->isReadOnly());
+    EXPECT_EQ(Text(IDC_TIME_LAPSE_HOUR), "12");
+    Click(IDOK);
+    const Bytes file = MenuFile();
+    EXPECT_EQ(file.at(10), 1);
+    EXPECT_EQ(file.at(11), 12);
+    EXPECT_EQ(file.at(13), 30);
+}
+
+TEST_F(CameraDialogTest, EveryListSelectionReachesItsByte) {
+    for (ModelFamily family : kBoth) {
+        SCOPED_TRACE(Name(family));
+        Open(family);
+        const CameraFamilyIds& ids = Ids();
+        Choose(IDC_CAMERA_MODE, 2);
+        Choose(IDC_IMAGE_SIZE, 2);
+        Choose(IDC_VIDEO_SIZE, family == ModelFamily::k8620 ? 2 : 1);
+        Choose(IDC_PICTURE_COUNT, 1);
+        Choose(IDC_TIME_STAMP, 1);
+        Choose(IDC_SENSE_LEVEL, 3);
+        Choose(IDC_SIDE_PIR, 0);
+        Choose(IDC_SERIAL, 1);
+        Choose(IDC_SERIAL_CHAR1, 35);
+        Choose(IDC_SERIAL_CHAR1 + 1, 10);
+        Choose(IDC_SERIAL_CHAR1 + 2, 9);
+        Choose(IDC_SERIAL_CHAR1 + 3, 1);
+        if (family == ModelFamily::k8620) {
+            Choose(ids.beep, 0);
+            Choose(ids.sdCycle, 1);
+        }
+        Click(IDOK);
+        const Bytes file = MenuFile();
+        ASSERT_EQ(file.size(), 60u);
+        EXPECT_EQ(Bytes(file.begin(), file.begin() + 4),
+                  (Bytes{2, 2, static_cast<uint8_t>(family == ModelFamily::k8620 ? 2 : 1), 1}));
+        EXPECT_EQ(file.at(5), 1);
+        EXPECT_EQ(file.at(7), 3);
+        EXPECT_EQ(file.at(9), 0);
+        EXPECT_EQ(Bytes(file.begin() + 24, file.begin() + 29), (Bytes{1, 35, 10, 9, 1}));
+        if (family == ModelFamily::k8620) {
+            EXPECT_EQ(file.at(31), 0);
+            EXPECT_EQ(file.at(32), 1);
+        }
+    }
+}
+
+TEST_F(CameraDialogTest, KeyboardChoiceInAListRunsItsHandler) {
+    Open(ModelFamily::k8620);
+    QComboBox* list = List(IDC_TIME_LAPSE);
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Up);
+    EXPECT_EQ(list->currentIndex(), 0);
+    EXPECT_FALSE(Edit(IDC_TIME_LAPSE_MINUTE)->isReadOnly());
+}
+
+// --- clock ---------------------------------------------------------------------------------------------
+
+TEST_F(CameraDialogTest, DateFormatsAndGetTime) {
+    Open(ModelFamily::k8520);
+    platform.now = {2014, 2, 3, 4, 5, 6};
+    Choose(IDC_DATE_FORMAT, 1);
+    EXPECT_EQ(Text(IDC_CLOCK_TEXT), "02/03/2014 04:05:06") << "a new format captures the clock again";
+    Choose(IDC_DATE_FORMAT, 2);
+    EXPECT_EQ(Text(IDC_CLOCK_TEXT), "03/02/2014 04:05:06");
+    platform.now = {2035, 12, 31, 23, 59, 58};
+    Click(IDC_GET_TIME);
+    EXPECT_EQ(Text(IDC_CLOCK_TEXT), "31/12/2031 23:59:58") << "the year is limited when captured";
+    Choose(IDC_DATE_FORMAT, 0);
+    EXPECT_EQ(Text(IDC_CLOCK_TEXT), "2031/12/31 23:59:58");
+    Click(IDOK);
+    const Bytes file = MenuFile();
+    EXPECT_EQ(Bytes(file.begin() + 14, file.begin() + 20), (Bytes{21, 12, 31, 23, 59, 58}));
+
+    // The date format is not in the record: only the captured time differs.
+    platform.now = {2013, 6, 15, 8, 30, 0};
+    Choose(IDC_DATE_FORMAT, 2);
+    Click(IDOK);
+    EXPECT_EQ(MenuFile(), Golden("menu_8520_defaults.dat"));
+}
+
+TEST_F(CameraDialogTest, ClockBeforeTheCamerasFirstYearBecomes2011) {
+    platform.now = {2005, 1, 2, 3, 4, 5};
+    settings.language = kEnglish;
+    settings.model = 4;
+    platform.defaultOutputFolder = folder.path();
+    dialog = std::make_unique<CCameraSetupDlg>(ModelFamily::k8620, settings, platform, fs);
+    ASSERT_TRUE(dialog->Create());
+    EXPECT_EQ(Text(IDC_CLOCK_TEXT), "2011/01/02 03:04:05");
+    Click(IDOK);
+    EXPECT_EQ(MenuFile().at(14), 1);
+}
+
+// --- folders -------------------------------------------------------------------------------------------
+
+TEST_F(CameraDialogTest, FolderButtonTakesTheBrowsersChoiceOrTheDefault) {
+    testing::TempFolder other;
+    Open(ModelFamily::k8620);
+    Retype(IDC_VIDEO_LENGTH, "");  // an empty field does not stop the refresh
+    platform.folderAnswers = {other.path(), ""};
+    Click(IDC_FOLDER_BUTTON);
+    EXPECT_EQ(Text(IDC_OUTPUT_FOLDER), other.path());
+    EXPECT_EQ(Text(IDC_VIDEO_LENGTH), "10") << "the refresh shows the stored values";
+    Click(IDOK);
+    EXPECT_EQ(testing::ReadBytes(other.File("menu.dat")).size(), 60u);
+    EXPECT_FALSE(std::filesystem::exists(folder.File("menu.dat")));
+
+    Click(IDC_FOLDER_BUTTON);  // cancelled
+    EXPECT_EQ(Text(IDC_OUTPUT_FOLDER), folder.path());
+    EXPECT_EQ(platform.folderRequests, 2);
+}
+
+// A typed folder is where Generate and the factory button write, even when nothing read the form since.
+TEST_F(CameraDialogTest, TypedFolderIsWhereTheFileGoes) {
+    for (int button : {IDOK, IDC_FACTORY_SETTINGS}) {
+        SCOPED_TRACE(button);
+        testing::TempFolder typed;
+        Open(ModelFamily::k8520);
+        Retype(IDC_OUTPUT_FOLDER, QString::fromStdString(typed.path()));
+        ClearMessages();
+        Click(button);
+        EXPECT_EQ(testing::ReadBytes(typed.File("menu.dat")).size(), 60u);
+        EXPECT_FALSE(std::filesystem::exists(folder.File("menu.dat")));
+        EXPECT_EQ(platform.messages.size(), 1u);
+        EXPECT_EQ(Text(IDC_OUTPUT_FOLDER), typed.path()) << "the field still shows where the file went";
+        std::filesystem::remove(typed.File("menu.dat"));
+        Click(IDOK);
+        EXPECT_EQ(testing::ReadBytes(typed.File("menu.dat")).size(), 60u);
+    }
+}
+
+TEST_F(CameraDialogTest, GetTimeRefreshDiscardsAFolderTypedSinceTheLastPass) {
+    testing::TempFolder typed;
+    Open(ModelFamily::k8620);
+    Retype(IDC_OUTPUT_FOLDER, QString::fromStdString(typed.path()));
+    Click(IDC_GET_TIME);
+    EXPECT_EQ(Text(IDC_OUTPUT_FOLDER), folder.path());
+    Click(IDOK);
+    EXPECT_TRUE(std::filesystem::exists(folder.File("menu.dat")));
+    EXPECT_FALSE(std::filesystem::exists(typed.File("menu.dat")));
+}
+
+TEST_F(CameraDialogTest, WriteFailureShowsTheErrorAndNoSuccess) {
+    Open(ModelFamily::k8620);
+    const std::string missing = folder.path() + "/no-such-folder";
+    Retype(IDC_OUTPUT_FOLDER, QString::fromStdString(missing));
+    for (int button : {IDOK, IDC_FACTORY_SETTINGS}) {
+        ClearMessages();
+        Click(button);
+        ASSERT_EQ(platform.messages.size(), 1u);
+        EXPECT_NE(platform.messages[0].find("menu.dat"), std::string::npos) << platform.messages[0];
+        EXPECT_EQ(platform.messages[0].find("generated"), std::string::npos) << platform.messages[0];
+    }
+    EXPECT_FALSE(std::filesystem::exists(missing));
+}
+
+// --- factory settings ----------------------------------------------------------------------------------
+
+TEST_F(CameraDialogTest, FactorySettingsWritesTheFactoryFileAndResetsExactlyItsControls) {
+    for (ModelFamily family : kBoth) {
+        SCOPED_TRACE(Name(family));
+        Open(family);
+        const CameraFamilyIds& ids = Ids();
+        Choose(IDC_CAMERA_MODE, 2);
+        Choose(IDC_IMAGE_SIZE, 1);
+        Choose(IDC_VIDEO_SIZE, 1 - List(IDC_VIDEO_SIZE)->currentIndex());
+        Choose(IDC_PICTURE_COUNT, 2);
+        Choose(IDC_TIME_STAMP, 1);
+        Choose(IDC_SENSE_LEVEL, 2);
+        Choose(IDC_SIDE_PIR, 0);
+        Choose(IDC_INTERVAL_UNIT, 0);
+        Retype(IDC_INTERVAL, "0");
+        Retype(IDC_VIDEO_LENGTH, "33");
+        Choose(IDC_TIME_LAPSE, 0);
+        Retype(IDC_TIME_LAPSE_HOUR, "5");
+        Choose(IDC_TIMER1, 1);
+        Retype(IDC_TIMER1_STOP_MINUTE, "45");
+        Choose(ids.timer2, 1);
+        Retype(ids.timer2StopHour, "20");
+        Choose(IDC_SERIAL, 1);
+        Choose(IDC_SERIAL_CHAR1 + 2, 20);
+        Choose(IDC_DATE_FORMAT, 1);
+        if (family == ModelFamily::k8620) {
+            Choose(ids.beep, 0);
+            Choose(ids.sdCycle, 1);
+        }
+        ClearMessages();
+        Click(IDC_FACTORY_SETTINGS);
+
+        EXPECT_EQ(MenuFile(), Golden("menu_factory.dat"));
+        EXPECT_EQ(platform.messages,
+                  std::vector<std::string>{std::string("Vyn ") + Name(family) +
+                                           " Camera menu factory settings file has been generated"});
+        EXPECT_TRUE(platform.frameworkMessages.empty());
+
+        const std::pair<int, int> reset[] = {
+            {IDC_CAMERA_MODE, 0}, {IDC_IMAGE_SIZE, 0},  {IDC_VIDEO_SIZE, 0}, {IDC_PICTURE_COUNT, 0},
+            {IDC_TIME_STAMP, 0},  {IDC_SENSE_LEVEL, 0}, {IDC_SIDE_PIR, 1},   {IDC_INTERVAL_UNIT, 1},
+            {IDC_TIMER1, 0},      {IDC_SERIAL, 0},      {IDC_TIME_LAPSE, 1}, {IDC_SERIAL_CHAR1 + 2, 0},
+            {ids.timer2, 1},      {IDC_DATE_FORMAT, 1},
+        };
+        for (const auto& [id, index] : reset) {
+            EXPECT_EQ(List(id)->currentIndex(), index) << id;
+        }
+        if (family == ModelFamily::k8620) {
+            EXPECT_EQ(List(ids.beep)->currentIndex(), 0) << "left as it was";
+            EXPECT_EQ(List(ids.sdCycle)->currentIndex(), 1) << "left as it was";
+        }
+        EXPECT_EQ(Text(IDC_VIDEO_LENGTH), "10");
+        EXPECT_EQ(Text(IDC_INTERVAL), "0") << "the interval value is left as it was";
+        EXPECT_EQ(Text(IDC_TIME_LAPSE_HOUR), "0");
+        EXPECT_EQ(Text(IDC_TIMER1_STOP_MINUTE), "0");
+        EXPECT_EQ(Text(ids.timer2StopHour), "20") << "timer 2 is left as it was";
+        EXPECT_TRUE(Edit(IDC_TIME_LAPSE_HOUR)->isReadOnly());
+        EXPECT_TRUE(Edit(IDC_TIMER1_STOP_MINUTE)->isReadOnly());
+        EXPECT_FALSE(Edit(ids.timer2StopHour)->isReadOnly());
+        EXPECT_FALSE(List(IDC_SERIAL_CHAR1)->isEnabled());
+
+        // A Generate afterwards writes the reset form; 0 with unit minutes reaches the record as 0.
+        ClearMessages();
+        Click(IDOK);
+        const Bytes file = MenuFile();
+        EXPECT_EQ(Bytes(file.begin(), file.begin() + 11), (Bytes{0, 0, 0, 0, 9, 0, 0, 0, 0, 1, 1}));
+        EXPECT_EQ(file.at(24), 0);
+        EXPECT_EQ(file.at(27), 0);
+    }
+}
+
+// --- leaving -------------------------------------------------------------------------------------------
+
+TEST_F(CameraDialogTest, ExitButtonEscapeAndCloseBoxEndTheDialog) {
+    for (Leaving how : kEveryWayOut) {
+        SCOPED_TRACE(static_cast<int>(how));
+        Open(ModelFamily::k8620);
+        Leave(how, IDC_INTERVAL);
+        ExpectCancelledWithoutWriting("menu.dat");
+    }
+}
+
+// --- templates -----------------------------------------------------------------------------------------
+
+// Controls a user works with never overlap, and everything lies inside the dialog; ids are unique.
+TEST(CameraTemplates, ControlsFitAndDoNotOverlap) {
+    for (ModelFamily family : kBoth) {
+        SCOPED_TRACE(Name(family));
+        ExpectControlsFitAndDoNotOverlap(CameraDialogTemplate(family));
+    }
+}
+
+}  // namespace
+}  // namespace corvane

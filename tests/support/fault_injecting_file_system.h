@@ -1,0 +1,121 @@
+#pragma once
+
+// A FileSystem for tests that passes every operation to a real one and makes a chosen operation fail.
+// Operations are counted from 1 in call order (Exists is a query and is not counted); `log` lists them,
+// so a test can first run a sequence cleanly to learn its steps and then fail each step in turn.
+
+#include <cerrno>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "core/files/file_system.h"
+
+namespace corvane::testing {
+
+class FaultInjectingFileSystem final : public FileSystem {
+  public:
+    enum class Fault {
+        kError,       // the operation does nothing and returns `error`
+        kShortWrite,  // a write stores the first half of its bytes and reports `error` (0: no reason)
+    };
+
+    explicit FaultInjectingFileSystem(FileSystem& inner) : inner_(inner) {}
+
+    // Makes operation number `n` fail (0: none). With `sticky`, every later operation fails too, as on a
+    // medium that has been pulled out.
+    void FailAt(int n, int error = EIO, Fault fault = Fault::kError, bool sticky = false) {
+        failAt_ = n;
+        error_ = error;
+        fault_ = fault;
+        sticky_ = sticky;
+    }
+
+    int operationCount() const { return count_; }
+    const std::vector<std::string>& log() const { return log_; }
+
+    int Open(const std::string& path, Mode mode, Handle& handle) override {
+        const char* how = mode == Mode::kWrite ? "wb" : mode == Mode::kAppend ? "ab" : "rb";
+        if (Next(std::string("open ") + how + " " + path)) {
+            return error_;
+        }
+        const int error = inner_.Open(path, mode, handle);
+        if (error == 0) {
+            paths_[handle] = path;
+        }
+        return error;
+    }
+
+    IoResult Write(Handle handle, std::span<const uint8_t> data) override {
+        if (Next("write " + PathOf(handle) + " " + std::to_string(data.size()))) {
+            if (fault_ == Fault::kShortWrite) {
+                const IoResult half = inner_.Write(handle, data.first(data.size() / 2));
+                return {half.count, error_};
+            }
+            return {0, error_};
+        }
+        return inner_.Write(handle, data);
+    }
+
+    IoResult Read(Handle handle, std::span<uint8_t> buffer) override {
+        if (Next("read " + PathOf(handle) + " " + std::to_string(buffer.size()))) {
+            return {0, error_};
+        }
+        return inner_.Read(handle, buffer);
+    }
+
+    int Seek(Handle handle, int64_t offset) override {
+        return Next("seek " + PathOf(handle) + " " + std::to_string(offset)) ? error_
+                                                                             : inner_.Seek(handle, offset);
+    }
+
+    int Flush(Handle handle) override {
+        return Next("flush " + PathOf(handle)) ? error_ : inner_.Flush(handle);
+    }
+    int Sync(Handle handle) override { return Next("sync " + PathOf(handle)) ? error_ : inner_.Sync(handle); }
+
+    // A failing close still releases the handle, as fclose does.
+    int Close(Handle handle) override {
+        const bool fail = Next("close " + PathOf(handle));
+        const int error = inner_.Close(handle);
+        return fail ? error_ : error;
+    }
+
+    int Rename(const std::string& from, const std::string& to) override {
+        return Next("rename " + from + " " + to) ? error_ : inner_.Rename(from, to);
+    }
+
+    int Remove(const std::string& path) override {
+        return Next("remove " + path) ? error_ : inner_.Remove(path);
+    }
+
+    int SyncFolder(const std::string& folder) override {
+        return Next("sync folder " + folder) ? error_ : inner_.SyncFolder(folder);
+    }
+
+    bool Exists(const std::string& path) override { return inner_.Exists(path); }
+
+  private:
+    // Counts and logs one operation; true when it is to fail.
+    bool Next(const std::string& entry) {
+        ++count_;
+        log_.push_back(entry);
+        return failAt_ > 0 && (count_ == failAt_ || (sticky_ && count_ > failAt_));
+    }
+
+    std::string PathOf(Handle handle) const {
+        const auto it = paths_.find(handle);
+        return it == paths_.end() ? std::string("?") : it->second;
+    }
+
+    FileSystem& inner_;
+    int failAt_ = 0;
+    int error_ = EIO;
+    Fault fault_ = Fault::kError;
+    bool sticky_ = false;
+    int count_ = 0;
+    std::vector<std::string> log_;
+    std::map<Handle, std::string> paths_;
+};
+
+}  // namespace corvane::testing
