@@ -8,8 +8,9 @@
 
 #include "app/setup_main_dlg.h"
 #include "core/models/app_settings.h"
+#include "support/dialog_test_support.h"
 #include "support/fake_platform.h"
-#include "ui_driver.h"
+#include "support/modal_script.h"
 
 namespace corvane {
 namespace {

@@ -7,8 +7,9 @@
 #include "core/models/app_settings.h"
 #include "framework/cdialog.h"
 #include "platform/posix/posix_file_system.h"
+#include "support/dialog_test_support.h"
 #include "support/fake_platform.h"
-#include "ui_driver.h"
+#include "support/modal_script.h"
 
 namespace corvane {
 namespace {

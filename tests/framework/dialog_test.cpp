@@ -21,13 +21,13 @@
 
 #include "framework/cwinapp.h"
 #include "support/fake_platform.h"
-#include "support/scripted_modal_run.h"
+#include "support/modal_script.h"
 #include "test_dialog.h"
 
 namespace corvane::test {
 namespace {
 
-using corvane::testing::RunModalScripted;
+using corvane::testing::ModalScript;
 
 class DialogTest : public ::testing::Test {
   protected:
@@ -632,7 +632,7 @@ TEST(ModalRunTest, DoModalReturnsTheEndDialogResult) {
         {"Cancel button", [](TestDialog& d) { d.findChild<QPushButton*>("2")->click(); }, IDCANCEL},
         {"Enter with valid fields",
          [](TestDialog& d) { QTest::keyClick(d.findChild<QLineEdit*>("1002"), Qt::Key_Return); }, IDOK},
-        {"left open", [](TestDialog&) {}, -1},
+        {"left open (the driver presses Escape)", [](TestDialog&) {}, IDCANCEL},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -640,11 +640,13 @@ TEST(ModalRunTest, DoModalReturnsTheEndDialogResult) {
         dialog.allowCancel = true;
         dialog.passOkToBase = true;
         bool ranInsideTheLoop = false;
-        const int result = RunModalScripted(dialog, [&](CDialog&) {
+        const ModalScript script({[&](QWidget*) {
             ranInsideTheLoop = dialog.isVisible() && dialog.isModal();
             c.act(dialog);
-        });
+        }});
+        const int result = dialog.DoModal();
         EXPECT_TRUE(ranInsideTheLoop);
+        EXPECT_EQ(script.Seen(), (std::vector<std::string>{"900"}));
         EXPECT_EQ(result, c.result);
         EXPECT_EQ(dialog.events.front(), "OnInitDialog");
     }
@@ -655,12 +657,14 @@ TEST(ModalRunTest, EndingDuringInitialisationSkipsTheModalLoop) {
     TestDialog dialog(platform);
     dialog.endDuringInit = true;
     bool scriptRan = false;
-    EXPECT_EQ(RunModalScripted(dialog, [&](CDialog&) { scriptRan = true; }), 7);
+    const ModalScript script({[&](QWidget*) { scriptRan = true; }});
+    EXPECT_EQ(dialog.DoModal(), 7);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.events, (std::vector<std::string>{"OnInitDialog"}));
-    QTest::qWait(1);
+    QTest::qWait(20);
     QCoreApplication::processEvents();
     EXPECT_FALSE(scriptRan);
+    EXPECT_TRUE(script.Seen().empty());
 }
 
 }  // namespace
@@ -669,7 +673,7 @@ TEST(ModalRunTest, EndingDuringInitialisationSkipsTheModalLoop) {
 namespace corvane::test {
 namespace {
 
-using corvane::testing::RunModalScripted;
+using corvane::testing::ModalScript;
 
 class RecordingApp : public CWinApp {
   public:

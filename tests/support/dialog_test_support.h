@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -48,6 +49,14 @@ inline void Click(QWidget* dialog, int id) {
     auto* button = ControlById<QPushButton>(dialog, id);
     ASSERT_NE(button, nullptr) << "button " << id;
     QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// Opens the list, moves to entry `index` and presses Enter, as a user choosing an entry.
+inline void ChooseListEntry(QComboBox* list, int index) {
+    list->showPopup();
+    QAbstractItemView* view = list->view();
+    view->setCurrentIndex(list->model()->index(index, 0));
+    QTest::keyClick(view, Qt::Key_Return);
 }
 
 // Replaces the field's text with `text` from the clipboard, as a user who selected it all and pressed Ctrl+V.
@@ -138,13 +147,12 @@ class SetupDialogTest : public ::testing::Test {
         }
     }
     void Retype(int id, const char* text) { Retype(id, QString::fromUtf8(text)); }
-    // Picks an entry of a drop-down list as the user does in its popup.
+    // Picks an entry of a drop-down list as the user does: opens it, moves to the entry, presses Enter.
     void Choose(int id, int index) {
         QComboBox* list = List(id);
         ASSERT_NE(list, nullptr) << id;
         ASSERT_LT(index, list->count()) << id;
-        list->setCurrentIndex(index);
-        emit list->activated(index);
+        ChooseListEntry(list, index);
     }
     void Click(int id) { testing::Click(dialog.get(), id); }
     // Leaves the dialog `how` says; Escape is pressed in the field `escapeField`.

@@ -1,28 +1,19 @@
 #pragma once
 
-// Drives dialogs the way a user does, for the application shell's tests.
+// The one modal driver of the tests: acts on each modal window as it comes up, so that no test waits on one.
 
-#include <QAbstractItemView>
 #include <QApplication>
-#include <QComboBox>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
+#include <QWidget>
+#include <cstddef>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "support/dialog_test_support.h"
-
 namespace corvane::testing {
-
-// Opens the list, moves to entry `index` and presses Enter, as a user choosing an entry.
-inline void ChooseListEntry(QComboBox* list, int index) {
-    list->showPopup();
-    QAbstractItemView* view = list->view();
-    view->setCurrentIndex(list->model()->index(index, 0));
-    QTest::keyClick(view, Qt::Key_Return);
-}
 
 // Acts on each modal window as it comes up: step i runs once the i-th new modal window is on screen.
 // Windows left open after the last step, or when the steps take too long, get Escape so no test hangs.
