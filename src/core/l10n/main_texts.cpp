@@ -1,43 +1,38 @@
 #include "core/l10n/main_texts.h"
 
+#include "core/l10n/text_row.h"
 #include "core/models/models.h"
 
 namespace corvane {
 
 namespace {
 
-constexpr MainTexts kEnglish = {
-    "Camera Setup",    "MMS Setup",       "Smtp Setup",   "Click here to get the latest updates",
-    "Version:1.2.027", "Select Language", "Camera Model",
-};
-
-constexpr MainTexts WithButtons(const char* camera, const char* mms, const char* smtp) {
-    MainTexts t = kEnglish;
-    t.cameraSetup = camera;
-    t.mmsSetup = mms;
-    t.smtpSetup = smtp;
-    return t;
-}
-
-constexpr MainTexts kChinese = {
-    "相机设置", "彩信设置", "SMTP设置", "获取最新版本程序更新", "程序版本:1.2.027", "选择语言", "机器型号",
-};
-
-constexpr MainTexts kGerman = WithButtons("Kamera Installation", "MMS Installation", "Smtp Setup");
-
-constexpr MainTexts Finnish() {
-    MainTexts t = WithButtons("kamera-asetukset", "MMS valikot", "Smtp Setup");
-    t.updateLink = "paina tasta saadaksesi uusimmat paivitykset";
-    return t;
-}
-
-constexpr MainTexts Czech() {
-    MainTexts t = WithButtons("Nastaveni", "Nastaveni MMS", "Nastaveni Smtp");
-    t.updateLink = "Stisknete pro update";
-    t.languageLabel = "Zvolit Jazyk";
-    t.modelLabel = "Fotopast Model";
-    return t;
-}
+constexpr TextRow kCameraSetup = {"相机设置",     "Camera Setup",   "Kamera Installation", "kamera-asetukset",
+                                  "Setup camera", "Reglage camera", "Kamera beallita",     "Nast. kamere",
+                                  "Nastaveni",    "本体設定"};
+constexpr TextRow kMmsSetup = {"彩信设置",    "MMS Setup", "MMS Installation", "MMS valikot",   "impost. MMS",
+                               "Reglage MMS", "MMS beol.", "Nastavi MMS",      "Nastaveni MMS", "MMS設定"};
+constexpr TextRow kSmtpSetup = {"SMTP设置",   "Smtp Setup", "Smtp Setup", "Smtp Setup",     "Smtp Setup",
+                                "Smtp Setup", "Smtp Setup", "Smtp Setup", "Nastaveni Smtp", "SMTP設定"};
+constexpr TextRow kUpdateLink = {"获取最新版本程序更新",
+                                 "Click here to get the latest updates",
+                                 "Click here to get the latest updates",
+                                 "paina tasta saadaksesi uusimmat paivitykset",
+                                 "Click here to get the latest updates",
+                                 "Click here to get the latest updates",
+                                 "Click here to get the latest updates",
+                                 "Click here to get the latest updates",
+                                 "Stisknete pro update",
+                                 "Click here to get the latest updates"};
+constexpr TextRow kVersion = {"程序版本:1.2.027", "Version:1.2.027", "Version:1.2.027", "Version:1.2.027",
+                              "Version:1.2.027",  "Version:1.2.027", "Version:1.2.027", "Version:1.2.027",
+                              "Version:1.2.027",  "Version:1.2.027"};
+constexpr TextRow kLanguageLabel = {
+    "选择语言",        "Select Language", "Select Language", "Select Language", "Select Language",
+    "Select Language", "Select Language", "Select Language", "Zvolit Jazyk",    "Select Language"};
+constexpr TextRow kModelLabel = {"机器型号",       "Camera Model", "Camera Model", "Camera Model",
+                                 "Camera Model",   "Camera Model", "Camera Model", "Camera Model",
+                                 "Fotopast Model", "Camera Model"};
 
 constexpr const char* kLanguageEntries[kLanguageListSize] = {
     "Chinese",  "English", "Deutsch",   "Suomi", "Italiano",
@@ -47,30 +42,16 @@ constexpr const char* kLanguageEntries[kLanguageListSize] = {
 }  // namespace
 
 MainTexts MainTextsFor(int32_t language) {
-    switch (language) {
-        case 1:
-            return kChinese;
-        case 2:
-            return kEnglish;
-        case 3:
-            return kGerman;
-        case 4:
-            return Finnish();
-        case 5:
-            return WithButtons("Setup camera", "impost. MMS", "Smtp Setup");
-        case 6:
-            return WithButtons("Reglage camera", "Reglage MMS", "Smtp Setup");
-        case 7:
-            return WithButtons("Kamera beallita", "MMS beol.", "Smtp Setup");
-        case 8:
-            return WithButtons("Nast. kamere", "Nastavi MMS", "Smtp Setup");
-        case 9:
-            return Czech();
-        case 10:
-            return WithButtons("本体設定", "MMS設定", "SMTP設定");
-        default:
-            return kEnglish;
-    }
+    // The rows hold string literals: each text's data() ends in a terminator.
+    return MainTexts{
+        .cameraSetup = TextIn(kCameraSetup, language).data(),
+        .mmsSetup = TextIn(kMmsSetup, language).data(),
+        .smtpSetup = TextIn(kSmtpSetup, language).data(),
+        .updateLink = TextIn(kUpdateLink, language).data(),
+        .version = TextIn(kVersion, language).data(),
+        .languageLabel = TextIn(kLanguageLabel, language).data(),
+        .modelLabel = TextIn(kModelLabel, language).data(),
+    };
 }
 
 const char* LanguageListEntry(int position, bool textsChinese) {

@@ -1,73 +1,42 @@
 #include "core/l10n/mms_texts.h"
 
+#include "core/l10n/message_dialog_texts.h"
+#include "core/l10n/text_row.h"
+
 namespace corvane {
 namespace {
 
-// One text per language, 1..10 in order; a language without its own word repeats another's.
-using TextTable = std::array<std::string_view, kLanguageCount>;
+using namespace message_dialog_texts;
 
-// clang-format off
-constexpr TextTable kModeLabel = {"MMS 模式", "MMS Mode", "MMS Modus", "MMS valikot", "Modo MMS", "MODE MMS",
-                                  "MMS Mod", "Nacin MMS", "Rezim MMS", "MMSステータス"};
-constexpr TextTable kSendLabel = {"MMS 发送", "MMS Status", "MMS Einstellung", "MMS-tila", "stato MMS",
-                                  "Etat MMS", "MMS oll.", "Status MMS", "Staus MMS", "MMS モード"};
-constexpr TextTable kPicturesLabel = {"拍摄张数/每天", "Picture No./ day", "Bilderanzahl/Tag",
-                                      "kuvien maara / paiva", "N. immagine/data", "Image No/jour", "Kepsz./ nap",
-                                      "Slika stev./dan", "Snimku za den", "撮影数/1日"};
-constexpr TextTable kPicturesNote = {"注： 0 = 无限制", "Note: 0 = Unlimited", "Hinweis: 0 = Unlimited",
-                                     "huom! 0 = rajaton", "Nota: -00- = illimitato", "Remarque -00- = illimite",
-                                     "Megj. -00- = korlutlan", "Navodilo -00-=neomejeno", "Pozor:0=neomezene",
-                                     "注意：0=制限なし"};
-constexpr TextTable kCountryLabel = {"国家", "Country", "Land", "maa", "Nazione", "Pays", "Orszag", "Drzava",
-                                     " Zeme", "国名"};
-constexpr TextTable kOperatorLabel = {"运营商", "Operator", "Operateur", "operaattorit", "Operatori",
-                                      "Operateurs", "Kezelok", "Operater", "Operater", "通信会社"};
-constexpr TextTable kRemoteControlLabel = {"短信远程控制", "SMS Remote Control", "SMS Remote Control",
-                                           "SMS Remote Control", "SMS Remote Control", "SMS Remote Control",
-                                           "SMS Remote Control", "SMS Remote Control", "SMS Remote Control",
-                                           "SMS Remote Control"};
-constexpr TextTable kUrlLabel = {"彩信网址", "URL", "URL", "URL", "URL", "URL", "URL", "URL", "URL", "URL"};
-constexpr TextTable kGatewayLabel = {"彩信网关", "Gateway", "Gateway", "gateway", "GateWay", "GateWay", "Atjaro",
-                                     "Prehod", "GateWay", "ゲートウェイ"};
-constexpr TextTable kPortLabel = {"彩信端口", "Port", "Port", "port", "PORTA", "Port", "Port", "VRATA", "Port",
-                                  "ポート"};
-constexpr TextTable kPhoneLabel = {"手机号码", "Phone No", "Telefonnummer", "puhelinnumero", "No. Telefono",
-                                   "No telephone", "Telefonsz.", "Telefonska stev.", "Tel. Cislo", "電話"};
-constexpr TextTable kEmailLabel = {"Email", "Email", "Email", "Sahkoposti", "Email", "Email", "Email", "Email",
-                                   "Email", "Eメール"};
-constexpr TextTable kAccountLabel = {"帐号", "Account", "Konto", "tili", "Account", "Compte", "Fiok", "Racun",
-                                     "Ucet", "アカウント"};
-constexpr TextTable kPasswordLabel = {"密码", "Password", "Passwort", "salasana", "Password", "Mot de passe",
-                                      "Jelszo", "Geslo", "Heslo", "パスワード"};
-constexpr TextTable kRecipientLabel = {"手机号码或邮件", "Phone or Email", "Tel. oder Email", "gsm / sahkoposti",
-                                       "Tel. o mail", "Tel. ou e-mail", "Tel.vagy e-level", "Tel./ e-posta",
-                                       "Telefon / Email", "電話orEメール"};
-constexpr TextTable kFolderButton = {"选择目录", "Select", "Auswahl", "valitse", "Seleziona", "Choix",
-                                     "Kivalaszt", "Izberi", "Select", "フォルダ選択"};
-constexpr TextTable kGenerate = {"生成配置文件", "Generate", "Generieren", "luo", "Genera", "Creer", "Letrehoz",
-                                 "Generiraj", "Generovat", "ファイル作成"};
-constexpr TextTable kExit = {"退出", "Exit", "Back", "poistu", "Indiet", "Retour", "Vissz.", "Nazaj", "Vystup",
-                             "終了"};
-constexpr TextTable kFrame = {"彩信", "MMS", "MMS", "MMS", "MMS", "MMS", "MMS", "MMS", "MMS", "MMS"};
-constexpr TextTable kHoursOff = {"关闭", "Off", "Aus", "pois", "OFF", "Arret", "Off", "Izklop", "Vypnuto",
-                                 "オフ"};
+constexpr TextRow kModeLabel = {"MMS 模式", "MMS Mode", "MMS Modus", "MMS valikot", "Modo MMS",
+                                "MODE MMS", "MMS Mod",  "Nacin MMS", "Rezim MMS",   "MMSステータス"};
+constexpr TextRow kSendLabel = {"MMS 发送", "MMS Status", "MMS Einstellung", "MMS-tila",  "stato MMS",
+                                "Etat MMS", "MMS oll.",   "Status MMS",      "Staus MMS", "MMS モード"};
+constexpr TextRow kUrlLabel = {"彩信网址", "URL", "URL", "URL", "URL", "URL", "URL", "URL", "URL", "URL"};
+constexpr TextRow kGatewayLabel = {"彩信网关", "Gateway", "Gateway", "gateway", "GateWay",
+                                   "GateWay",  "Atjaro",  "Prehod",  "GateWay", "ゲートウェイ"};
+constexpr TextRow kPortLabel = {"彩信端口", "Port", "Port",  "port", "PORTA",
+                                "Port",     "Port", "VRATA", "Port", "ポート"};
+constexpr TextRow kEmailLabel = {"Email", "Email", "Email", "Sahkoposti", "Email",
+                                 "Email", "Email", "Email", "Email",      "Eメール"};
+constexpr TextRow kRecipientLabel = {
+    "手机号码或邮件", "Phone or Email",   "Tel. oder Email", "gsm / sahkoposti", "Tel. o mail",
+    "Tel. ou e-mail", "Tel.vagy e-level", "Tel./ e-posta",   "Telefon / Email",  "電話orEメール"};
+constexpr TextRow kFolderButton = {"选择目录", "Select",    "Auswahl", "valitse", "Seleziona",
+                                   "Choix",    "Kivalaszt", "Izberi",  "Select",  "フォルダ選択"};
+constexpr TextRow kFrame = {"彩信", "MMS", "MMS", "MMS", "MMS", "MMS", "MMS", "MMS", "MMS", "MMS"};
 
-constexpr TextTable kModeAuto = {"自动", "Auto", "Auto", "autom", "Auto", "Auto", "Auto", "Samodejno",
-                                 "Automaticky", "オート"};
-constexpr TextTable kModeManual = {"手动", "Manual", "Manuell", "manuaali", "Manuale", "Manuel", "Kezi", "Rocno",
-                                   "Rucne", "マニュアル"};
-constexpr TextTable kSendOff = {"关闭", "Off", "Aus", "pois", "OFF", "Arret", "Ki", "Izklop", "Vypnuto", "オフ"};
-constexpr TextTable kDomestic = {"国内", "Domestic ", "Domestic ", "Domestic ", "Domestic ", "Domestic ",
-                                 "Domestic ", "Domestic ", "Domaci ", "Domestic "};
-constexpr TextTable kInternational = {"国际", "International", "International", "International", "International",
-                                      "International", "International", "International", "Mezinarodni",
-                                      "International"};
-// clang-format on
-
-struct MessagePair {
-    std::string_view english;
-    std::string_view chinese;
-};
+constexpr TextRow kModeAuto = {"自动", "Auto", "Auto",      "autom",       "Auto",
+                               "Auto", "Auto", "Samodejno", "Automaticky", "オート"};
+constexpr TextRow kModeManual = {"手动",   "Manual", "Manuell", "manuaali", "Manuale",
+                                 "Manuel", "Kezi",   "Rocno",   "Rucne",    "マニュアル"};
+constexpr TextRow kSendOff = {"关闭",  "Off", "Aus",    "pois",    "OFF",
+                              "Arret", "Ki",  "Izklop", "Vypnuto", "オフ"};
+constexpr TextRow kDomestic = {"国内",      "Domestic ", "Domestic ", "Domestic ", "Domestic ",
+                               "Domestic ", "Domestic ", "Domestic ", "Domaci ",   "Domestic "};
+constexpr TextRow kInternational = {"国际",          "International", "International", "International",
+                                    "International", "International", "International", "International",
+                                    "Mezinarodni",   "International"};
 
 // In the order of MmsMessage.
 constexpr std::array<MessagePair, 18> kMessages = {{
@@ -98,43 +67,41 @@ constexpr std::array<MessagePair, 18> kMessages = {{
 }  // namespace
 
 MmsTexts MmsDialogTexts(int32_t language) {
-    const std::size_t i = static_cast<std::size_t>(DisplayLanguage(language) - 1);
     return MmsTexts{
         MmsCaptions{
-            .modeLabel = kModeLabel[i],
-            .sendLabel = kSendLabel[i],
-            .picturesLabel = kPicturesLabel[i],
-            .picturesNote = kPicturesNote[i],
-            .countryLabel = kCountryLabel[i],
-            .operatorLabel = kOperatorLabel[i],
-            .remoteControlLabel = kRemoteControlLabel[i],
-            .urlLabel = kUrlLabel[i],
-            .gatewayLabel = kGatewayLabel[i],
-            .portLabel = kPortLabel[i],
-            .phoneLabel = kPhoneLabel[i],
-            .emailLabel = kEmailLabel[i],
-            .accountLabel = kAccountLabel[i],
-            .passwordLabel = kPasswordLabel[i],
-            .recipientLabel = kRecipientLabel[i],
-            .folderButton = kFolderButton[i],
-            .generate = kGenerate[i],
-            .exit = kExit[i],
-            .frame = kFrame[i],
-            .hoursOff = kHoursOff[i],
+            .modeLabel = TextIn(kModeLabel, language),
+            .sendLabel = TextIn(kSendLabel, language),
+            .picturesLabel = TextIn(kPicturesLabel, language),
+            .picturesNote = TextIn(kPicturesNote, language),
+            .countryLabel = TextIn(kCountryLabel, language),
+            .operatorLabel = TextIn(kOperatorLabel, language),
+            .remoteControlLabel = TextIn(kRemoteControlLabel, language),
+            .urlLabel = TextIn(kUrlLabel, language),
+            .gatewayLabel = TextIn(kGatewayLabel, language),
+            .portLabel = TextIn(kPortLabel, language),
+            .phoneLabel = TextIn(kPhoneLabel, language),
+            .emailLabel = TextIn(kEmailLabel, language),
+            .accountLabel = TextIn(kAccountLabel, language),
+            .passwordLabel = TextIn(kPasswordLabel, language),
+            .recipientLabel = TextIn(kRecipientLabel, language),
+            .folderButton = TextIn(kFolderButton, language),
+            .generate = TextIn(kGenerate, language),
+            .exit = TextIn(kExit, language),
+            .frame = TextIn(kFrame, language),
+            .hoursOff = TextIn(kOff, language),
         },
         MmsListTexts{
-            .modeAuto = kModeAuto[i],
-            .modeManual = kModeManual[i],
-            .sendOff = kSendOff[i],
-            .domestic = kDomestic[i],
-            .international = kInternational[i],
+            .modeAuto = TextIn(kModeAuto, language),
+            .modeManual = TextIn(kModeManual, language),
+            .sendOff = TextIn(kSendOff, language),
+            .domestic = TextIn(kDomestic, language),
+            .international = TextIn(kInternational, language),
         },
     };
 }
 
 std::string_view MmsMessageText(MmsMessage message, int32_t language) {
-    const MessagePair& pair = kMessages[static_cast<std::size_t>(message)];
-    return MessagesInChinese(language) ? pair.chinese : pair.english;
+    return MessageIn(kMessages[static_cast<std::size_t>(message)], language);
 }
 
 }  // namespace corvane

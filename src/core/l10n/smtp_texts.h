@@ -1,14 +1,14 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
-#include <span>
 #include <string_view>
 
 #include "core/l10n/language.h"
 #include "core/models/models.h"
 
-// Texts of the e-mail (SMTP) setup dialog: one table of ten strings per caption, one table of ten
-// groups of n entries per language-dependent list, and the dialog's messages in Chinese and English.
+// Texts of the e-mail (SMTP) setup dialog: a row of ten languages per caption and per list entry (the rows it
+// shares with the MMS dialog written once), and the dialog's messages in Chinese and English.
 // The captions are the same in both model families; the dialog maps them to the family's control ids.
 namespace corvane {
 
@@ -38,9 +38,9 @@ inline constexpr int kSmtpCaptionCount = 17;
 std::string_view SmtpCaptionText(SmtpCaption caption, int32_t language);
 
 // Takes any language value; returns the mode list's entries: "Auto" (index 0), "Manual" (index 1).
-std::span<const std::string_view, 2> SmtpModeEntries(int32_t language);
+std::array<std::string_view, 2> SmtpModeEntries(int32_t language);
 // Takes any language value; returns the SMTP status list's entries (8620 only): "Off", "VGA", "SMS".
-std::span<const std::string_view, 3> SmtpStatusEntries(int32_t language);
+std::array<std::string_view, 3> SmtpStatusEntries(int32_t language);
 // Takes any language value; returns the last entry of the SMS remote-control list ("Off").
 std::string_view SmtpRemoteControlOffEntry(int32_t language);
 
