@@ -14,10 +14,10 @@
 #include <string>
 #include <vector>
 
-#include "core/l10n/camera_texts.h"
 #include "core/models/models.h"
 #include "dialogs/res/camera_templates.h"
 #include "support/dialog_test_support.h"
+#include "support/expected_texts.h"
 
 namespace corvane {
 namespace {
@@ -182,23 +182,26 @@ TEST_F(CameraDialogTest, EveryControlShowsItsLanguagesTextInBothVariants) {
             SCOPED_TRACE(std::to_string(language) + " " + Name(family));
             Open(family, language);
             const CameraFamilyIds& ids = Ids();
-            const CameraTexts texts = CameraDialogTexts(language, family);
-            const CameraCaptions& c = texts.captions;
-            const std::pair<int, std::string_view> captions[] = {
-                {1004, c.cameraMode},      {1005, c.imageSize},
-                {1006, c.videoSize},       {1007, c.pictureCount},
-                {1011, c.timeStamp},       {1010, c.senseLevel},
-                {1012, c.sidePir},         {1008, c.videoLength},
-                {1009, c.interval},        {1043, c.dateFormat},
-                {1018, c.setClock},        {1031, c.getTime},
-                {1019, c.timer1},          {ids.timer2Label, c.timer2},
-                {1059, c.timer1Start},     {1060, c.timer1Stop},
-                {1021, c.serialNumber},    {1020, c.timeLapse},
-                {1057, c.folderButton},    {1, c.generate},
-                {1062, c.factoryDefaults}, {2, c.exit},
+            const std::string table = std::string("camera") + Name(family);
+            const auto expected = [&](const char* key) { return ExpectedText(table, language, key); };
+            const auto entries = [&](const char* key, std::size_t count) {
+                return ExpectedEntries(table, language, key, count);
             };
-            for (const auto& [id, text] : captions) {
-                EXPECT_EQ(Text(id), text) << id;
+            const std::pair<int, const char*> captions[] = {
+                {1004, "cameraMode"},      {1005, "imageSize"},
+                {1006, "videoSize"},       {1007, "pictureCount"},
+                {1011, "timeStamp"},       {1010, "senseLevel"},
+                {1012, "sidePir"},         {1008, "videoLength"},
+                {1009, "interval"},        {1043, "dateFormat"},
+                {1018, "setClock"},        {1031, "getTime"},
+                {1019, "timer1"},          {ids.timer2Label, "timer2"},
+                {1059, "timer1Start"},     {1060, "timer1Stop"},
+                {1021, "serialNumber"},    {1020, "timeLapse"},
+                {1057, "folderButton"},    {1, "generate"},
+                {1062, "factoryDefaults"}, {2, "exit"},
+            };
+            for (const auto& [id, key] : captions) {
+                EXPECT_EQ(Text(id), expected(key)) << id;
             }
             const bool japanese = language == kJapanese;
             EXPECT_EQ(Text(1061), japanese ? "開始:" : "Start:");
@@ -213,26 +216,27 @@ TEST_F(CameraDialogTest, EveryControlShowsItsLanguagesTextInBothVariants) {
             if (family == ModelFamily::k8620) {
                 EXPECT_EQ(Text(ids.beepLabel), "Beep Sound");
                 EXPECT_EQ(Text(ids.sdCycleLabel), "SD Cycle");
-                EXPECT_EQ(Entries(List(ids.beep)), Strings(texts.lists.offOn));
-                EXPECT_EQ(Entries(List(ids.sdCycle)), Strings(texts.lists.offOn));
+                EXPECT_EQ(Entries(List(ids.beep)), entries("offOnList", 2));
+                EXPECT_EQ(Entries(List(ids.sdCycle)), entries("offOnList", 2));
             }
 
-            const CameraListTexts& l = texts.lists;
-            EXPECT_EQ(Entries(List(1013)), Strings(l.cameraMode));
-            EXPECT_EQ(Entries(List(1014)), Strings(ImageSizeEntries(family)));
-            EXPECT_EQ(Entries(List(1015)), Strings(VideoSizeEntries(family)));
-            EXPECT_EQ(Entries(List(1016)), Strings(l.pictureCount));
-            EXPECT_EQ(Entries(List(1026)), Strings(l.timeStamp));
-            EXPECT_EQ(Entries(List(1027)), Strings(l.senseLevel));
-            EXPECT_EQ(Entries(List(1028)), Strings(l.offOn));
-            EXPECT_EQ(Entries(List(1029)), Strings(l.intervalUnit));
-            EXPECT_EQ(Entries(List(1025)), Strings(l.offOn));
-            EXPECT_EQ(Entries(List(ids.timer2)), Strings(l.offOn));
-            EXPECT_EQ(Entries(List(1032)), Strings(l.offOn));
-            EXPECT_EQ(Entries(List(1033)), Strings(l.timeLapse));
-            EXPECT_EQ(Entries(List(1044)), Strings(l.dateFormat));
+            EXPECT_EQ(Entries(List(1013)), entries("cameraModeList", 3));
+            EXPECT_EQ(Entries(List(1014)), ExpectedEntries(table, 0, "imageSizeList", 3));
+            EXPECT_EQ(Entries(List(1015)),
+                      ExpectedEntries(table, 0, "videoSizeList", family == ModelFamily::k8620 ? 3 : 2));
+            EXPECT_EQ(Entries(List(1016)), entries("pictureCountList", 3));
+            EXPECT_EQ(Entries(List(1026)), entries("timeStampList", 2));
+            EXPECT_EQ(Entries(List(1027)), entries("senseLevelList", 4));
+            EXPECT_EQ(Entries(List(1028)), entries("offOnList", 2));
+            EXPECT_EQ(Entries(List(1029)), entries("intervalUnitList", 2));
+            EXPECT_EQ(Entries(List(1025)), entries("offOnList", 2));
+            EXPECT_EQ(Entries(List(ids.timer2)), entries("offOnList", 2));
+            EXPECT_EQ(Entries(List(1032)), entries("offOnList", 2));
+            EXPECT_EQ(Entries(List(1033)), entries("timeLapseList", 2));
+            EXPECT_EQ(Entries(List(1044)), entries("dateFormatList", 3));
             for (int i = 0; i < 4; ++i) {
-                EXPECT_EQ(Entries(List(IDC_SERIAL_CHAR1 + i)), Strings(SerialCharacterEntries()));
+                EXPECT_EQ(Entries(List(IDC_SERIAL_CHAR1 + i)),
+                          ExpectedEntries("camera", 0, "serialCharacterList", 36));
             }
         }
     }

@@ -22,6 +22,7 @@
 #include "dialogs/res/smtp_templates.h"
 #include "framework/controls.h"
 #include "support/dialog_test_support.h"
+#include "support/expected_texts.h"
 #include "support/fault_injecting_file_system.h"
 
 namespace corvane {
@@ -292,18 +293,20 @@ TEST_F(SmtpDialogTest, EveryControlShowsItsLanguagesTextInBothVariants) {
                 {2, SmtpCaption::kExitButton},
             };
             for (const auto& [id, caption] : captions) {
-                EXPECT_EQ(Text(id), SmtpCaptionText(caption, language)) << id;
+                EXPECT_EQ(Text(id), ExpectedText("smtp", language,
+                                                 "caption" + std::to_string(static_cast<int>(caption))))
+                    << id;
             }
             EXPECT_EQ(Text(1097), "APN");
             EXPECT_EQ(GroupTitles(dialog.get()),
                       (std::vector<std::string>{"GPRS Setting", "Recipients", "SMS", "Sender"}));
             EXPECT_EQ(dialog->GetWindowText(),
                       family == ModelFamily::k8620 ? "Corvane 8620" : "Corvane 8520");
-            EXPECT_EQ(Entries(List(IDC_SMTP_MODE)), Strings(SmtpModeEntries(language)));
+            EXPECT_EQ(Entries(List(IDC_SMTP_MODE)), ExpectedEntries("smtp", language, "modeList", 2));
             EXPECT_EQ(List(ids.remoteControl)->itemText(25).toStdString(),
-                      SmtpRemoteControlOffEntry(language));
+                      ExpectedText("smtp", language, "remoteControlOff"));
             if (family == ModelFamily::k8620) {
-                EXPECT_EQ(Entries(List(ids.status)), Strings(SmtpStatusEntries(language)));
+                EXPECT_EQ(Entries(List(ids.status)), ExpectedEntries("smtp", language, "statusList", 3));
                 EXPECT_EQ(Text(ids.statusLabel), "SMTP Status");
             }
             // Country and operator names are the same in every language.
