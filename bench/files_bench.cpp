@@ -57,7 +57,7 @@ class NoSyncFileSystem final : public FileSystem {
     int Rename(const std::string& from, const std::string& to) override { return real_.Rename(from, to); }
     int Remove(const std::string& path) override { return real_.Remove(path); }
     int SyncFolder(const std::string&) override { return 0; }
-    bool Exists(const std::string& path) override { return real_.Exists(path); }
+    int Status(const std::string& path, EntryStatus& status) override { return real_.Status(path, status); }
 
   private:
     PosixFileSystem real_;
@@ -251,7 +251,7 @@ BENCHMARK(BM_MenuFileGenerateNoSync);
 void BM_MessageFileFloor(benchmark::State& state) {
     PosixFileSystem fs;
     const auto records = MessageRecords();
-    if (!WriteMessageFile(fs, Folder().path, "setup.dat", records, std::nullopt, 18).ok) {
+    if (!WriteMessageFile(fs, Folder().path, "setup.dat", records, 18).ok) {
         state.SkipWithError("message file could not be written");
         return;
     }
@@ -276,9 +276,8 @@ template <typename Fs>
 void MessageGenerate(benchmark::State& state) {
     Fs fs;
     const auto records = MessageRecords();
-    const Record checksum = CrcRecord(0x1234, 0);
     for (auto _ : state) {
-        if (!WriteMessageFile(fs, Folder().path, "setup.dat", records, checksum, 18).ok) {
+        if (!WriteMessageFile(fs, Folder().path, "setup.dat", records, 18).ok) {
             state.SkipWithError("message file could not be written");
             break;
         }

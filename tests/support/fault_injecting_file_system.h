@@ -1,7 +1,7 @@
 #pragma once
 
 // A FileSystem for tests that passes every operation to a real one and makes a chosen operation fail.
-// Operations are counted from 1 in call order (Exists is a query and is not counted); `log` lists them,
+// Operations are counted from 1 in call order, Status queries included; `log` lists them,
 // so a test can first run a sequence cleanly to learn its steps and then fail each step in turn.
 
 #include <cerrno>
@@ -35,7 +35,10 @@ class FaultInjectingFileSystem final : public FileSystem {
     const std::vector<std::string>& log() const { return log_; }
 
     int Open(const std::string& path, Mode mode, Handle& handle) override {
-        const char* how = mode == Mode::kWrite ? "wb" : mode == Mode::kAppend ? "ab" : "rb";
+        const char* how = mode == Mode::kWrite    ? "wb"
+                          : mode == Mode::kAppend ? "ab"
+                          : mode == Mode::kRead   ? "rb"
+                                                  : "new";
         if (Next(std::string("open ") + how + " " + path)) {
             return error_;
         }
@@ -93,7 +96,9 @@ class FaultInjectingFileSystem final : public FileSystem {
         return Next("sync folder " + folder) ? error_ : inner_.SyncFolder(folder);
     }
 
-    bool Exists(const std::string& path) override { return inner_.Exists(path); }
+    int Status(const std::string& path, EntryStatus& status) override {
+        return Next("status " + path) ? error_ : inner_.Status(path, status);
+    }
 
   private:
     // Counts and logs one operation; true when it is to fail.

@@ -11,9 +11,18 @@ namespace corvane {
 // that can fail returns an errno value, 0 on success. Paths are used exactly as given.
 class FileSystem {
   public:
-    // Same meaning as the C modes "wb" (create or truncate), "ab" (create or append), "rb".
-    enum class Mode { kWrite, kAppend, kRead };
+    // kWrite, kAppend, kRead: the C modes "wb" (create or truncate), "ab" (create or append), "rb".
+    // kCreateNew: creates a file that must not exist yet, never through a symbolic link (EEXIST when
+    // anything, a link included, already has that name).
+    enum class Mode { kWrite, kAppend, kRead, kCreateNew };
     using Handle = int;
+
+    // What a name in a folder is, seen without following a symbolic link.
+    enum class EntryKind { kRegularFile, kSymbolicLink, kFolder, kOther };
+    struct EntryStatus {
+        EntryKind kind = EntryKind::kOther;
+        bool writable = false;  // any of the owner, group or other write permission bits is set
+    };
 
     // Bytes moved and the reason when fewer than asked were moved (0 at end of file or when the
     // reason is unknown).
@@ -41,7 +50,8 @@ class FileSystem {
     virtual int Remove(const std::string& path) = 0;
     // Waits until the folder's entries (created, renamed, removed names) are on the medium.
     virtual int SyncFolder(const std::string& folder) = 0;
-    virtual bool Exists(const std::string& path) = 0;
+    // Describes `path` itself (a link is not followed); ENOENT when nothing has that name.
+    virtual int Status(const std::string& path, EntryStatus& status) = 0;
 };
 
 }  // namespace corvane

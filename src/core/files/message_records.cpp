@@ -49,12 +49,11 @@ std::string DescribeMessageFileFailure(const MessageFileResult& result, int32_t 
 
 MessageFileResult WriteMessageRecords(FileSystem& fs, const std::string& outputFolder,
                                       const std::string& finalName, const MessageRecords& records,
-                                      const std::optional<Record>& plainChecksumForScratch, uint16_t k) {
+                                      uint16_t k) {
     if (records.refused) {
         return {false, records.refused, std::nullopt};
     }
-    const WriteResult written =
-        WriteMessageFile(fs, outputFolder, finalName, records.plain, plainChecksumForScratch, k);
+    const WriteResult written = WriteMessageFile(fs, outputFolder, finalName, records.plain, k);
     return {written.ok, std::nullopt, written.failure};
 }
 

@@ -48,7 +48,7 @@ struct MessageRecords {
 };
 
 // Outcome of writing setup.dat or smtp.dat. `completed` is true only when the final file is complete
-// under its name and the scratch file is gone; otherwise exactly one of the two reasons is set.
+// under its name and no scratch file mms.dat is left; otherwise exactly one of the two reasons is set.
 struct MessageFileResult {
     bool completed = false;
     std::optional<RefusedValue> refused;       // nothing was written
@@ -67,6 +67,6 @@ std::string DescribeMessageFileFailure(const MessageFileResult& result, int32_t 
 // passed through without touching the file system.
 MessageFileResult WriteMessageRecords(FileSystem& fs, const std::string& outputFolder,
                                       const std::string& finalName, const MessageRecords& records,
-                                      const std::optional<Record>& plainChecksumForScratch, uint16_t k);
+                                      uint16_t k);
 
 }  // namespace corvane

@@ -1,5 +1,6 @@
 #include "core/files/write_sequence.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <map>
@@ -92,6 +93,20 @@ class Steps {
         return Check(fs_.SyncFolder(folder), folder, "sync folder");
     }
 
+    // What `path` is; false with `absent` set when nothing has that name.
+    bool Status(const std::string& path, FileSystem::EntryStatus& status, bool& absent) {
+        const int error = fs_.Status(path, status);
+        absent = error == ENOENT;
+        return absent || Check(error, path, "status");
+    }
+
+    bool Refuse(WriteFailure::Cause cause, const std::string& path, int error) {
+        if (!failure_) {
+            failure_ = WriteFailure{target_, path, "status", error, cause};
+        }
+        return false;
+    }
+
     WriteResult Result() const {
         if (failure_) {
             return {false, failure_};
@@ -134,62 +149,64 @@ int64_t RecordOffset(std::size_t index) {
     return static_cast<int64_t>(index * kRecordSize);
 }
 
-bool WriteScratch(Steps& steps, const std::string& scratch, const std::array<Record, 11>& plainRecords,
-                  const std::optional<Record>& plainChecksum) {
-    Handle h = 0;
-    if (!steps.Open(scratch, Mode::kWrite, h) || !steps.Write(h, plainRecords[0]) || !steps.Close(h)) {
+// An existing target without any write permission bit stays as it is: the rename would replace it
+// and drop that protection.
+bool TargetMayBeReplaced(Steps& steps, const std::string& target) {
+    FileSystem::EntryStatus status;
+    bool absent = false;
+    if (!steps.Status(target, status, absent)) {
         return false;
     }
-    if (!steps.Open(scratch, Mode::kAppend, h)) {
-        return false;
-    }
-    for (std::size_t i = 1; i < plainRecords.size(); ++i) {
-        if (!steps.Write(h, plainRecords[i])) {
-            return false;
-        }
-    }
-    if (!steps.Close(h)) {
-        return false;
-    }
-    if (plainChecksum) {
-        if (!steps.Open(scratch, Mode::kAppend, h) || !steps.Write(h, *plainChecksum) || !steps.Close(h)) {
-            return false;
-        }
+    if (!absent && status.kind == FileSystem::EntryKind::kRegularFile && !status.writable) {
+        return steps.Refuse(WriteFailure::Cause::kTargetWriteProtected, target, EACCES);
     }
     return true;
 }
 
-bool CopyScrambled(Steps& steps, const std::string& scratch, const std::string& temporary) {
-    Handle in = 0;
-    Handle out = 0;
-    if (!steps.Open(scratch, Mode::kRead, in) || !steps.Open(temporary, Mode::kWrite, out)) {
+// The temporary name must be free before it is created new. A regular file there is what an earlier,
+// interrupted write left and is removed (unlinking never touches the data of another name); a link or
+// anything else was placed by someone else and is left alone.
+bool FreeTemporaryName(Steps& steps, const std::string& temporary) {
+    FileSystem::EntryStatus status;
+    bool absent = false;
+    if (!steps.Status(temporary, status, absent)) {
         return false;
     }
-    for (std::size_t i = 0; i < 11; ++i) {
-        Record buffer{};
-        if (!steps.Seek(in, RecordOffset(i)) || !steps.Read(in, buffer) ||
-            !steps.Write(out, ScrambleRecord(buffer))) {
-            return false;
-        }
+    if (absent) {
+        return true;
     }
-    return steps.Close(in) && steps.Close(out);
+    if (status.kind != FileSystem::EntryKind::kRegularFile) {
+        return steps.Refuse(WriteFailure::Cause::kNameInTheWay, temporary, EEXIST);
+    }
+    return steps.Remove(temporary);
 }
 
-// CRC-16 over the 660 bytes as stored, read back from the file.
-bool StoredCrc(Steps& steps, const std::string& path, uint16_t& crc) {
-    Handle h = 0;
-    if (!steps.Open(path, Mode::kRead, h)) {
+// Earlier versions kept the plain records in mms.dat while writing; one left behind by an interrupted
+// write holds the texts unscrambled. Removing a link removes only the link.
+bool RemoveStaleScratch(Steps& steps, const std::string& scratch) {
+    FileSystem::EntryStatus status;
+    bool absent = false;
+    if (!steps.Status(scratch, status, absent)) {
         return false;
     }
-    crc = 0;
-    for (std::size_t i = 0; i < 11; ++i) {
-        Record buffer{};
-        if (!steps.Seek(h, RecordOffset(i)) || !steps.Read(h, buffer)) {
-            return false;
-        }
-        crc = Crc16Update(crc, buffer);
+    if (absent || status.kind == FileSystem::EntryKind::kFolder) {
+        return true;
     }
-    return steps.Close(h);
+    return steps.Remove(scratch);
+}
+
+// Writes `bytes` as `target` through `temporary`; `beforeRename` runs once the temporary file is
+// complete and closed.
+template <class BeforeRename>
+void WriteThroughTemporary(Steps& steps, const std::string& folder, const std::string& target,
+                           const std::string& temporary, std::span<const uint8_t> bytes,
+                           BeforeRename beforeRename) {
+    Handle h = 0;
+    if (TargetMayBeReplaced(steps, target) && FreeTemporaryName(steps, temporary) &&
+        steps.Open(temporary, Mode::kCreateNew, h) && steps.Write(h, bytes) && steps.Flush(h) &&
+        steps.Sync(h) && steps.Close(h) && beforeRename() && steps.Rename(temporary, target)) {
+        steps.SyncFolder(FolderToSync(folder));
+    }
 }
 
 // Chinese wording of the reasons a memory card most often gives; others keep the system's text.
@@ -237,43 +254,68 @@ std::string TemporaryNameFor(const std::string& name) {
 WriteResult WriteRecordFile(FileSystem& fs, const std::string& folder, const std::string& name,
                             const Record& record) {
     const std::string target = PathInFolder(folder, name);
-    const std::string temporary = PathInFolder(folder, TemporaryNameFor(name));
     Steps steps(fs, target);
-    Handle h = 0;
-    if (steps.Open(temporary, Mode::kWrite, h) && steps.Write(h, record) && steps.Flush(h) && steps.Sync(h) &&
-        steps.Close(h) && steps.Rename(temporary, target)) {
-        steps.SyncFolder(FolderToSync(folder));
-    }
+    WriteThroughTemporary(steps, folder, target, PathInFolder(folder, TemporaryNameFor(name)), record,
+                          [] { return true; });
     return steps.Result();
 }
 
-WriteResult WriteMessageFile(FileSystem& fs, const std::string& folder, const std::string& finalName,
-                             const std::array<Record, 11>& plainRecords,
-                             const std::optional<Record>& plainChecksumForScratch, uint16_t k) {
-    const std::string target = PathInFolder(folder, finalName);
-    const std::string temporary = PathInFolder(folder, TemporaryNameFor(finalName));
-    const std::string scratch = PathInFolder(folder, kScratchFileName);
-    Steps steps(fs, target);
+std::array<uint8_t, 12 * kRecordSize> MessageFileBytes(const std::array<Record, 11>& plainRecords,
+                                                       uint16_t k) {
+    std::array<uint8_t, 12 * kRecordSize> bytes{};
     uint16_t crc = 0;
-    Handle h = 0;
-    // The scratch file goes before the rename, so that a failure anywhere up to the rename leaves the
-    // folder as it was.
-    if (WriteScratch(steps, scratch, plainRecords, plainChecksumForScratch) &&
-        CopyScrambled(steps, scratch, temporary) && StoredCrc(steps, temporary, crc) &&
-        steps.Open(temporary, Mode::kAppend, h) && steps.Write(h, CrcRecord(crc, k)) && steps.Flush(h) &&
-        steps.Sync(h) && steps.Close(h) && steps.Remove(scratch) && steps.Rename(temporary, target)) {
-        steps.SyncFolder(FolderToSync(folder));
+    for (std::size_t i = 0; i < plainRecords.size(); ++i) {
+        const Record stored = ScrambleRecord(plainRecords[i]);
+        crc = Crc16Update(crc, stored);
+        std::copy(stored.begin(), stored.end(), bytes.begin() + static_cast<std::ptrdiff_t>(RecordOffset(i)));
     }
+    const Record checksum = CrcRecord(crc, k);
+    std::copy(checksum.begin(), checksum.end(),
+              bytes.begin() + static_cast<std::ptrdiff_t>(RecordOffset(11)));
+    return bytes;
+}
+
+WriteResult WriteMessageFile(FileSystem& fs, const std::string& folder, const std::string& finalName,
+                             const std::array<Record, 11>& plainRecords, uint16_t k) {
+    const std::string target = PathInFolder(folder, finalName);
+    const std::string scratch = PathInFolder(folder, kScratchFileName);
+    const auto bytes = MessageFileBytes(plainRecords, k);
+    Steps steps(fs, target);
+    // The stale scratch file goes before the rename, so that a failure anywhere up to the rename leaves
+    // the folder as it was.
+    WriteThroughTemporary(steps, folder, target, PathInFolder(folder, TemporaryNameFor(finalName)), bytes,
+                          [&] { return RemoveStaleScratch(steps, scratch); });
     return steps.Result();
 }
 
 std::string DescribeWriteFailure(const WriteFailure& failure, int32_t language) {
+    const bool chinese = MessagesInChinese(language);
+    switch (failure.cause) {
+        case WriteFailure::Cause::kTargetWriteProtected:
+            if (chinese) {
+                return "文件 " + failure.target +
+                       " 处于写保护状态，已保持原样，未写入任何内容。如需替换，请先取消它的写保护。";
+            }
+            return "The file " + failure.target +
+                   " is write-protected and was left as it is; nothing was written. Remove its write "
+                   "protection to replace it.";
+        case WriteFailure::Cause::kNameInTheWay:
+            if (chinese) {
+                return "无法写入文件 " + failure.target + "：" + failure.path +
+                       " 是链接或不是本程序创建的项目，已保持原样，未写入任何内容。请删除它后重新生成。";
+            }
+            return "The file " + failure.target + " was not written: " + failure.path +
+                   " is a link or an item this program did not create, and was left as it is; nothing was "
+                   "written. Remove it and generate again.";
+        case WriteFailure::Cause::kSystemError:
+            break;
+    }
     const char* systemText = std::strerror(failure.error);
     std::string detail = failure.operation;
     if (failure.path != failure.target) {
         detail += " " + failure.path;
     }
-    if (MessagesInChinese(language)) {
+    if (chinese) {
         const char* reason = ChineseReason(failure.error);
         return "无法写入文件 " + failure.target + "：" + (reason != nullptr ? reason : systemText) + "（" +
                detail + "）。";

@@ -15,11 +15,18 @@ inline constexpr char kScratchFileName[] = "mms.dat";
 
 // Why a file could not be written.
 struct WriteFailure {
+    enum class Cause {
+        kSystemError,           // an operation failed with `error`
+        kTargetWriteProtected,  // the existing file has no write permission bit; it is left as it is
+        kNameInTheWay,          // `path`, the temporary name, is a link or other item this program never
+                                // makes; it is left as it is
+    };
     std::string target;     // the file that was being generated, e.g. "/media/card/menu.dat"
     std::string path;       // the file or folder the failing operation was on (may be a temporary)
-    std::string operation;  // "open", "write", "read", "seek", "flush", "sync", "close", "rename",
-                            // "remove" or "sync folder"
+    std::string operation;  // "status", "open", "write", "read", "seek", "flush", "sync", "close",
+                            // "rename", "remove" or "sync folder"
     int error = 0;          // errno value
+    Cause cause = Cause::kSystemError;
 };
 
 struct WriteResult {
@@ -35,29 +42,33 @@ std::string PathInFolder(const std::string& folder, const std::string& name);
 std::string TemporaryNameFor(const std::string& name);
 
 // Writes one record as the whole file `name` in `folder` (menu.dat). Takes the file system, the folder
-// as held by the dialog, the file name and the 60 bytes. The bytes go to a temporary file in the same
-// folder, which is flushed, synced and closed, then renamed over `name`; then the folder is synced.
-// Every step is checked. Returns ok only when all of that succeeded. On a failure before the rename,
-// the previous file `name` is untouched and the temporary file is removed; on a failure of the final
-// folder sync, `name` holds either the previous or the complete new file, and the result is a failure.
+// as held by the dialog, the file name and the 60 bytes. An existing `name` without any write
+// permission bit is refused and left as it is. The bytes go to a temporary file in the same folder,
+// created new (a regular file left there by an earlier, interrupted write is removed first; a link or
+// anything else of that name is refused and left alone, never written through), which is flushed,
+// synced and closed, then renamed over `name`; then the folder is synced. Every step is checked.
+// Returns ok only when all of that succeeded. On a failure before the rename, the previous file `name`
+// is untouched and the temporary file is removed; on a failure of the final folder sync, `name` holds
+// either the previous or the complete new file, and the result is a failure.
 WriteResult WriteRecordFile(FileSystem& fs, const std::string& folder, const std::string& name,
                             const Record& record);
 
-// Writes a message file (setup.dat, smtp.dat) from its 11 plain records, in the established order:
-// the scratch file mms.dat gets record 1 ("wb"), then records 2-11 ("ab"), then, when given,
-// `plainChecksumForScratch` ("ab", the MMS variant); each record is read back from the scratch file,
-// scrambled (bytes 0-49) and written to the final file; the 660 stored bytes are read back for the
-// CRC-16, and CrcRecord(crc, k) is appended; the scratch file is deleted. The final file is built under
-// a temporary name in the same folder, flushed and synced, and renamed over `finalName` only when it is
-// complete; the folder is synced last. Every step is checked. Returns ok only when all of that
-// succeeded. On a failure before the rename the previous final file is untouched, and neither the
-// temporary file nor mms.dat is left behind (as far as removing them still works); on a failure of the
-// final folder sync the final file is either the previous or the complete new one.
-WriteResult WriteMessageFile(FileSystem& fs, const std::string& folder, const std::string& finalName,
-                             const std::array<Record, 11>& plainRecords,
-                             const std::optional<Record>& plainChecksumForScratch, uint16_t k);
+// The 720 bytes of a message file (setup.dat, smtp.dat) made from its 11 plain records: each record
+// scrambled (bytes 0-49), then CrcRecord(CRC-16 of those 660 bytes, k).
+std::array<uint8_t, 12 * kRecordSize> MessageFileBytes(const std::array<Record, 11>& plainRecords,
+                                                       uint16_t k);
 
-// The message for a failed write: names the file being generated and the system's reason. Chinese when
+// Writes a message file (setup.dat, smtp.dat) from its 11 plain records. The bytes are prepared in
+// memory (MessageFileBytes): no file ever holds the texts unscrambled. They are written like
+// WriteRecordFile writes its record, and a scratch file mms.dat that an earlier program left in the
+// folder is removed before the rename. Returns ok only when all of that succeeded. On a failure before
+// the rename the folder is as it was, except that a temporary file of an earlier run may be gone; on a
+// failure of the final folder sync the final file is either the previous or the complete new one.
+WriteResult WriteMessageFile(FileSystem& fs, const std::string& folder, const std::string& finalName,
+                             const std::array<Record, 11>& plainRecords, uint16_t k);
+
+// The message for a failed write: names the file being generated and the system's reason, or says that
+// the file is write-protected, or names the item in the way of the temporary file. Chinese when
 // `language` is 1, English for any other value.
 std::string DescribeWriteFailure(const WriteFailure& failure, int32_t language);
 

@@ -65,14 +65,6 @@ MessageRecords BuildMmsRecords(const MmsFileValues& values, const std::string& t
     return built;
 }
 
-Record MmsPlainChecksumRecord(const std::array<Record, 11>& plain) {
-    uint16_t crc = 0;
-    for (const Record& record : plain) {
-        crc = Crc16Update(crc, record);
-    }
-    return CrcRecord(crc, 0);
-}
-
 uint16_t MmsChecksumOffset(bool phoneIsInternational) {
     return phoneIsInternational ? kInternationalChecksumOffset : 0;
 }
@@ -80,11 +72,7 @@ uint16_t MmsChecksumOffset(bool phoneIsInternational) {
 MessageFileResult WriteMmsSettingsFile(FileSystem& fs, const std::string& outputFolder,
                                        const MmsFileValues& values) {
     const MessageRecords records = BuildMmsRecords(values, PathInFolder(outputFolder, kMmsFileName));
-    std::optional<Record> plainChecksum;
-    if (!records.refused) {
-        plainChecksum = MmsPlainChecksumRecord(records.plain);
-    }
-    return WriteMessageRecords(fs, outputFolder, kMmsFileName, records, plainChecksum,
+    return WriteMessageRecords(fs, outputFolder, kMmsFileName, records,
                                MmsChecksumOffset(values.phoneIsInternational));
 }
 

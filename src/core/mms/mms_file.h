@@ -73,18 +73,14 @@ Record MmsFileHeader(const MmsFileValues& values);
 // the refusal.
 MessageRecords BuildMmsRecords(const MmsFileValues& values, const std::string& target);
 
-// Takes the 11 plain records; returns the checksum record of the scratch file: CRC-16 of their 660
-// bytes at 56-57, low byte first.
-Record MmsPlainChecksumRecord(const std::array<Record, 11>& plain);
-
 // The addend of setup.dat's checksum record: 18 for international phone numbers, else 0.
 uint16_t MmsChecksumOffset(bool phoneIsInternational);
 
 // Takes the file system, the output folder as held by the dialog and the values; writes setup.dat
-// through the scratch file mms.dat (which also gets the plain checksum record). Does not validate
-// the values beyond refusing what does not fit a record. Returns completed only when setup.dat is
-// complete and mms.dat is gone; on a refusal nothing is written, on a write failure the previous
-// setup.dat is kept and no scratch or temporary file is left.
+// with WriteMessageFile (prepared in memory; a stale mms.dat is removed). Does not validate the values
+// beyond refusing what does not fit a record. Returns completed only when setup.dat is complete and no
+// mms.dat is left; on a refusal nothing is written, on a write failure the previous setup.dat is kept
+// and no temporary file of this write is left.
 MessageFileResult WriteMmsSettingsFile(FileSystem& fs, const std::string& outputFolder,
                                        const MmsFileValues& values);
 

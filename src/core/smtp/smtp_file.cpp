@@ -73,7 +73,7 @@ MessageRecords BuildSmtpRecords(const SmtpFileValues& values, const std::string&
 MessageFileResult WriteSmtpSettingsFile(FileSystem& fs, const std::string& outputFolder,
                                         const SmtpFileValues& values) {
     const MessageRecords records = BuildSmtpRecords(values, PathInFolder(outputFolder, kSmtpFileName));
-    return WriteMessageRecords(fs, outputFolder, kSmtpFileName, records, std::nullopt, kSmtpChecksumOffset);
+    return WriteMessageRecords(fs, outputFolder, kSmtpFileName, records, kSmtpChecksumOffset);
 }
 
 }  // namespace corvane

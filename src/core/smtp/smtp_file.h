@@ -73,10 +73,10 @@ std::string_view SenderUserName(std::string_view senderAddress);
 MessageRecords BuildSmtpRecords(const SmtpFileValues& values, const std::string& target);
 
 // Takes the file system, the output folder as held by the dialog and the values; writes smtp.dat
-// through the scratch file mms.dat. Does not validate the values beyond refusing what does not fit a
-// record. Returns completed only when smtp.dat is complete and mms.dat is gone; on a refusal nothing
-// is written, on a write failure the previous smtp.dat is kept and no scratch or temporary file is
-// left.
+// with WriteMessageFile (prepared in memory; a stale mms.dat is removed). Does not validate the values
+// beyond refusing what does not fit a record. Returns completed only when smtp.dat is complete and no
+// mms.dat is left; on a refusal nothing is written, on a write failure the previous smtp.dat is kept
+// and no temporary file of this write is left.
 MessageFileResult WriteSmtpSettingsFile(FileSystem& fs, const std::string& outputFolder,
                                         const SmtpFileValues& values);
 

@@ -31,12 +31,28 @@ std::FILE* PosixFileSystem::Find(Handle handle) const {
 }
 
 int PosixFileSystem::Open(const std::string& path, Mode mode, Handle& handle) {
-    // "e": close-on-exec, so no child process inherits a half-written file.
-    const char* how = mode == Mode::kWrite ? "wbe" : mode == Mode::kAppend ? "abe" : "rbe";
+    std::FILE* file = nullptr;
     errno = 0;
-    std::FILE* file = std::fopen(path.c_str(), how);
-    if (file == nullptr) {
-        return LastError();
+    if (mode == Mode::kCreateNew) {
+        // O_EXCL also refuses a symbolic link of that name; O_NOFOLLOW says so once more.
+        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd < 0) {
+            return LastError();
+        }
+        file = ::fdopen(fd, "wb");
+        if (file == nullptr) {
+            const int error = LastError();
+            ::close(fd);
+            ::unlink(path.c_str());
+            return error;
+        }
+    } else {
+        // "e": close-on-exec, so no child process inherits a half-written file.
+        const char* how = mode == Mode::kWrite ? "wbe" : mode == Mode::kAppend ? "abe" : "rbe";
+        file = std::fopen(path.c_str(), how);
+        if (file == nullptr) {
+            return LastError();
+        }
     }
     handle = next_++;
     files_[handle] = file;
@@ -137,9 +153,23 @@ int PosixFileSystem::SyncFolder(const std::string& folder) {
     return error;
 }
 
-bool PosixFileSystem::Exists(const std::string& path) {
+int PosixFileSystem::Status(const std::string& path, EntryStatus& status) {
     struct stat info {};
-    return ::lstat(path.c_str(), &info) == 0;
+    errno = 0;
+    if (::lstat(path.c_str(), &info) != 0) {
+        return LastError();
+    }
+    if (S_ISREG(info.st_mode)) {
+        status.kind = EntryKind::kRegularFile;
+    } else if (S_ISLNK(info.st_mode)) {
+        status.kind = EntryKind::kSymbolicLink;
+    } else if (S_ISDIR(info.st_mode)) {
+        status.kind = EntryKind::kFolder;
+    } else {
+        status.kind = EntryKind::kOther;
+    }
+    status.writable = (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
+    return 0;
 }
 
 namespace platform {

@@ -7,7 +7,7 @@
 
 namespace corvane {
 
-// The real file system: C streams in binary mode, fsync for the syncs.
+// The real file system: C streams in binary mode, fsync for the syncs, lstat for Status.
 class PosixFileSystem final : public FileSystem {
   public:
     PosixFileSystem() = default;
@@ -26,7 +26,7 @@ class PosixFileSystem final : public FileSystem {
     int Rename(const std::string& from, const std::string& to) override;
     int Remove(const std::string& path) override;
     int SyncFolder(const std::string& folder) override;
-    bool Exists(const std::string& path) override;
+    int Status(const std::string& path, EntryStatus& status) override;
 
   private:
     std::FILE* Find(Handle handle) const;

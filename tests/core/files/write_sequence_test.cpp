@@ -1,7 +1,10 @@
 #include "core/files/write_sequence.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -10,6 +13,7 @@
 #include <vector>
 
 #include "core/files/scramble.h"
+#include "core/l10n/language.h"
 #include "platform/posix/posix_file_system.h"
 #include "support/fault_injecting_file_system.h"
 #include "support/test_folders.h"
@@ -30,13 +34,6 @@ std::array<Record, 11> PatternRecords() {
         records[i][57] = static_cast<uint8_t>(i + 1);
     }
     return records;
-}
-
-Record PlainChecksum() {
-    Record record = NewRecord();
-    record[56] = 0xAB;
-    record[57] = 0xCD;
-    return record;
 }
 
 Record MenuLikeRecord() {
@@ -64,14 +61,14 @@ std::vector<Sequence> Sequences() {
              return WriteRecordFile(fs, folder, "menu.dat", MenuLikeRecord());
          },
          [] { return ToBytes(MenuLikeRecord()); }},
-        {"setup.dat with plain checksum in the scratch file, k 18", "setup.dat",
+        {"setup.dat, k 18", "setup.dat",
          [](FileSystem& fs, const std::string& folder) {
-             return WriteMessageFile(fs, folder, "setup.dat", PatternRecords(), PlainChecksum(), 18);
+             return WriteMessageFile(fs, folder, "setup.dat", PatternRecords(), 18);
          },
          [] { return Golden("message_file_k18.dat"); }},
         {"smtp.dat, k 15", "smtp.dat",
          [](FileSystem& fs, const std::string& folder) {
-             return WriteMessageFile(fs, folder, "smtp.dat", PatternRecords(), std::nullopt, 15);
+             return WriteMessageFile(fs, folder, "smtp.dat", PatternRecords(), 15);
          },
          [] { return Golden("message_file_k15.dat"); }},
     };
@@ -109,39 +106,50 @@ TEST(WriteSequence, ReplacesAPreviousFileAndGivesIdenticalFilesTwice) {
     }
 }
 
-TEST(WriteSequence, MessageFileKeepsTheEstablishedOrderOfSteps) {
-    TempFolder folder;
-    PosixFileSystem real;
-    FaultInjectingFileSystem fs(real);
-    ASSERT_TRUE(WriteMessageFile(fs, folder.path(), "setup.dat", PatternRecords(), PlainChecksum(), 18).ok);
-    const std::string t = folder.File("mms.dat");
-    const std::string f = folder.File("setup.dat.tmp");
-    std::vector<std::string> steps;
-    int scratchWrites = 0;
-    for (const std::string& entry : fs.log()) {
-        if (entry.rfind("open", 0) == 0 || entry.rfind("remove", 0) == 0 || entry.rfind("rename", 0) == 0 ||
-            entry.rfind("sync", 0) == 0) {
-            steps.push_back(entry);
+// The message file is prepared in memory: the only file written is the new temporary file, and
+// mms.dat is only looked at and, when an earlier program left one, removed before the rename.
+TEST(WriteSequence, MessageFileWritesOnlyItsTemporaryFileInOrder) {
+    for (const bool staleScratch : {false, true}) {
+        SCOPED_TRACE(staleScratch ? "stale mms.dat" : "no mms.dat");
+        TempFolder folder;
+        const std::string t = folder.File("mms.dat");
+        const std::string f = folder.File("setup.dat.tmp");
+        if (staleScratch) {
+            ASSERT_TRUE(WriteBytes(t, Bytes(720, 0x41)));
         }
-        if (entry == "write " + t + " 60") {
-            ++scratchWrites;
+        PosixFileSystem real;
+        FaultInjectingFileSystem fs(real);
+        ASSERT_TRUE(WriteMessageFile(fs, folder.path(), "setup.dat", PatternRecords(), 18).ok);
+        std::vector<std::string> expected = {
+            "status " + folder.File("setup.dat"),  // write protection of an earlier file
+            "status " + f,                         // nothing of that name yet
+            "new " + f,                            // created new, never through a link
+            "write " + f + " 720",                 //
+            "flush " + f,                          //
+            "sync " + f,                           //
+            "close " + f,                          //
+            "status " + t,                         // a scratch file of an earlier program ...
+        };
+        if (staleScratch) {
+            expected.push_back("remove " + t);  // ... goes before the final name appears
         }
+        expected.push_back("rename " + f + " " + folder.File("setup.dat"));
+        expected.push_back("sync folder " + folder.path());
+        std::vector<std::string> steps;
+        for (const std::string& entry : fs.log()) {
+            steps.push_back(entry.rfind("open ", 0) == 0 ? entry.substr(5) : entry);
+        }
+        EXPECT_EQ(steps, expected);
+        EXPECT_EQ(ReadBytes(folder.File("setup.dat")), Golden("message_file_k18.dat"));
+        EXPECT_EQ(NamesIn(folder.path()), std::vector<std::string>{"setup.dat"});
     }
-    const std::vector<std::string> expected = {
-        "open wb " + t,                                  // header record
-        "open ab " + t,                                  // records 2-11
-        "open ab " + t,                                  // plain checksum record
-        "open rb " + t,                                  // read back ...
-        "open wb " + f,                                  // ... and scramble into the final file
-        "open rb " + f,                                  // CRC over the stored bytes
-        "open ab " + f,                                  // checksum record
-        "sync " + f,                                     //
-        "remove " + t,                                   // scratch file gone before the final name appears
-        "rename " + f + " " + folder.File("setup.dat"),  //
-        "sync folder " + folder.path(),
-    };
-    EXPECT_EQ(steps, expected);
-    EXPECT_EQ(scratchWrites, 12);
+}
+
+TEST(WriteSequence, MessageFileBytesAreTheScrambledRecordsAndTheirChecksum) {
+    const auto k18 = MessageFileBytes(PatternRecords(), 18);
+    const auto k15 = MessageFileBytes(PatternRecords(), 15);
+    EXPECT_EQ(ToBytes(k18), Golden("message_file_k18.dat"));
+    EXPECT_EQ(ToBytes(k15), Golden("message_file_k15.dat"));
 }
 
 TEST(WriteSequence, FolderIsJoinedAsHeld) {
@@ -164,7 +172,7 @@ TEST(WriteSequence, LongFolderPathsAreNotCutShort) {
     }
     ASSERT_TRUE(std::filesystem::create_directories(deep));
     PosixFileSystem fs;
-    ASSERT_TRUE(WriteMessageFile(fs, deep, "smtp.dat", PatternRecords(), std::nullopt, 15).ok);
+    ASSERT_TRUE(WriteMessageFile(fs, deep, "smtp.dat", PatternRecords(), 15).ok);
     EXPECT_EQ(ReadBytes(deep + "/smtp.dat"), Golden("message_file_k15.dat"));
     EXPECT_EQ(NamesIn(deep), std::vector<std::string>{"smtp.dat"});
 }
@@ -173,21 +181,23 @@ struct UnwritableFolder {
     const char* name;
     std::function<std::string(const TempFolder&)> make;  // returns the folder to write into
     int error;
+    const char* operation;  // the first step that meets the fault: a look at the names in the folder
+                            // already fails when the path cannot be resolved at all
 };
 
 TEST(WriteSequence, UnwritableFoldersGiveTheSystemReasonAndCreateNothing) {
     const std::vector<UnwritableFolder> cases = {
-        {"folder does not exist", [](const TempFolder& t) { return t.File("missing"); }, ENOENT},
+        {"folder does not exist", [](const TempFolder& t) { return t.File("missing"); }, ENOENT, "open"},
         {"parent of the folder does not exist", [](const TempFolder& t) { return t.File("missing/sub"); },
-         ENOENT},
+         ENOENT, "open"},
         {"path longer than the system takes",
-         [](const TempFolder& t) { return t.File(std::string(5000, 'd')); }, ENAMETOOLONG},
+         [](const TempFolder& t) { return t.File(std::string(5000, 'd')); }, ENAMETOOLONG, "status"},
         {"folder is a regular file",
          [](const TempFolder& t) {
              WriteBytes(t.File("plain-file"), {1, 2, 3});
              return t.File("plain-file");
          },
-         ENOTDIR},
+         ENOTDIR, "status"},
     };
     for (const UnwritableFolder& c : cases) {
         for (const Sequence& s : Sequences()) {
@@ -198,7 +208,7 @@ TEST(WriteSequence, UnwritableFoldersGiveTheSystemReasonAndCreateNothing) {
             const WriteResult result = s.run(fs, folder);
             EXPECT_FALSE(result.ok) << c.name << ", " << s.name;
             ASSERT_TRUE(result.failure) << c.name << ", " << s.name;
-            EXPECT_EQ(result.failure->operation, "open") << c.name << ", " << s.name;
+            EXPECT_EQ(result.failure->operation, c.operation) << c.name << ", " << s.name;
             EXPECT_EQ(result.failure->error, c.error) << c.name << ", " << s.name;
             EXPECT_EQ(result.failure->target, folder + "/" + s.finalName);
             EXPECT_EQ(NamesIn(root.path()), before) << c.name << ", " << s.name;
@@ -241,6 +251,152 @@ TEST(WriteSequence, FullMediumIsReportedAndKeepsThePreviousFile) {
         EXPECT_EQ(result.failure->error, ENOSPC) << s.name << ": " << result.failure->operation;
         EXPECT_EQ(ReadBytes(medium.path() + "/" + s.finalName), PreviousFile(720)) << s.name;
         EXPECT_EQ(NamesIn(medium.path()), (std::vector<std::string>{"filler", s.finalName})) << s.name;
+    }
+}
+
+mode_t ModeOf(const std::string& path) {
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0 ? info.st_mode & 07777 : 0;
+}
+
+// A final file without any write permission bit is kept with its bytes and mode, whoever runs the
+// program (root included), and the message names it; one bit is enough to replace it.
+TEST(WriteSequence, WriteProtectedFileIsLeftAsItIsAndNamed) {
+    struct Protection {
+        mode_t mode;
+        bool replaced;
+    };
+    for (const Sequence& s : Sequences()) {
+        for (const Protection p : {Protection{0444, false}, Protection{0555, false}, Protection{0400, false},
+                                   Protection{0000, false}, Protection{0464, true}, Protection{0644, true}}) {
+            SCOPED_TRACE(std::string(s.name) + ", mode " + std::to_string(p.mode));
+            TempFolder folder;
+            const std::string target = folder.File(s.finalName);
+            ASSERT_TRUE(WriteBytes(target, PreviousFile(720)));
+            ASSERT_EQ(::chmod(target.c_str(), p.mode), 0);
+            PosixFileSystem fs;
+            const WriteResult result = s.run(fs, folder.path());
+            EXPECT_EQ(NamesIn(folder.path()), std::vector<std::string>{s.finalName});
+            if (p.replaced) {
+                EXPECT_TRUE(result.ok);
+                EXPECT_EQ(ReadBytes(target), s.expected());
+                continue;
+            }
+            EXPECT_FALSE(result.ok);
+            ASSERT_TRUE(result.failure);
+            EXPECT_EQ(result.failure->cause, WriteFailure::Cause::kTargetWriteProtected);
+            EXPECT_EQ(result.failure->target, target);
+            EXPECT_EQ(ReadBytes(target), PreviousFile(720));
+            EXPECT_EQ(ModeOf(target), p.mode);
+            EXPECT_EQ(DescribeWriteFailure(*result.failure, kEnglish),
+                      "The file " + target +
+                          " is write-protected and was left as it is; nothing was written. Remove its write "
+                          "protection to replace it.");
+            EXPECT_EQ(DescribeWriteFailure(*result.failure, kChinese),
+                      "文件 " + target +
+                          " 处于写保护状态，已保持原样，未写入任何内容。如需替换，请先取消它的写保护。");
+        }
+    }
+}
+
+// Someone else's file, outside the output folder, that links in the folder point to.
+struct Victim {
+    TempFolder elsewhere;
+    std::string path = elsewhere.File("victim");
+    Bytes bytes = Bytes(100, 0x77);
+    Victim() { WriteBytes(path, bytes); }
+    bool Untouched() const { return ReadBytes(path) == bytes && ModeOf(path) != 0; }
+};
+
+// A link, a folder or any other item in place of the temporary file is refused and left alone: the
+// file it points to is never written, and the message names it.
+TEST(WriteSequence, ItemInPlaceOfTheTemporaryFileIsRefusedAndNeverWrittenThrough) {
+    struct InTheWay {
+        const char* name;
+        std::function<void(const std::string& at, const Victim& victim)> place;
+    };
+    const std::vector<InTheWay> cases = {
+        {"link to another file",
+         [](const std::string& at, const Victim& v) { ASSERT_EQ(::symlink(v.path.c_str(), at.c_str()), 0); }},
+        {"dangling link",
+         [](const std::string& at, const Victim& v) {
+             ASSERT_EQ(::symlink((v.path + "-new").c_str(), at.c_str()), 0);
+         }},
+        {"folder", [](const std::string& at, const Victim&) { ASSERT_EQ(::mkdir(at.c_str(), 0755), 0); }},
+    };
+    for (const Sequence& s : Sequences()) {
+        for (const InTheWay& c : cases) {
+            SCOPED_TRACE(std::string(s.name) + ", " + c.name);
+            TempFolder folder;
+            Victim victim;
+            const std::string target = folder.File(s.finalName);
+            const std::string temporary = target + ".tmp";
+            ASSERT_TRUE(WriteBytes(target, PreviousFile(720)));
+            c.place(temporary, victim);
+            PosixFileSystem fs;
+            const WriteResult result = s.run(fs, folder.path());
+            EXPECT_FALSE(result.ok);
+            ASSERT_TRUE(result.failure);
+            EXPECT_EQ(result.failure->cause, WriteFailure::Cause::kNameInTheWay);
+            EXPECT_EQ(result.failure->path, temporary);
+            EXPECT_TRUE(victim.Untouched());
+            EXPECT_EQ(NamesIn(victim.elsewhere.path()), std::vector<std::string>{"victim"});
+            EXPECT_EQ(ReadBytes(target), PreviousFile(720));
+            EXPECT_EQ(NamesIn(folder.path()), (std::vector<std::string>{s.finalName, s.finalName + ".tmp"}));
+            EXPECT_EQ(DescribeWriteFailure(*result.failure, kEnglish),
+                      "The file " + target + " was not written: " + temporary +
+                          " is a link or an item this program did not create, and was left as it is; nothing "
+                          "was written. Remove it and generate again.");
+            EXPECT_EQ(DescribeWriteFailure(*result.failure, kChinese),
+                      "无法写入文件 " + target + "：" + temporary +
+                          " 是链接或不是本程序创建的项目，已保持原样，未写入任何内容。请删除它后重新生成。");
+        }
+    }
+}
+
+// A regular file under the temporary name is what an interrupted earlier write left: it is removed
+// and the file is created new, so even a second name (hard link) of another file is never written.
+TEST(WriteSequence, LeftoverTemporaryFileIsReplacedNotWrittenThrough) {
+    for (const Sequence& s : Sequences()) {
+        for (const bool hardLink : {false, true}) {
+            SCOPED_TRACE(std::string(s.name) + (hardLink ? ", second name of another file" : ", leftover"));
+            TempFolder folder;
+            Victim victim;
+            const std::string temporary = folder.File(s.finalName + ".tmp");
+            if (hardLink) {
+                ASSERT_EQ(::link(victim.path.c_str(), temporary.c_str()), 0);
+            } else {
+                ASSERT_TRUE(WriteBytes(temporary, Bytes(700, 0x33)));
+            }
+            PosixFileSystem fs;
+            EXPECT_TRUE(s.run(fs, folder.path()).ok);
+            EXPECT_EQ(ReadBytes(folder.File(s.finalName)), s.expected());
+            EXPECT_EQ(NamesIn(folder.path()), std::vector<std::string>{s.finalName});
+            EXPECT_TRUE(victim.Untouched());
+        }
+    }
+}
+
+// An mms.dat in the folder is removed as before; when it is a link, only the link goes and the file it
+// points to keeps its bytes. The texts are never written to it.
+TEST(WriteSequence, ScratchNameLinkIsRemovedAndNeverWrittenThrough) {
+    for (const Sequence& s : Sequences()) {
+        if (s.finalName == "menu.dat") {
+            continue;
+        }
+        for (const bool dangling : {false, true}) {
+            SCOPED_TRACE(std::string(s.name) + (dangling ? ", dangling link" : ", link to another file"));
+            TempFolder folder;
+            Victim victim;
+            const std::string pointsTo = dangling ? victim.path + "-new" : victim.path;
+            ASSERT_EQ(::symlink(pointsTo.c_str(), folder.File("mms.dat").c_str()), 0);
+            PosixFileSystem fs;
+            EXPECT_TRUE(s.run(fs, folder.path()).ok);
+            EXPECT_EQ(ReadBytes(folder.File(s.finalName)), s.expected());
+            EXPECT_EQ(NamesIn(folder.path()), std::vector<std::string>{s.finalName});
+            EXPECT_TRUE(victim.Untouched());
+            EXPECT_EQ(NamesIn(victim.elsewhere.path()), std::vector<std::string>{"victim"});
+        }
     }
 }
 
@@ -292,6 +448,51 @@ TEST(WriteSequence, FailureAtEachStepLeavesThePreviousFileAndNoLeftovers) {
                 const bool afterRename = step == steps.size();
                 EXPECT_EQ(ReadBytes(folder.File(s.finalName)),
                           afterRename ? s.expected() : PreviousFile(720));
+            }
+        }
+    }
+}
+
+// The same with what an interrupted earlier write left: a temporary file and, for the message files,
+// an mms.dat. A failing step still keeps the previous final file; the leftovers may already be gone,
+// and whatever remains of them is unchanged.
+TEST(WriteSequence, FailureAtEachStepWithLeftoversKeepsThePreviousFile) {
+    for (const Sequence& s : Sequences()) {
+        const std::string tmpName = s.finalName + ".tmp";
+        const bool message = s.finalName != "menu.dat";
+        auto prepare = [&](const TempFolder& folder) {
+            WriteBytes(folder.File(s.finalName), PreviousFile(720));
+            WriteBytes(folder.File(tmpName), Bytes(300, 0x21));
+            if (message) {
+                WriteBytes(folder.File("mms.dat"), Bytes(720, 0x41));
+            }
+        };
+        TempFolder clean;
+        prepare(clean);
+        PosixFileSystem real;
+        FaultInjectingFileSystem counter(real);
+        ASSERT_TRUE(s.run(counter, clean.path()).ok);
+        const std::vector<std::string> steps = counter.log();
+        EXPECT_NE(std::find(steps.begin(), steps.end(), "remove " + clean.File(tmpName)), steps.end());
+        for (std::size_t step = 1; step <= steps.size(); ++step) {
+            SCOPED_TRACE(std::string(s.name) + ", step " + std::to_string(step) + ": " + steps[step - 1]);
+            TempFolder folder;
+            prepare(folder);
+            FaultInjectingFileSystem fs(real);
+            fs.FailAt(static_cast<int>(step), EIO);
+            const WriteResult result = s.run(fs, folder.path());
+            EXPECT_FALSE(result.ok);
+            const bool afterRename = step == steps.size();
+            EXPECT_EQ(ReadBytes(folder.File(s.finalName)), afterRename ? s.expected() : PreviousFile(720));
+            for (const std::string& name : NamesIn(folder.path())) {
+                if (name == tmpName) {
+                    EXPECT_EQ(ReadBytes(folder.File(name)), Bytes(300, 0x21));
+                } else if (name == "mms.dat") {
+                    EXPECT_TRUE(message);
+                    EXPECT_EQ(ReadBytes(folder.File(name)), Bytes(720, 0x41));
+                } else {
+                    EXPECT_EQ(name, s.finalName);
+                }
             }
         }
     }

@@ -183,14 +183,17 @@ TEST(MmsRecordsTest, TenTextsInFileOrder) {
     }
 }
 
-TEST(MmsRecordsTest, PlainChecksumRecordCoversThe660PlainBytes) {
+TEST(MmsRecordsTest, PlainRecordsAreThoseOfTheIndependentScratchCopy) {
     const MessageRecords built = BuildMmsRecords(WorkedExample(), "x/setup.dat");
-    const Record checksum = MmsPlainChecksumRecord(built.plain);
-    // The golden scratch file was computed independently of the C++ code.
+    // The golden scratch copy was computed independently of the C++ code: the 11 plain records, then
+    // their plain checksum record.
     const Bytes scratch = Golden("mms_worked_example_scratch.dat");
     ASSERT_EQ(scratch.size(), 720u);
-    EXPECT_EQ(Bytes(checksum.begin(), checksum.end()), Slice(scratch, 660, 60));
-    EXPECT_EQ(Slice(checksum, 0, 56), Bytes(56, 0));
+    for (std::size_t r = 0; r < 11; ++r) {
+        EXPECT_EQ(ToBytes(built.plain[r]), Slice(scratch, r * 60, 60)) << "record " << r;
+    }
+    const Record checksum = CrcRecord(Crc16Update(0, std::span<const uint8_t>(scratch.data(), 660)), 0);
+    EXPECT_EQ(ToBytes(checksum), Slice(scratch, 660, 60));
 }
 
 TEST(MmsRecordsTest, ChecksumOffsetDependsOnThePhoneType) {
@@ -221,20 +224,19 @@ TEST(MmsSettingsFileTest, WritesTheGoldenFiles) {
         EXPECT_TRUE(result.completed) << DescribeMessageFileFailure(result, kEnglish);
         EXPECT_EQ(ReadBytes(folder.File("setup.dat")), Golden(c.golden));
         EXPECT_EQ(NamesIn(folder.path()), std::vector<std::string>{"setup.dat"});
-        // The scratch file held the plain records and their checksum record before it was deleted.
-        const Bytes scratch = fs.WrittenTo(folder.File("mms.dat"));
-        ASSERT_EQ(scratch.size(), 720u);
+        // No file ever held the texts unscrambled: the only bytes written are the stored ones, and they
+        // are the plain records (of the independent scratch copy, where there is one) scrambled.
+        EXPECT_TRUE(fs.WrittenTo(folder.File("mms.dat")).empty());
         const Bytes stored = ReadBytes(folder.File("setup.dat"));
+        EXPECT_EQ(fs.WrittenTo(folder.File("setup.dat.tmp")), stored);
+        const Bytes plain = c.scratchGolden != nullptr ? Golden(c.scratchGolden) : Bytes{};
+        const MessageRecords built = BuildMmsRecords(c.values, "");
         for (std::size_t r = 0; r < 11; ++r) {
-            Record plain{};
-            std::copy_n(scratch.begin() + static_cast<std::ptrdiff_t>(r * 60), 60, plain.begin());
-            const Record scrambled = ScrambleRecord(plain);
+            const Record scrambled = ScrambleRecord(built.plain[r]);
             EXPECT_EQ(Bytes(scrambled.begin(), scrambled.end()), Slice(stored, r * 60, 60)) << "record " << r;
-        }
-        const Record plainChecksum = MmsPlainChecksumRecord(BuildMmsRecords(c.values, "").plain);
-        EXPECT_EQ(Slice(scratch, 660, 60), Bytes(plainChecksum.begin(), plainChecksum.end()));
-        if (c.scratchGolden != nullptr) {
-            EXPECT_EQ(scratch, Golden(c.scratchGolden));
+            if (!plain.empty()) {
+                EXPECT_EQ(ToBytes(built.plain[r]), Slice(plain, r * 60, 60)) << "record " << r;
+            }
         }
     }
 }
