@@ -344,7 +344,7 @@ const std::array<std::array<MmsRow, kOperatorSlots>, 42> kMmsGrid = {{
     }},
     // United States
     {{
-        {"T-Mobile", {"", "fast.t-mobile.com", "", "8080", "", ""}},
+        {"T-Mobile", {"http://mms.msg.eng.t-mobile.com/mms/wapenc", "fast.t-mobile.com", "", "8080", "", ""}},
         {"AT&T", {"http://mmsc.cingular.com", "wap.cingular", "66.209.11.32", "80", "WAP@CINGULARGPRS.COM", "CINGULAR1"}},
     }},
     // Deutschland
@@ -455,7 +455,7 @@ const std::array<std::array<MmsRow, kOperatorSlots>, 42> kMmsGrid = {{
     }},
     // France
     {{
-        {"Bouygues", {"", "mmsbouygtel.com", "62.201.129.226", "8080", "", ""}},
+        {"Bouygues", {"http://mms.bouyguestelecom.fr/mms/wapenc", "mmsbouygtel.com", "62.201.129.226", "8080", "", ""}},
         {"Orange", {"http://mms.orange.fr", "orange.acte", "192.168.10.200", "8080", "orange", "orange"}},
         {"SFR", {"http://mms1", "sl2sfr", "10.151.0.1", "8080", "", ""}},
     }},

@@ -84,4 +84,13 @@ std::optional<MmsPreset> MmsPresetAt(int country, int operatorIndex) {
         .columns;
 }
 
+bool PresetHasAutoSettings(PresetSet set, int country, int operatorIndex) {
+    if (set == PresetSet::kMms) {
+        const std::optional<MmsPreset> preset = MmsPresetAt(country, operatorIndex);
+        return preset && !preset->url.empty() && !preset->apn.empty();
+    }
+    const std::optional<GprsPreset> preset = GprsPresetAt(country, operatorIndex);
+    return preset && !preset->apn.empty();
+}
+
 }  // namespace corvane

@@ -61,4 +61,10 @@ std::optional<GprsPreset> GprsPresetAt(int country, int operatorIndex);
 // set or past the country's used slots by returning nothing.
 std::optional<MmsPreset> MmsPresetAt(int country, int operatorIndex);
 
+// Takes a set, a country index and an operator index; tells whether that operator's preset holds what
+// Auto mode writes for it: for the MMS set (setup.dat) the MMS centre (url) and the access point (apn),
+// for the data-access set (smtp.dat) the access point. A gateway, account or password may be empty
+// (some operators publish none). Returns false for an index outside the set or its used slots.
+bool PresetHasAutoSettings(PresetSet set, int country, int operatorIndex);
+
 }  // namespace corvane

@@ -262,7 +262,7 @@ TEST(PresetsTest, EveryGprsValueFitsItsField) {
 }
 
 TEST(PresetsTest, EveryMmsValueFitsItsFieldAndShape) {
-    const Limit url{"url", 39, 50}, apn{"apn", 21, 30}, gateway{"gateway", 15, 20}, port{"port", 4, 10},
+    const Limit url{"url", 42, 50}, apn{"apn", 21, 30}, gateway{"gateway", 15, 20}, port{"port", 4, 10},
         account{"account", 20, 30}, password{"password", 10, 30};
     const std::vector<std::string_view> ports = {"80",   "8000", "8001", "8004", "8008",
                                                  "8070", "8080", "8799", "9201"};
@@ -316,6 +316,55 @@ TEST(PresetsTest, RowsKeepTheirColumnsTogether) {
     const auto digicel = MmsPresetAt(41, 0);
     ASSERT_TRUE(digicel.has_value());
     EXPECT_EQ(digicel->port, "8080");
+}
+
+// Auto mode needs the MMS centre and access point of an MMS row, the access point of a data-access
+// row. Exactly these operators have none: three names that match no operator in their country and
+// one operator that publishes no MMS settings.
+TEST(PresetsTest, ExactlyTheseOperatorsLackTheSettingsAutoModeNeeds) {
+    struct Lacking {
+        std::string_view country;
+        std::string_view operatorName;
+        bool operator==(const Lacking&) const = default;
+    };
+    for (const PresetSet set : {PresetSet::kMms, PresetSet::kGprs}) {
+        const auto countries = CountryNames(set, kEnglish);
+        std::vector<Lacking> lacking;
+        int with = 0;
+        for (int c = 0; c < static_cast<int>(countries.size()); ++c) {
+            const auto names = OperatorNames(set, c, kEnglish);
+            for (int o = 0; o < static_cast<int>(names.size()); ++o) {
+                if (PresetHasAutoSettings(set, c, o)) {
+                    ++with;
+                } else {
+                    lacking.push_back({countries[static_cast<std::size_t>(c)], names[static_cast<std::size_t>(o)]});
+                }
+            }
+            EXPECT_FALSE(PresetHasAutoSettings(set, c, static_cast<int>(names.size()))) << c;
+            EXPECT_FALSE(PresetHasAutoSettings(set, c, -1)) << c;
+        }
+        EXPECT_FALSE(PresetHasAutoSettings(set, static_cast<int>(countries.size()), 0));
+        if (set == PresetSet::kMms) {
+            EXPECT_EQ(lacking, (std::vector<Lacking>{{"Spain", "Telstra"},
+                                                     {"Russia", "A Mobile"},
+                                                     {"Australia", "Mic1"},
+                                                     {"Namibia", "MTC"}}));
+            EXPECT_EQ(with, 118 - 4);
+        } else {
+            EXPECT_EQ(lacking, std::vector<Lacking>{});
+            EXPECT_EQ(with, 106);
+        }
+    }
+    // A row without a gateway still has what Auto mode needs: T-Mobile (United States) publishes its
+    // MMS centre but no proxy.
+    const auto tmobile = MmsPresetAt(1, 0);
+    ASSERT_TRUE(tmobile.has_value());
+    EXPECT_EQ(tmobile->url, "http://mms.msg.eng.t-mobile.com/mms/wapenc");
+    EXPECT_EQ(tmobile->gateway, "");
+    EXPECT_TRUE(PresetHasAutoSettings(PresetSet::kMms, 1, 0));
+    const auto bouygues = MmsPresetAt(20, 0);
+    ASSERT_TRUE(bouygues.has_value());
+    EXPECT_EQ(bouygues->url, "http://mms.bouyguestelecom.fr/mms/wapenc");
 }
 
 TEST(PresetsTest, LookupsAtAndBeyondTheEdges) {
