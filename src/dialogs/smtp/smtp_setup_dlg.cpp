@@ -246,4 +246,9 @@ void CSmtpSetupDlg::OnGenerate() {
     }
 }
 
+// Ending here would end the program and lose everything typed; Enter generates instead.
+void CSmtpSetupDlg::OnOK() {
+    OnGenerate();
+}
+
 }  // namespace corvane

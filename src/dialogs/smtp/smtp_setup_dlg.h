@@ -42,6 +42,7 @@ class CSmtpSetupDlg : public CSetupDialog {
   protected:
     void DoDataExchange(CDataExchange& dx) override;
     bool OnInitDialog() override;
+    void OnOK() override;  // Enter in a field: Generate, as in the camera and MMS dialogs
 
   private:
     void SetTexts();

@@ -732,23 +732,50 @@ TEST_F(SmtpDialogTest, ExitButtonEscapeAndCloseBoxEndWithCancel) {
     }
 }
 
-TEST_F(SmtpDialogTest, EnterInAFieldAcceptsWithoutWritingAndOnGenerateGenerates) {
-    // In a field: the values are read with their checks and the dialog ends with OK, writing nothing.
+// Enter in any field does what Generate does, with its checks and messages; the dialog stays open.
+TEST_F(SmtpDialogTest, EnterInAnyFieldGeneratesAndTheDialogStays) {
+    for (ModelFamily family : kBoth) {
+        const std::vector<int> fields = {IDC_SMTP_PICTURES, IDC_SMTP_SERVER,          IDC_SMTP_PORT,
+                                         IDC_SMTP_SENDER,   IDC_SMTP_SENDER_PASSWORD, IDC_SMTP_RECIPIENT,
+                                         IDC_SMTP_FOLDER,   SmtpIdsOf(family).phone,  IDC_SMTP_APN};
+        for (const int field : fields) {
+            SCOPED_TRACE(std::string(Name(family)) + ", field " + std::to_string(field));
+            std::filesystem::remove(folder.File("smtp.dat"));
+            Open(family);
+            FillPassingForm();
+            ClearMessages();
+            QTest::keyClick(Edit(field), Qt::Key_Return);
+            EXPECT_FALSE(dialog->IsEnded());
+            EXPECT_TRUE(Written());
+            EXPECT_EQ(platform.messages,
+                      std::vector<std::string>{family == ModelFamily::k8620
+                                                   ? "Vyn 8620 SMTP configuration file has been generated"
+                                                   : "Vyn 8520 SMTP configuration file has been generated"});
+        }
+    }
+
+    // A failing check shows its message, writes nothing and keeps the dialog and what was typed.
+    std::filesystem::remove(folder.File("smtp.dat"));
     Open(ModelFamily::k8520);
     FillPassingForm();
-    QTest::keyClick(Edit(IDC_SMTP_SERVER), Qt::Key_Return);
-    EXPECT_TRUE(dialog->IsEnded());
-    EXPECT_EQ(dialog->EndResult(), IDOK);
+    Retype(IDC_SMTP_SENDER, "x.example.com");
+    ClearMessages();
+    QTest::keyClick(Edit(IDC_SMTP_SENDER_PASSWORD), Qt::Key_Return);
+    EXPECT_FALSE(dialog->IsEnded());
     EXPECT_FALSE(Written());
-    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(platform.messages, std::vector<std::string>{"Email Error(@)"});
+    EXPECT_EQ(Text(IDC_SMTP_SENDER_PASSWORD), "secret");
 
-    // A check of the read that fails keeps the dialog open.
+    // A field whose own check fails stops it the same way.
     Open(ModelFamily::k8620);
+    FillPassingForm();
     Retype(IDC_SMTP_PICTURES, "");
     ClearMessages();
     QTest::keyClick(Edit(IDC_SMTP_SENDER), Qt::Key_Return);
     EXPECT_FALSE(dialog->IsEnded());
+    EXPECT_FALSE(Written());
     EXPECT_EQ(platform.frameworkMessages, std::vector<std::string>{kIntegerExpected});
+    EXPECT_TRUE(platform.messages.empty());
 
     // On the focused Generate button Enter presses it.
     Open(ModelFamily::k8620);
