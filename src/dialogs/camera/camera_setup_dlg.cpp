@@ -365,19 +365,23 @@ void CCameraSetupDlg::Write(const std::string& folder, const Record& record, Men
     }
 }
 
+// Both buttons read and check the whole form first: a field typed after an earlier check failed is
+// read too, and a value out of range stops the write with its message. What is written is what the
+// fields show.
 void CCameraSetupDlg::OnOK() {
-    // No validation pass: the values are those last read. The folder, though, is the one on screen, so a
-    // typed folder is never silently ignored.
-    TakeFolderFromField();
+    if (!UpdateData(true)) {
+        return;
+    }
     Write(outputFolder,
           BuildMenuRecord(CurrentSettings(), family_, FileLanguage(settings_), settings_.tvMode),
           MenuRecordKind::kNormal);
 }
 
 void CCameraSetupDlg::OnFactorySettings() {
-    TakeFolderFromField();
+    if (!UpdateData(true)) {
+        return;
+    }
     const std::string folder = outputFolder;
-    UpdateData(true);
 
     cameraModeList_.SetCurSel(0);
     imageSizeList_.SetCurSel(0);

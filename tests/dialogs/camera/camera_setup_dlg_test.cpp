@@ -484,14 +484,16 @@ TEST_F(CameraDialogTest, AnEmptyFieldStopsEveryLaterPassBeforeTheFieldsAfterIt) 
     Choose(IDC_PICTURE_COUNT, 2);
     EXPECT_EQ(platform.frameworkMessages, std::vector<std::string>{kIntegerExpected});
 
-    ClearMessages();
-    Click(IDOK);
-    EXPECT_TRUE(platform.frameworkMessages.empty()) << "Generate runs no pass";
-    const Bytes file = MenuFile();
-    EXPECT_EQ(file.at(0), 1);
-    EXPECT_EQ(file.at(3), 2);
-    EXPECT_EQ(file.at(4), 9) << "the last valid video length";
-    EXPECT_EQ(file.at(6), 1) << "the interval typed after the failure was never read";
+    // Generate and the factory button read the form too: the empty field stops them, nothing is written
+    // (the interval on screen was never read, so a file now would not hold what the fields show).
+    for (int button : {IDOK, IDC_FACTORY_SETTINGS}) {
+        ClearMessages();
+        Click(button);
+        EXPECT_EQ(platform.frameworkMessages, std::vector<std::string>{kIntegerExpected}) << button;
+        EXPECT_TRUE(platform.messages.empty()) << button;
+        EXPECT_FALSE(std::filesystem::exists(folder.File("menu.dat"))) << button;
+        EXPECT_EQ(List(IDC_CAMERA_MODE)->currentIndex(), 1) << "the factory reset did not run";
+    }
 
     // Filling the field again lets the pass through to the end.
     ClearMessages();
@@ -499,6 +501,52 @@ TEST_F(CameraDialogTest, AnEmptyFieldStopsEveryLaterPassBeforeTheFieldsAfterIt) 
     EXPECT_TRUE(platform.frameworkMessages.empty());
     EXPECT_EQ(dialog->videoLength, 20);
     EXPECT_EQ(dialog->interval, 7);
+    Click(IDOK);
+    const Bytes file = MenuFile();
+    EXPECT_EQ(file.at(0), 1);
+    EXPECT_EQ(file.at(3), 2);
+    EXPECT_EQ(file.at(4), 19) << "the video length shown";
+    EXPECT_EQ(file.at(6), 7) << "the interval shown";
+}
+
+// A value past its range that a pass read but no handler corrected (it was typed while an earlier field
+// blocked the passes) is never written: Generate and the factory button show its range message and
+// write nothing.
+TEST_F(CameraDialogTest, OutOfRangeValueOnScreenStopsTheWriteWithItsRangeMessage) {
+    for (ModelFamily family : kBoth) {
+        for (int button : {IDOK, IDC_FACTORY_SETTINGS}) {
+            SCOPED_TRACE(std::string(Name(family)) + ", button " + std::to_string(button));
+            std::filesystem::remove(folder.File("menu.dat"));
+            Open(family);
+            const CameraFamilyIds& ids = Ids();
+            Choose(ids.timer2, 1);
+            Retype(IDC_INTERVAL, "");
+            Retype(ids.timer2StartMinute, "70");
+            Retype(IDC_INTERVAL, "5");
+            EXPECT_EQ(Text(ids.timer2StartMinute), "70");
+            ClearMessages();
+            Click(button);
+            EXPECT_EQ(platform.frameworkMessages, std::vector<std::string>{FrameworkRangeMessage(0, 59)});
+            EXPECT_TRUE(platform.messages.empty());
+            EXPECT_FALSE(std::filesystem::exists(folder.File("menu.dat")));
+            EXPECT_EQ(dialog->focusWidget(), Edit(ids.timer2StartMinute));
+
+            // Corrected on screen, the same button writes.
+            Retype(ids.timer2StartMinute, "45");
+            ClearMessages();
+            Click(button);
+            EXPECT_TRUE(platform.frameworkMessages.empty());
+            EXPECT_EQ(platform.messages.size(), 1u);
+            ASSERT_EQ(MenuFile().size(), 60u);
+            if (button == IDOK) {
+                const std::size_t startMinute =
+                    (family == ModelFamily::k8620 ? menu_offset::k8620Timer2StartHour
+                                                  : menu_offset::k8520Timer2StartHour) +
+                    1;
+                EXPECT_EQ(MenuFile().at(startMinute), 45);
+            }
+        }
+    }
 }
 
 TEST_F(CameraDialogTest, AnEmptyFieldLaterInTheOrderDoesNotBlockEarlierOnes) {
@@ -543,8 +591,12 @@ TEST_F(CameraDialogTest, LongBrowsedFolderFailsTheLengthCheckBeforeTimer2) {
     Retype(Ids().timer2StopHour, "5");
     EXPECT_EQ(platform.frameworkMessages, std::vector<std::string>{"“请填入不多于80个的字符。”"});
     EXPECT_EQ(dialog->timer2StopHour, 0);
+    // Generate reads the whole form: the folder it cannot take stops it, and nothing goes anywhere else.
+    ClearMessages();
     Click(IDOK);
-    EXPECT_EQ(testing::ReadBytes(longFolder + "/menu.dat").size(), 60u) << "the folder shown is used";
+    EXPECT_EQ(platform.frameworkMessages, std::vector<std::string>{"“请填入不多于80个的字符。”"});
+    EXPECT_FALSE(std::filesystem::exists(longFolder + "/menu.dat"));
+    EXPECT_FALSE(std::filesystem::exists(folder.File("menu.dat")));
 }
 
 // --- lists and states ----------------------------------------------------------------------------------
