@@ -195,13 +195,18 @@ void CMmsSetupDlg::SetReadOnly(int id, bool readOnly) {
     }
 }
 
-void CMmsSetupDlg::ApplyFieldStates() {
+void CMmsSetupDlg::ApplyFieldStates(bool lockRecipients) {
     const bool networkTyped = Manual() && !SmsOnly();
     for (int id : kNetworkFields) {
         SetReadOnly(id, !networkTyped);
     }
     SetReadOnly(IDC_MMS_PHONE, false);
     SetReadOnly(IDC_MMS_EMAIL, SmsOnly());
+    if (lockRecipients) {
+        SetReadOnly(IDC_MMS_PHONE2, true);
+        SetReadOnly(IDC_MMS_PHONE3, true);
+        return;
+    }
 
     const bool secondOpen = SecondRecipientOpen(phone, email);
     if (!secondOpen) {
@@ -238,9 +243,10 @@ void CMmsSetupDlg::OnSelchangeCountry() {
     UpdateData(false);
 }
 
-// Texts already held in fields that lock stay in them.
+// Texts already held in fields that lock stay in them. Choosing "SMS", and leaving it in Manual mode,
+// locks the second and third recipients; leaving it in Auto mode opens what the recipient rules open.
 void CMmsSetupDlg::OnSelchangeSendMode() {
-    ApplyFieldStates();
+    ApplyFieldStates(SmsOnly() || Manual());
     if (SmsOnly()) {
         UpdateData(false);
     } else {

@@ -59,8 +59,10 @@ class CMmsSetupDlg : public CSetupDialog {
     bool Manual() const;
     bool SmsOnly() const;
     // Sets the read-only state of every edit field from the mode, the send list and the recipient
-    // rules; a recipient field that closes loses its text.
-    void ApplyFieldStates();
+    // rules; a recipient field that closes loses its text. With `lockRecipients` the second and third
+    // recipient fields become read-only and keep their texts, until the phone number or e-mail address
+    // is changed again.
+    void ApplyFieldStates(bool lockRecipients = false);
     void SetReadOnly(int id, bool readOnly);
     // The values setup.dat gets now: the list positions, the texts as held and, in Auto mode, the
     // preset of the chosen country and operator in place of the network texts.

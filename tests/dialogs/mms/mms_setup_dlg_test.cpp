@@ -461,6 +461,48 @@ TEST_F(MmsDialogTest, ReadOnlyStatesFollowModeAndSendList) {
     }
 }
 
+// Choosing "SMS" locks the second and third recipients with their texts; leaving it in Manual mode
+// keeps them locked, leaving it in Auto mode opens what the phone number opens. A new phone number
+// applies the recipient rules again.
+TEST_F(MmsDialogTest, SmsLocksTheFurtherRecipientsKeepingTheirTexts) {
+    for (ModelFamily family : kBoth) {
+        for (const int mode : {0, 1}) {
+            SCOPED_TRACE(std::string(Name(family)) + (mode == 1 ? ", Manual" : ", Auto"));
+            Open(family);
+            Choose(IDC_MMS_MODE, mode);
+            Retype(IDC_MMS_PHONE, "13800138000");
+            Retype(IDC_MMS_PHONE2, "13900139000");
+            Retype(IDC_MMS_PHONE3, "x@example.com");
+            ASSERT_FALSE(ReadOnly(IDC_MMS_PHONE2));
+            ASSERT_FALSE(ReadOnly(IDC_MMS_PHONE3));
+
+            Choose(IDC_MMS_SEND, SmsPosition());
+            EXPECT_TRUE(ReadOnly(IDC_MMS_PHONE2));
+            EXPECT_TRUE(ReadOnly(IDC_MMS_PHONE3));
+            EXPECT_TRUE(ReadOnly(IDC_MMS_EMAIL));
+            EXPECT_FALSE(ReadOnly(IDC_MMS_PHONE));
+            EXPECT_EQ(Text(IDC_MMS_PHONE2), "13900139000");
+            EXPECT_EQ(Text(IDC_MMS_PHONE3), "x@example.com");
+
+            Choose(IDC_MMS_SEND, 0);
+            EXPECT_EQ(ReadOnly(IDC_MMS_PHONE2), mode == 1);
+            EXPECT_EQ(ReadOnly(IDC_MMS_PHONE3), mode == 1);
+            EXPECT_FALSE(ReadOnly(IDC_MMS_EMAIL)) << "the e-mail address can be typed again";
+            EXPECT_EQ(Text(IDC_MMS_PHONE2), "13900139000");
+            EXPECT_EQ(Text(IDC_MMS_PHONE3), "x@example.com");
+
+            // Typing the e-mail address keeps the recipients; the phone number reopens them.
+            Retype(IDC_MMS_EMAIL, "someone@example.com");
+            EXPECT_EQ(Text(IDC_MMS_PHONE2), "13900139000");
+            EXPECT_EQ(Text(IDC_MMS_PHONE3), "x@example.com");
+            Retype(IDC_MMS_PHONE, "13800138001");
+            EXPECT_FALSE(ReadOnly(IDC_MMS_PHONE2));
+            EXPECT_FALSE(ReadOnly(IDC_MMS_PHONE3));
+            EXPECT_EQ(Text(IDC_MMS_PHONE2), "13900139000");
+        }
+    }
+}
+
 TEST_F(MmsDialogTest, ModeSwitchEmptiesEveryTextAndRefillsTheLists) {
     Open(ModelFamily::k8620);
     Choose(IDC_MMS_COUNTRY, 3);
