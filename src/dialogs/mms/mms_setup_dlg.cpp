@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "core/l10n/mms_texts.h"
+#include "core/l10n/preset_texts.h"
 #include "core/models/app_settings.h"
 #include "core/presets/presets.h"
 #include "dialogs/shell/dialog_checks.h"
@@ -349,6 +350,14 @@ void CMmsSetupDlg::ShowText(MmsMessage message) {
 void CMmsSetupDlg::OnOK() {
     // What the fields show is what is written: a failing field check stops here with its message.
     if (!UpdateData(true)) {
+        return;
+    }
+    // Auto mode with an operator whose preset lacks the MMS centre or access point would write a file
+    // that cannot work.
+    if (!Manual() &&
+        !PresetHasAutoSettings(PresetSet::kMms, countryList_.GetCurSel(), operatorList_.GetCurSel())) {
+        Tell(NoPresetSettingsMessage(DisplayLanguage(settings_.language),
+                                     modeList_.GetLBText(kMmsModeManual)));
         return;
     }
     const MmsFileValues values = FileValues();

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <utility>
 
+#include "core/l10n/preset_texts.h"
 #include "core/l10n/smtp_texts.h"
 #include "core/models/app_settings.h"
 #include "core/presets/presets.h"
@@ -14,6 +15,7 @@ namespace corvane {
 namespace {
 
 constexpr int kAutoEntry = 0;
+constexpr int kManualModeEntry = 1;
 constexpr int kInitialStatus = 1;  // "VGA"
 
 // Typing and exchange limits in bytes.
@@ -233,6 +235,12 @@ void CSmtpSetupDlg::OnGenerate() {
         return;
     }
     const int32_t language = settings_.language;
+    // Auto mode with an operator whose preset lacks the access point would write a file that cannot work.
+    if (AutoMode() &&
+        !PresetHasAutoSettings(PresetSet::kGprs, countryList_.GetCurSel(), operatorList_.GetCurSel())) {
+        Tell(NoPresetSettingsMessage(language, modeList_.GetLBText(kManualModeEntry)));
+        return;
+    }
     const SmtpFileValues values = CurrentValues();
     if (const std::optional<SmtpMessage> fault = CheckSmtpForm(values)) {
         Tell(SmtpMessageText(*fault, family_, language));

@@ -15,6 +15,8 @@
 #include <string>
 #include <vector>
 
+#include "core/l10n/mms_texts.h"
+#include "core/l10n/preset_texts.h"
 #include "core/models/app_settings.h"
 #include "core/presets/presets.h"
 #include "dialogs/res/mms_templates.h"
@@ -539,6 +541,70 @@ TEST_F(MmsDialogTest, ModeSwitchEmptiesEveryTextAndRefillsTheLists) {
     EXPECT_EQ(List(IDC_MMS_OPERATOR)->count(), 2);
     EXPECT_EQ(List(IDC_MMS_APN_TYPE)->count(), 1) << "CSD only in Manual mode";
     EXPECT_EQ(List(IDC_MMS_APN_TYPE)->currentText(), "APN");
+}
+
+// Auto mode with an operator whose preset has no MMS centre or access point writes nothing and says,
+// in the dialog's language, that no settings are known and Manual mode lets the user type them.
+TEST_F(MmsDialogTest, AutoModeRefusesAnOperatorWithoutSettings) {
+    struct Lacking {
+        std::string_view country;
+        std::string_view operatorName;
+    };
+    const Lacking lacking[] = {
+        {"Spain", "Telstra"}, {"Russia", "A Mobile"}, {"Australia", "Mic1"}, {"Namibia", "MTC"}};
+    const auto countries = CountryNames(PresetSet::kMms, kEnglish);
+    for (const Lacking& l : lacking) {
+        const int country =
+            static_cast<int>(std::find(countries.begin(), countries.end(), l.country) - countries.begin());
+        const auto names = OperatorNames(PresetSet::kMms, country, kEnglish);
+        const int operatorIndex =
+            static_cast<int>(std::find(names.begin(), names.end(), l.operatorName) - names.begin());
+        ASSERT_LT(operatorIndex, static_cast<int>(names.size())) << l.operatorName;
+        for (int32_t language = 1; language <= kLanguageCount; ++language) {
+            for (ModelFamily family : kBoth) {
+                SCOPED_TRACE(std::string(l.operatorName) + ", language " + std::to_string(language) + ", " +
+                             Name(family));
+                Open(family, language);
+                Retype(IDC_MMS_PHONE, "13800138000");
+                Choose(IDC_MMS_COUNTRY, country);
+                Choose(IDC_MMS_OPERATOR, operatorIndex);
+                ClearMessages();
+                Click(IDOK);
+                const std::string manual(MmsDialogTexts(language).lists.modeManual);
+                EXPECT_EQ(platform.messages,
+                          std::vector<std::string>{NoPresetSettingsMessage(language, manual)});
+                EXPECT_NE(platform.messages.at(0).find(List(IDC_MMS_MODE)->itemText(1).toStdString()),
+                          std::string::npos);
+                EXPECT_FALSE(SetupExists());
+                EXPECT_FALSE(dialog->IsEnded());
+            }
+        }
+        // Manual mode lets the user type them.
+        Open(ModelFamily::k8620);
+        Choose(IDC_MMS_MODE, 1);
+        FillManualNetwork();
+        Retype(IDC_MMS_PHONE, "13800138000");
+        ClearMessages();
+        Click(IDOK);
+        EXPECT_EQ(platform.messages, std::vector<std::string>{Success(ModelFamily::k8620)});
+        EXPECT_TRUE(SetupExists());
+        std::filesystem::remove(folder.File("setup.dat"));
+    }
+    Open(ModelFamily::k8620);
+    Retype(IDC_MMS_PHONE, "13800138000");
+    Choose(IDC_MMS_COUNTRY, 10);
+    Choose(IDC_MMS_OPERATOR, 2);
+    ClearMessages();
+    Click(IDOK);
+    EXPECT_EQ(
+        platform.messages,
+        std::vector<std::string>{"No network settings are known for this operator, so no file was generated. "
+                                 "Choose \"Manual\" mode to type them in yourself."});
+    // Its neighbour has settings and is written.
+    Choose(IDC_MMS_OPERATOR, 1);
+    ClearMessages();
+    Click(IDOK);
+    EXPECT_EQ(platform.messages, std::vector<std::string>{Success(ModelFamily::k8620)});
 }
 
 TEST_F(MmsDialogTest, AutoModeTakesThePresetOfTheChosenOperatorWhenGenerating) {

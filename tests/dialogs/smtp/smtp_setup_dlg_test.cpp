@@ -732,6 +732,26 @@ TEST_F(SmtpDialogTest, ExitButtonEscapeAndCloseBoxEndWithCancel) {
     }
 }
 
+// Every data-access preset has the access point Auto mode writes, so every operator generates; the
+// check that refuses one without it never stands in the way.
+TEST_F(SmtpDialogTest, AutoModeGeneratesForEveryOperator) {
+    Open(ModelFamily::k8620);
+    FillPassingForm();
+    for (int country = 0; country < List(IDC_SMTP_COUNTRY)->count(); ++country) {
+        Choose(IDC_SMTP_COUNTRY, country);
+        for (int op = 0; op < List(IDC_SMTP_OPERATOR)->count(); ++op) {
+            SCOPED_TRACE(std::to_string(country) + "/" + std::to_string(op));
+            Choose(IDC_SMTP_OPERATOR, op);
+            std::filesystem::remove(folder.File("smtp.dat"));
+            ClearMessages();
+            Click(IDC_SMTP_GENERATE);
+            EXPECT_EQ(platform.messages,
+                      std::vector<std::string>{"Vyn 8620 SMTP configuration file has been generated"});
+            EXPECT_EQ(TextOf(SmtpFile(), 1), GprsPresetAt(country, op)->apn);
+        }
+    }
+}
+
 // Enter in any field does what Generate does, with its checks and messages; the dialog stays open.
 TEST_F(SmtpDialogTest, EnterInAnyFieldGeneratesAndTheDialogStays) {
     for (ModelFamily family : kBoth) {
