@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -801,6 +803,46 @@ TEST_F(CameraDialogTest, WriteFailureShowsTheErrorAndNoSuccess) {
         EXPECT_EQ(platform.messages[0].find("generated"), std::string::npos) << platform.messages[0];
     }
     EXPECT_FALSE(std::filesystem::exists(missing));
+}
+
+// A write-protected menu.dat stays as it is, with its mode, and the message names it; a link in place of
+// the temporary file is refused and the file it points to is never written.
+TEST_F(CameraDialogTest, ProtectedFileAndLinkedTemporaryAreLeftAlone) {
+    const std::string menu = folder.File("menu.dat");
+    const Bytes previous(60, 0x5A);
+    for (int32_t language : {kEnglish, kChinese}) {
+        for (int button : {IDOK, IDC_FACTORY_SETTINGS}) {
+            SCOPED_TRACE(std::to_string(language) + ", button " + std::to_string(button));
+            ASSERT_TRUE(WriteBytes(menu, previous));
+            ASSERT_EQ(::chmod(menu.c_str(), 0444), 0);
+            Open(ModelFamily::k8620, language);
+            Click(button);
+            ASSERT_EQ(platform.messages.size(), 1u);
+            EXPECT_NE(platform.messages[0].find(menu), std::string::npos) << platform.messages[0];
+            EXPECT_NE(platform.messages[0].find(language == kChinese ? "写保护" : "write-protected"),
+                      std::string::npos)
+                << platform.messages[0];
+            EXPECT_EQ(ReadBytes(menu), previous);
+            struct stat info {};
+            ASSERT_EQ(::stat(menu.c_str(), &info), 0);
+            EXPECT_EQ(info.st_mode & 07777, 0444u);
+            EXPECT_EQ(NamesIn(folder.path()), std::vector<std::string>{"menu.dat"});
+            ASSERT_EQ(::chmod(menu.c_str(), 0644), 0);
+            std::filesystem::remove(menu);
+        }
+    }
+
+    TempFolder elsewhere;
+    const std::string victim = elsewhere.File("victim");
+    ASSERT_TRUE(WriteBytes(victim, previous));
+    ASSERT_EQ(::symlink(victim.c_str(), folder.File("menu.dat.tmp").c_str()), 0);
+    Open(ModelFamily::k8520);
+    Click(IDOK);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_NE(platform.messages[0].find(folder.File("menu.dat.tmp")), std::string::npos)
+        << platform.messages[0];
+    EXPECT_EQ(ReadBytes(victim), previous);
+    EXPECT_FALSE(std::filesystem::exists(menu));
 }
 
 // --- factory settings ----------------------------------------------------------------------------------

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <QApplication>
 #include <QComboBox>
 #include <QInputMethodEvent>
@@ -780,6 +781,37 @@ TEST_F(MmsDialogTest, WriteFailureShowsTheErrorAndNoSuccess) {
         EXPECT_EQ(platform.messages[0].find("已生成"), std::string::npos) << platform.messages[0];
         EXPECT_FALSE(std::filesystem::exists(missing));
     }
+}
+
+// Links placed in the folder never carry the texts anywhere: an mms.dat link is removed (its target keeps
+// its bytes) and setup.dat is written; a link in place of the temporary file is refused and named.
+TEST_F(MmsDialogTest, LinksInTheFolderAreNeverWrittenThrough) {
+    TempFolder elsewhere;
+    const std::string victim = elsewhere.File("victim");
+    const Bytes victimBytes(100, 0x77);
+    ASSERT_TRUE(WriteBytes(victim, victimBytes));
+
+    ASSERT_EQ(::symlink(victim.c_str(), folder.File("mms.dat").c_str()), 0);
+    Open(ModelFamily::k8620);
+    Retype(IDC_MMS_PHONE, "13800138000");
+    Retype(IDC_MMS_PASSWORD, "secret");
+    ClearMessages();
+    Click(IDOK);
+    EXPECT_EQ(platform.messages, std::vector<std::string>{Success(ModelFamily::k8620)});
+    EXPECT_EQ(ReadBytes(victim), victimBytes);
+    EXPECT_EQ(NamesIn(folder.path()), std::vector<std::string>{"setup.dat"});
+
+    const Bytes written = SetupFile();
+    ASSERT_EQ(::symlink(victim.c_str(), folder.File("setup.dat.tmp").c_str()), 0);
+    Open(ModelFamily::k8520);
+    Retype(IDC_MMS_PHONE, "13800138000");
+    ClearMessages();
+    Click(IDOK);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_NE(platform.messages[0].find(folder.File("setup.dat.tmp")), std::string::npos)
+        << platform.messages[0];
+    EXPECT_EQ(ReadBytes(victim), victimBytes);
+    EXPECT_EQ(SetupFile(), written);
 }
 
 TEST_F(MmsDialogTest, GeneratingTwiceGivesTheSameFileAndRemovesAStaleScratchFile) {
