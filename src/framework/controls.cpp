@@ -6,26 +6,45 @@
 
 namespace corvane {
 
-QValidator::State ByteLimitValidator::validate(QString& input, int& /*position*/) const {
+qsizetype LengthLimitValidator::Length(const QString& text) const {
+    return unit_ == Unit::kBytes ? text.toUtf8().size() : text.toUcs4().size();
+}
+
+QValidator::State LengthLimitValidator::validate(QString& input, int& /*position*/) const {
     if (limit_ <= 0) {
         return Acceptable;
     }
-    const qsizetype bytes = input.toUtf8().size();
-    if (bytes <= limit_ || bytes < currentBytes_) {
+    const qsizetype length = Length(input);
+    if (length <= limit_ || length < currentLength_) {
         return Acceptable;
     }
+    refused_ = true;
     return Invalid;
 }
 
-EditField::EditField(QWidget* parent) : QLineEdit(parent), validator_(new ByteLimitValidator(this)) {
+EditField::EditField(QWidget* parent) : QLineEdit(parent) {
+    validator_ = new LengthLimitValidator(this);
     setValidator(validator_);
     connect(this, &QLineEdit::textChanged, this,
-            [this](const QString& text) { validator_->SetCurrentBytes(text.toUtf8().size()); });
+            [this](const QString& text) { validator_->SetCurrentText(text); });
 }
 
 void EditField::SetByteLimit(int bytes) {
-    validator_->SetLimit(bytes > 0 ? bytes : 0);
-    validator_->SetCurrentBytes(text().toUtf8().size());
+    validator_->SetLimit(bytes > 0 ? bytes : 0, LengthLimitValidator::Unit::kBytes);
+    validator_->SetCurrentText(text());
+}
+
+void EditField::SetCharacterLimit(int characters) {
+    validator_->SetLimit(characters > 0 ? characters : 0, LengthLimitValidator::Unit::kCharacters);
+    validator_->SetCurrentText(text());
+}
+
+bool EditField::event(QEvent* event) {
+    const bool handled = QLineEdit::event(event);
+    if (validator_ != nullptr && validator_->TakeRefusal()) {
+        emit limitRefused();
+    }
+    return handled;
 }
 
 namespace {

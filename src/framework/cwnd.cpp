@@ -113,6 +113,17 @@ int CEdit::GetLimitText() const {
     return edit != nullptr ? edit->ByteLimit() : 0;
 }
 
+void CEdit::LimitCharacters(int maxCharacters) {
+    if (auto* edit = qobject_cast<EditField*>(widget_.data())) {
+        edit->SetCharacterLimit(maxCharacters);
+    }
+}
+
+int CEdit::GetCharacterLimit() const {
+    const auto* edit = qobject_cast<EditField*>(widget_.data());
+    return edit != nullptr ? edit->CharacterLimit() : 0;
+}
+
 void CEdit::SetSel(int start, int end) {
     QLineEdit* edit = LineEdit();
     if (edit == nullptr) {

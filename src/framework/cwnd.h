@@ -61,6 +61,9 @@ class CEdit : public CWnd {
     // Typing limit in UTF-8 bytes (a record field holds bytes); 0 removes it. Does not cut the text.
     void LimitText(int maxBytes);
     int GetLimitText() const;
+    // Typing limit in characters (for texts a user reads, such as a folder); 0 removes it.
+    void LimitCharacters(int maxCharacters);
+    int GetCharacterLimit() const;
     // Selects characters start..end-1; end -1 selects to the end; start -1 removes the selection.
     void SetSel(int start, int end);
     QLineEdit* LineEdit() const;

@@ -157,6 +157,22 @@ void DDV_MaxChars(CDataExchange& dx, const std::string& value, int maxBytes) {
     }
 }
 
+void DDV_MaxCharacters(CDataExchange& dx, const std::string& value, int maxCharacters) {
+    if (dx.Failed()) {
+        return;
+    }
+    if (!dx.saveAndValidate) {
+        if (CEdit* edit = dx.Dialog().GetEdit(dx.LastControlId())) {
+            edit->LimitCharacters(maxCharacters);
+        }
+        return;
+    }
+    if (CharacterCount(value) > static_cast<std::size_t>(maxCharacters < 0 ? 0 : maxCharacters)) {
+        dx.Dialog().GetPlatform().ShowFrameworkMessage(MaxCharsMessage(maxCharacters));
+        dx.Fail();
+    }
+}
+
 void DDV_MinMaxInt(CDataExchange& dx, int32_t value, int32_t min, int32_t max) {
     if (dx.Failed() || !dx.saveAndValidate) {
         return;
@@ -175,6 +191,17 @@ void DDV_Check(CDataExchange& dx, bool passes, const std::function<std::string()
         dx.Dialog().GetPlatform().ShowMessage(message());
         dx.Fail();
     }
+}
+
+std::size_t CharacterCount(const std::string& utf8) {
+    std::size_t count = 0;
+    for (const char c : utf8) {
+        // Every byte except UTF-8 continuation bytes (10xxxxxx) starts a character.
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) {
+            ++count;
+        }
+    }
+    return count;
 }
 
 std::string IntegerExpectedMessage() {

@@ -61,6 +61,9 @@ void DDX_CBIndex(CDataExchange& dx, int id, int32_t& index);
 // Reading: text longer than maxBytes UTF-8 bytes shows "“请填入不多于%1个的字符。”" and fails.
 // Writing: sets maxBytes as the typing limit of the edit prepared last.
 void DDV_MaxChars(CDataExchange& dx, const std::string& value, int maxBytes);
+// The same check counting characters (Unicode code points) rather than bytes, for texts a user reads such
+// as a folder; writing sets the typing limit in characters.
+void DDV_MaxCharacters(CDataExchange& dx, const std::string& value, int maxCharacters);
 // Reading: value outside min..max shows "“请填入一个在%1和%2之间的整数。”" and fails.
 void DDV_MinMaxInt(CDataExchange& dx, int32_t value, int32_t min, int32_t max);
 // Reading: when `passes` is false, shows `message()` through the platform's ShowMessage (the program's own
@@ -71,6 +74,9 @@ void DDV_Check(CDataExchange& dx, bool passes, const std::function<std::string()
 std::string IntegerExpectedMessage();
 std::string MaxCharsMessage(int maxBytes);
 std::string MinMaxIntMessage(int32_t min, int32_t max);
+
+// The number of characters (Unicode code points) of a UTF-8 text.
+std::size_t CharacterCount(const std::string& utf8);
 
 // Parses a whole decimal number: optional spaces, optional sign, digits, optional spaces, within int32.
 // Returns false (value untouched) for anything else.

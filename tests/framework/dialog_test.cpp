@@ -5,11 +5,13 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,6 +21,7 @@
 #include <QTimer>
 #include <memory>
 
+#include "framework/controls.h"
 #include "framework/cwinapp.h"
 #include "support/fake_platform.h"
 #include "support/modal_script.h"
@@ -509,6 +512,58 @@ TEST_F(DialogTest, TypingLimitCountsUtf8Bytes) {
     EXPECT_EQ(Edit(1002)->text(), "abcdefghi");
     Type(Edit(1002), "z");
     EXPECT_EQ(Edit(1002)->text(), "abcdefghi");
+}
+
+// A character limit counts what the user sees: Chinese and characters outside the BMP count one each. A
+// typed, pasted or input-method change past it is refused whole and reported once.
+TEST_F(DialogTest, CharacterLimitCountsCharactersAndReportsRefusals) {
+    dialog->GetEdit(1004)->LimitCharacters(5);
+    EXPECT_EQ(dialog->GetEdit(1004)->GetCharacterLimit(), 5);
+    EXPECT_EQ(dialog->GetEdit(1004)->GetLimitText(), 0) << "no byte limit besides";
+    auto* field = qobject_cast<EditField*>(Edit(1004));
+    ASSERT_NE(field, nullptr);
+    QSignalSpy refusals(field, &EditField::limitRefused);
+
+    Edit(1004)->clear();
+    Edit(1004)->setFocus();
+    Type(Edit(1004), QString::fromUtf8("中文字中文"));
+    EXPECT_EQ(Edit(1004)->text(), QString::fromUtf8("中文字中文")) << "15 bytes, 5 characters";
+    EXPECT_EQ(refusals.count(), 0);
+    Type(Edit(1004), "x");
+    EXPECT_EQ(Edit(1004)->text(), QString::fromUtf8("中文字中文"));
+    EXPECT_EQ(refusals.count(), 1);
+
+    // Five characters, six UTF-16 units.
+    QApplication::clipboard()->setText(QString::fromUtf8("ab\U0001F600cd"));
+    Edit(1004)->selectAll();
+    QTest::keyClick(Edit(1004), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Edit(1004)->text(), QString::fromUtf8("ab\U0001F600cd")) << "one character outside the BMP";
+    EXPECT_EQ(refusals.count(), 1);
+
+    QApplication::clipboard()->setText("abcdef");
+    Edit(1004)->selectAll();
+    QTest::keyClick(Edit(1004), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Edit(1004)->text(), QString::fromUtf8("ab\U0001F600cd"));
+    EXPECT_EQ(refusals.count(), 2);
+    QApplication::clipboard()->setText("abcde");
+    Edit(1004)->selectAll();
+    QTest::keyClick(Edit(1004), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Edit(1004)->text(), "abcde");
+    EXPECT_EQ(refusals.count(), 2);
+
+    // Text committed by an input method is held to the limit too.
+    Edit(1004)->clear();
+    QInputMethodEvent commit;
+    commit.setCommitString(QString::fromUtf8("文件夹名称太长"));
+    QApplication::sendEvent(Edit(1004), &commit);
+    EXPECT_EQ(Edit(1004)->text(), "");
+    EXPECT_EQ(refusals.count(), 3);
+
+    // The reading check counts characters as well.
+    EXPECT_EQ(CharacterCount("abc"), 3u);
+    EXPECT_EQ(CharacterCount("中文字"), 3u);
+    EXPECT_EQ(CharacterCount("a\xF0\x9F\x98\x80"), 2u);
+    EXPECT_EQ(CharacterCount(""), 0u);
 }
 
 TEST_F(DialogTest, DigitsOnlyAndReadOnlyEdits) {
