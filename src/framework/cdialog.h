@@ -67,6 +67,7 @@ enum class Notification {
     kSelChange,     // list selection changed by the user
     kSelEndCancel,  // list drop-down closed without a choice
     kEditChange,    // edit text changed
+    kMaxText,       // a change of an edit field was refused because it passed the typing limit
 };
 
 template <class D>

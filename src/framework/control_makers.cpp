@@ -74,6 +74,8 @@ MadeControl MakeEdit(CDialog& dialog, const ControlTemplate& control) {
     }
     QObject::connect(edit, &QLineEdit::textChanged, &dialog,
                      [&dialog, id = control.id] { dialog.SendNotification(id, Notification::kEditChange); });
+    QObject::connect(edit, &EditField::limitRefused, &dialog,
+                     [&dialog, id = control.id] { dialog.SendNotification(id, Notification::kMaxText); });
     return {edit, std::make_unique<CEdit>(edit, &dialog)};
 }
 

@@ -113,6 +113,24 @@ inline void ExpectControlsFitAndDoNotOverlap(const DialogTemplate& t) {
     }
 }
 
+// A folder path of exactly `characters` characters below `base` (created), made of `fill` characters in
+// names of at most 50.
+inline std::string FolderOfLength(const std::string& base, std::size_t characters, const QString& fill) {
+    QString path = QString::fromStdString(base);
+    int inName = 50;
+    while (static_cast<std::size_t>(path.toUcs4().size()) < characters) {
+        if (inName == 50 && static_cast<std::size_t>(path.toUcs4().size()) + 1 < characters) {
+            path += "/";
+            inName = 0;
+        } else {
+            path += fill;
+            ++inName;
+        }
+    }
+    std::filesystem::create_directories(path.toStdString());
+    return path.toStdString();
+}
+
 // The ways a user leaves a dialog without generating.
 enum class Leaving { kExitButton, kEscape, kCloseBox };
 inline constexpr Leaving kEveryWayOut[] = {Leaving::kExitButton, Leaving::kEscape, Leaving::kCloseBox};

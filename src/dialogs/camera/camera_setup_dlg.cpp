@@ -47,7 +47,7 @@ std::string FormatCameraClock(const CameraClock& c, int dateFormat) {
 CCameraSetupDlg::CCameraSetupDlg(ModelFamily family, const AppSettings& settings,
                                  platform::Platform& platform, FileSystem& fs, QWidget* parent)
     : CSetupDialog(CameraDialogTemplate(family), family, settings, platform, fs,
-                   {IDC_OUTPUT_FOLDER, IDC_FOLDER_BUTTON}, parent),
+                   {IDC_OUTPUT_FOLDER, IDC_FOLDER_BUTTON, kFolderTypingLimit}, parent),
       ids_(CameraIdsOf(family)) {
     CaptureClock();
     clockText = FormatCameraClock(cameraClock, 0);
@@ -130,7 +130,7 @@ void CCameraSetupDlg::DoDataExchange(CDataExchange& dx) {
     DDV_IntRange(dx, timer1StartMinute, 0, 59, language);
     DDX_Text(dx, IDC_CLOCK_TEXT, clockText);
     DDX_Text(dx, IDC_OUTPUT_FOLDER, outputFolder);
-    DDV_MaxChars(dx, outputFolder, kFolderTypingLimit);
+    DDV_MaxCharacters(dx, outputFolder, kFolderTypingLimit);
 
     // Timer 2 uses the framework's range check; the two families read its start fields in opposite order.
     DDX_Text(dx, ids_.timer2StopMinute, timer2StopMinute);

@@ -31,7 +31,7 @@ constexpr int kSendVgaPosition = 1;
 CMmsSetupDlg::CMmsSetupDlg(ModelFamily family, const AppSettings& settings, platform::Platform& platform,
                            FileSystem& fs, QWidget* parent)
     : CSetupDialog(MmsDialogTemplate(family), family, settings, platform, fs,
-                   {IDC_MMS_FOLDER, IDC_MMS_FOLDER_BUTTON}, parent),
+                   {IDC_MMS_FOLDER, IDC_MMS_FOLDER_BUTTON, kFolderTypingLimit}, parent),
       ids_(MmsIdsOf(family)) {
     using D = CMmsSetupDlg;
     SetMessageMap<D>({
@@ -74,7 +74,7 @@ void CMmsSetupDlg::DoDataExchange(CDataExchange& dx) {
     DDX_Text(dx, IDC_MMS_ACCOUNT, account);
     DDV_MaxChars(dx, account, kAccountLimit);
     DDX_Text(dx, IDC_MMS_FOLDER, outputFolder);
-    DDV_MaxChars(dx, outputFolder, kFolderTypingLimit);
+    DDV_MaxCharacters(dx, outputFolder, kFolderTypingLimit);
     DDX_Text(dx, IDC_MMS_URL, url);
     DDV_MaxChars(dx, url, kUrlLimit);
     DDX_Text(dx, IDC_MMS_APN, apn);

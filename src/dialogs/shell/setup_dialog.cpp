@@ -1,5 +1,7 @@
 #include "dialogs/shell/setup_dialog.h"
 
+#include "core/l10n/folder_texts.h"
+#include "framework/data_exchange.h"
 #include "platform/platform.h"
 
 namespace corvane {
@@ -14,6 +16,9 @@ CSetupDialog::CSetupDialog(const DialogTemplate& dialogTemplate, ModelFamily fam
       fs_(fs),
       folder_(folder) {
     AddHandler(folder_.button, Notification::kClicked, [this] { ChooseOutputFolder(); });
+    if (folder_.characterLimit > 0) {
+        AddHandler(folder_.field, Notification::kMaxText, [this] { TellFolderTooLong(); });
+    }
 }
 
 bool CSetupDialog::OnInitDialog() {
@@ -27,8 +32,17 @@ void CSetupDialog::ChooseOutputFolder() {
     if (folder.empty()) {
         folder = GetPlatform().DefaultOutputFolder();
     }
+    if (folder_.characterLimit > 0 &&
+        CharacterCount(folder) > static_cast<std::size_t>(folder_.characterLimit)) {
+        TellFolderTooLong();
+        return;
+    }
     outputFolder = folder;
     UpdateData(false);
+}
+
+void CSetupDialog::TellFolderTooLong() {
+    Tell(FolderTooLongMessage(settings_.language, folder_.characterLimit, GetDlgItemText(folder_.field)));
 }
 
 void CSetupDialog::TakeFolderFromField() {

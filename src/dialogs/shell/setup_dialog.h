@@ -31,10 +31,12 @@ class CSetupDialog : public CDialog {
     void ChooseOutputFolder();
 
   protected:
-    // The ids of the folder field and the folder button in the dialog's template.
+    // The ids of the folder field and the folder button in the dialog's template, and the characters the
+    // field takes (0: any number).
     struct FolderControls {
         int field;
         int button;
+        int characterLimit = 0;
     };
 
     // `settings`, `platform` and `fs` must outlive the dialog.
@@ -44,8 +46,9 @@ class CSetupDialog : public CDialog {
     // Refreshes the fields from the values and sets the family's title.
     bool OnInitDialog() override;
 
-    // Bytes the camera and MMS dialogs let a user type into the folder field (the e-mail dialog takes any
-    // length: its writer reports a path it cannot use).
+    // Characters the camera and MMS dialogs let a user type into the folder field, whatever their bytes
+    // (the e-mail dialog takes any length: its writer reports a path it cannot use). A longer folder typed,
+    // pasted or chosen in the browser is refused at once with a message; the field keeps its folder.
     static constexpr int kFolderTypingLimit = 80;
 
     // The folder the folder field shows becomes the output folder. Each dialog decides when: on every
@@ -73,6 +76,8 @@ class CSetupDialog : public CDialog {
     FileSystem& fs_;
 
   private:
+    void TellFolderTooLong();
+
     const FolderControls folder_;
 };
 

@@ -337,7 +337,8 @@ TEST(PresetsTest, ExactlyTheseOperatorsLackTheSettingsAutoModeNeeds) {
                 if (PresetHasAutoSettings(set, c, o)) {
                     ++with;
                 } else {
-                    lacking.push_back({countries[static_cast<std::size_t>(c)], names[static_cast<std::size_t>(o)]});
+                    lacking.push_back(
+                        {countries[static_cast<std::size_t>(c)], names[static_cast<std::size_t>(o)]});
                 }
             }
             EXPECT_FALSE(PresetHasAutoSettings(set, c, static_cast<int>(names.size()))) << c;

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QTest>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -170,10 +171,69 @@ TEST_F(CameraDialogTest, InitialFieldsSelectionsAndStates) {
     }
 }
 
+std::string FolderMessage(const std::string& kept) {
+    return "A folder can be at most 80 characters long; the longer one was not taken. Files still go to " +
+           kept + ".";
+}
+
 TEST_F(CameraDialogTest, FolderFieldStopsTypingAt80Characters) {
     Open(ModelFamily::k8620);
     Retype(IDC_OUTPUT_FOLDER, QString(90, QChar('a')));
     EXPECT_EQ(Text(IDC_OUTPUT_FOLDER), std::string(80, 'a'));
+    EXPECT_EQ(platform.messages, std::vector<std::string>(10, FolderMessage(std::string(80, 'a'))))
+        << "each refused character says why";
+}
+
+// The folder field takes 80 characters, whatever their bytes; a longer folder typed, pasted or chosen
+// is refused at once and the field keeps its folder. Both buttons write into the folder the field shows.
+TEST_F(CameraDialogTest, FolderFieldTakesEightyCharactersAndFilesGoWhereItShows) {
+    const std::string chinese = FolderOfLength(folder.path(), folder.path().size() + 1 + 40, "文");
+    const std::string eighty = FolderOfLength(folder.path(), 80, "d");
+    const std::string longer = FolderOfLength(folder.path(), 300, "e");
+    struct Case {
+        const char* name;
+        std::function<void()> enter;
+        std::string shown;  // what the field shows and where the file goes
+        bool refused;
+    };
+    for (int button : {IDOK, IDC_FACTORY_SETTINGS}) {
+        const std::vector<Case> cases = {
+            {"40 Chinese characters pasted",
+             [&] { Paste(Edit(IDC_OUTPUT_FOLDER), QString::fromStdString(chinese)); }, chinese, false},
+            {"typed one past 80", [&] { Retype(IDC_OUTPUT_FOLDER, QString::fromStdString(eighty + "x")); },
+             eighty, true},
+            {"300 characters pasted", [&] { Paste(Edit(IDC_OUTPUT_FOLDER), QString::fromStdString(longer)); },
+             folder.path(), true},
+            {"81 characters from the browser",
+             [&] {
+                 platform.folderAnswers = {eighty + "x"};
+                 Click(IDC_FOLDER_BUTTON);
+             },
+             folder.path(), true},
+        };
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(c.name) + ", button " + std::to_string(button));
+            Open(ModelFamily::k8520);
+            c.enter();
+            EXPECT_EQ(Text(IDC_OUTPUT_FOLDER), c.shown);
+            EXPECT_EQ(platform.messages.empty(), !c.refused);
+            if (c.refused) {
+                ASSERT_FALSE(platform.messages.empty());
+                EXPECT_EQ(platform.messages.back(), FolderMessage(c.shown));
+            }
+            ClearMessages();
+            Click(button);
+            EXPECT_EQ(platform.messages.size(), 1u);
+            EXPECT_TRUE(platform.frameworkMessages.empty());
+            EXPECT_EQ(ReadBytes(c.shown + "/menu.dat").size(), 60u);
+            for (const std::string& other : {folder.path(), chinese, eighty, longer}) {
+                if (other != c.shown) {
+                    EXPECT_FALSE(std::filesystem::exists(other + "/menu.dat")) << other;
+                }
+            }
+            std::filesystem::remove(c.shown + "/menu.dat");
+        }
+    }
 }
 
 // --- texts ---------------------------------------------------------------------------------------------
@@ -579,26 +639,24 @@ TEST_F(CameraDialogTest, Timer2StartFieldsAreReadInTheFamilysOrder) {
     }
 }
 
-// A folder longer than the typing limit (from the browser) fails the length check of the next pass,
-// which then does not reach the timer 2 fields.
-TEST_F(CameraDialogTest, LongBrowsedFolderFailsTheLengthCheckBeforeTimer2) {
+// A folder longer than the field takes, from the browser, is refused: the field and the passes keep
+// going with the folder it shows, and the timer 2 fields are read.
+TEST_F(CameraDialogTest, LongBrowsedFolderIsRefusedAndBlocksNothing) {
     Open(ModelFamily::k8620);
     const std::string longFolder = folder.path() + "/" + std::string(90, 'x');
     std::filesystem::create_directory(longFolder);
     platform.folderAnswers.push_back(longFolder);
     Click(IDC_FOLDER_BUTTON);
-    EXPECT_EQ(Text(IDC_OUTPUT_FOLDER), longFolder);
+    EXPECT_EQ(Text(IDC_OUTPUT_FOLDER), folder.path());
+    EXPECT_EQ(platform.messages, std::vector<std::string>{FolderMessage(folder.path())});
     Choose(Ids().timer2, 1);
     ClearMessages();
     Retype(Ids().timer2StopHour, "5");
-    EXPECT_EQ(platform.frameworkMessages, std::vector<std::string>{"“请填入不多于80个的字符。”"});
-    EXPECT_EQ(dialog->timer2StopHour, 0);
-    // Generate reads the whole form: the folder it cannot take stops it, and nothing goes anywhere else.
-    ClearMessages();
+    EXPECT_TRUE(platform.frameworkMessages.empty());
+    EXPECT_EQ(dialog->timer2StopHour, 5);
     Click(IDOK);
-    EXPECT_EQ(platform.frameworkMessages, std::vector<std::string>{"“请填入不多于80个的字符。”"});
+    EXPECT_EQ(MenuFile().size(), 60u);
     EXPECT_FALSE(std::filesystem::exists(longFolder + "/menu.dat"));
-    EXPECT_FALSE(std::filesystem::exists(folder.File("menu.dat")));
 }
 
 // --- lists and states ----------------------------------------------------------------------------------

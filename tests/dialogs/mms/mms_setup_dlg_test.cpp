@@ -12,6 +12,7 @@
 #include <QTest>
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -403,7 +404,7 @@ TEST_F(MmsDialogTest, GenerateStopsAtAFieldThatFailsItsCheck) {
 TEST_F(MmsDialogTest, TypingLimitsOfTheTextFields) {
     const std::pair<int, int> limits[] = {
         {IDC_MMS_URL, 50},     {IDC_MMS_APN, 30},      {IDC_MMS_GATEWAY, 20}, {IDC_MMS_PORT, 10},
-        {IDC_MMS_ACCOUNT, 30}, {IDC_MMS_PASSWORD, 30}, {IDC_MMS_EMAIL, 40},   {IDC_MMS_FOLDER, 80},
+        {IDC_MMS_ACCOUNT, 30}, {IDC_MMS_PASSWORD, 30}, {IDC_MMS_EMAIL, 40},
     };
     Open(ModelFamily::k8620);
     Choose(IDC_MMS_MODE, 1);
@@ -745,26 +746,62 @@ TEST_F(MmsDialogTest, FolderButtonTypedFolderAndRefreshes) {
     EXPECT_FALSE(SetupExists());
 }
 
-TEST_F(MmsDialogTest, BrowsedFolderLongerThan80FailsEveryReadingUntilAShorterOne) {
-    const std::string longFolder = folder.path() + "/" + std::string(90, 'f');
-    Open(ModelFamily::k8520);
-    platform.folderAnswers = {longFolder};
-    Click(IDC_MMS_FOLDER_BUTTON);
-    EXPECT_EQ(Text(IDC_MMS_FOLDER), longFolder) << "shown as chosen";
-    ClearMessages();
-    Click(IDOK);
-    EXPECT_EQ(platform.frameworkMessages, std::vector<std::string>{"“请填入不多于80个的字符。”"});
-    EXPECT_TRUE(platform.messages.empty());
-    EXPECT_FALSE(SetupExists());
-    Retype(IDC_MMS_PHONE, "1");
-    EXPECT_EQ(platform.frameworkMessages.size(), 2u);
+std::string FolderMessage(const std::string& kept) {
+    return "A folder can be at most 80 characters long; the longer one was not taken. Files still go to " +
+           kept + ".";
+}
 
-    platform.folderAnswers = {folder.path()};
-    Click(IDC_MMS_FOLDER_BUTTON);
-    Retype(IDC_MMS_PHONE, "13800138000");
-    ClearMessages();
-    Click(IDOK);
-    EXPECT_EQ(platform.messages, std::vector<std::string>{Success(ModelFamily::k8520)});
+// The folder field takes 80 characters, whatever their bytes; a longer folder typed, pasted or chosen
+// is refused at once and the field keeps its folder, so no later reading fails on it. setup.dat goes
+// into the folder the field shows.
+TEST_F(MmsDialogTest, FolderFieldTakesEightyCharactersAndFilesGoWhereItShows) {
+    const std::string chinese = FolderOfLength(folder.path(), folder.path().size() + 1 + 40, "文");
+    const std::string eighty = FolderOfLength(folder.path(), 80, "d");
+    const std::string longer = FolderOfLength(folder.path(), 300, "e");
+    struct Case {
+        const char* name;
+        std::function<void()> enter;
+        std::string shown;  // what the field shows and where the file goes
+        int refusals;
+    };
+    const std::vector<Case> cases = {
+        {"40 Chinese characters pasted",
+         [&] { Paste(Edit(IDC_MMS_FOLDER), QString::fromStdString(chinese)); }, chinese, 0},
+        {"40 Chinese characters from an input method",
+         [&] { RetypeByInputMethod(IDC_MMS_FOLDER, QString::fromStdString(chinese)); }, chinese, 0},
+        {"typed five past 80", [&] { Retype(IDC_MMS_FOLDER, QString::fromStdString(eighty + "xxxxx")); },
+         eighty, 5},
+        {"300 characters pasted", [&] { Paste(Edit(IDC_MMS_FOLDER), QString::fromStdString(longer)); },
+         folder.path(), 1},
+        {"90 characters from the browser",
+         [&] {
+             platform.folderAnswers = {longer.substr(0, 90)};
+             Click(IDC_MMS_FOLDER_BUTTON);
+         },
+         folder.path(), 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Open(ModelFamily::k8520);
+        Retype(IDC_MMS_PHONE, "13800138000");
+        ClearMessages();
+        c.enter();
+        EXPECT_EQ(Text(IDC_MMS_FOLDER), c.shown);
+        EXPECT_EQ(platform.messages,
+                  std::vector<std::string>(static_cast<std::size_t>(c.refusals), FolderMessage(c.shown)));
+        Retype(IDC_MMS_EMAIL, "a@b.c");
+        EXPECT_TRUE(platform.frameworkMessages.empty()) << "readings of the form pass";
+        ClearMessages();
+        Click(IDOK);
+        EXPECT_EQ(platform.messages, std::vector<std::string>{Success(ModelFamily::k8520)});
+        EXPECT_EQ(ReadBytes(c.shown + "/setup.dat").size(), 720u);
+        for (const std::string& other : {folder.path(), chinese, eighty, longer}) {
+            if (other != c.shown) {
+                EXPECT_FALSE(std::filesystem::exists(other + "/setup.dat")) << other;
+            }
+        }
+        std::filesystem::remove(c.shown + "/setup.dat");
+    }
 }
 
 TEST_F(MmsDialogTest, WriteFailureShowsTheErrorAndNoSuccess) {

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace corvane {
+
+// Takes a LanguageId (Chinese for 1, English otherwise), the folder field's limit in characters and the
+// folder the field keeps; returns the message shown when a longer folder was typed, pasted or chosen.
+std::string FolderTooLongMessage(int32_t language, int limit, const std::string& keptFolder);
+
+}  // namespace corvane
