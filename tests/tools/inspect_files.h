@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "inspect/decoder.h"
+#include "decoder/decoder.h"
 
 namespace corvane::inspect::testfiles {
 
@@ -24,7 +24,7 @@ inline uint8_t Scramble(uint8_t b) {
 
 // Stores the CRC of bytes 0..49 at 56..57, low byte first.
 inline void SealMenu(Bytes& menu) {
-    uint16_t crc = Crc16(std::span<const uint8_t>(menu).first(50));
+    uint16_t crc = decoder::Crc16(std::span<const uint8_t>(menu).first(50));
     menu[56] = static_cast<uint8_t>(crc & 0xFF);
     menu[57] = static_cast<uint8_t>(crc >> 8);
 }
@@ -43,7 +43,7 @@ inline Bytes MenuRecord(std::initializer_list<std::pair<size_t, uint8_t>> values
 
 // Recomputes the checksum record: CRC over the 660 stored bytes plus offset k.
 inline void SealMessage(Bytes& file, uint16_t k) {
-    uint16_t sum = static_cast<uint16_t>(Crc16(std::span<const uint8_t>(file).first(660)) + k);
+    uint16_t sum = static_cast<uint16_t>(decoder::Crc16(std::span<const uint8_t>(file).first(660)) + k);
     file[716] = static_cast<uint8_t>(sum & 0xFF);
     file[717] = static_cast<uint8_t>(sum >> 8);
 }

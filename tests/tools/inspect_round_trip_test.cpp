@@ -13,7 +13,7 @@
 #include "core/mms/mms_file.h"
 #include "core/models/models.h"
 #include "core/smtp/smtp_file.h"
-#include "inspect/decoder.h"
+#include "decoder/decoder.h"
 #include "inspect/preset_names.h"
 #include "inspect/report.h"
 #include "platform/posix/posix_file_system.h"

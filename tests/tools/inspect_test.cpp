@@ -7,7 +7,7 @@
 #include <sstream>
 #include <string>
 
-#include "inspect/decoder.h"
+#include "decoder/decoder.h"
 #include "inspect/report.h"
 #include "tools/inspect_files.h"
 

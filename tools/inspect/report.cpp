@@ -7,7 +7,7 @@
 #include <fstream>
 #include <ostream>
 
-#include "inspect/decoder.h"
+#include "decoder/decoder.h"
 
 namespace corvane::inspect {
 
@@ -457,24 +457,6 @@ std::optional<FileKind> KindFromName(std::string_view fileName) {
     }
     if (name == kSmtpFileName) {
         return FileKind::kSmtp;
-    }
-    return std::nullopt;
-}
-
-std::optional<FileKind> KindFromContent(std::span<const uint8_t> bytes) {
-    if (bytes.size() == kMenuFileSize) {
-        return FileKind::kMenu;
-    }
-    if (bytes.size() != kMessageFileSize) {
-        return std::nullopt;
-    }
-    uint16_t crc = Crc16(bytes.first(kMessageRecordCount * kRecordSize));
-    uint16_t stored = static_cast<uint16_t>(bytes[716] | (bytes[717] << 8));
-    if (stored == WithOffset(crc, kSmtpChecksumOffset)) {
-        return FileKind::kSmtp;
-    }
-    if (stored == crc || stored == WithOffset(crc, kInternationalChecksumOffset)) {
-        return FileKind::kMms;
     }
     return std::nullopt;
 }

@@ -10,7 +10,12 @@
 #include <string_view>
 #include <vector>
 
+#include "decoder/decoder.h"
+
 namespace corvane::inspect {
+
+// The inspector is the decoder's words: its names are the decoder's.
+using namespace corvane::decoder;
 
 enum class PresetSet { kGprs, kMms };
 
@@ -23,8 +28,6 @@ class PresetNames {
     virtual std::vector<std::string> Operators(PresetSet set, int country) const = 0;
 };
 
-enum class FileKind { kMenu, kMms, kSmtp };
-
 struct ReportOptions {
     bool showSecrets = false;
     const PresetNames* names = nullptr;  // may be null: indexes only
@@ -32,10 +35,6 @@ struct ReportOptions {
 
 // The kind a file name stands for ("menu.dat", "setup.dat", "smtp.dat", any case), or none.
 std::optional<FileKind> KindFromName(std::string_view fileName);
-
-// The kind recognised from the bytes alone: 60 bytes is a camera menu; 720 bytes is an e-mail file when
-// its checksum fits the e-mail offset, an MMS file when it fits one of the MMS offsets; otherwise none.
-std::optional<FileKind> KindFromContent(std::span<const uint8_t> bytes);
 
 // Writes the report of one file to out: a first line "<label>: <kind>, sound (...)" followed by one
 // indented line per setting, or a single line "<label>: <kind>, damaged: <faults>". Takes any bytes;

@@ -1,12 +1,12 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "inspect/decoder.h"
+#include "decoder/decoder.h"
 #include "inspect/fuzz/fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::span<const uint8_t> bytes(data, size);
-    bool sound = corvane::inspect::DecodeSmtpFile(bytes).faults.empty();
+    bool sound = corvane::decoder::DecodeSmtpFile(bytes).faults.empty();
     corvane::inspect::fuzz::ReportBoth(corvane::inspect::FileKind::kSmtp, bytes, sound);
     return 0;
 }

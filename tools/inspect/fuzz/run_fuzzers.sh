@@ -17,11 +17,11 @@ if ! command -v "$cxx" >/dev/null 2>&1; then
 fi
 
 mkdir -p "$work"
-common="-std=c++20 -g -O1 -fno-omit-frame-pointer -I$src/tools"
+common="-std=c++20 -g -O1 -fno-omit-frame-pointer -I$src/tools -I$src/src"
 sanitize="address,undefined"
-for unit in decoder report; do
+for unit in src/decoder/decoder tools/inspect/report; do
     "$cxx" $common -fsanitize=fuzzer-no-link,$sanitize -fno-sanitize-recover=all \
-        -c "$src/tools/inspect/$unit.cpp" -o "$work/$unit.o"
+        -c "$src/$unit.cpp" -o "$work/$(basename "$unit").o"
 done
 
 for target in menu setup smtp; do

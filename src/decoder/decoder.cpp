@@ -1,10 +1,10 @@
-#include "inspect/decoder.h"
+#include "decoder/decoder.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <optional>
 
-namespace corvane::inspect {
+namespace corvane::decoder {
 
 namespace {
 
@@ -377,6 +377,8 @@ MenuFile DecodeMenuFile(std::span<const uint8_t> bytes) {
     std::vector<Fault> not8520 = MenuFamilyProblems(bytes, false);
     m.fits8620 = not8620.empty();
     m.fits8520 = not8520.empty();
+    m.misfit8620 = m.fits8620 ? std::string() : not8620.front().what;
+    m.misfit8520 = m.fits8520 ? std::string() : not8520.front().what;
     if (!m.fits8620 && !m.fits8520) {
         Add(m.faults, FaultKind::kValue,
             "fits neither model family: as 8620 " + not8620.front().what + "; as 8520 " +
@@ -507,4 +509,22 @@ SmtpFile DecodeSmtpFile(std::span<const uint8_t> bytes) {
     return f;
 }
 
-}  // namespace corvane::inspect
+std::optional<FileKind> KindFromContent(std::span<const uint8_t> bytes) {
+    if (bytes.size() == kMenuFileSize) {
+        return FileKind::kMenu;
+    }
+    if (bytes.size() != kMessageFileSize) {
+        return std::nullopt;
+    }
+    const MessageChecksum checksum = ReadChecksum(bytes);
+    if (checksum.stored == WithOffset(checksum.crc, kSmtpChecksumOffset)) {
+        return FileKind::kSmtp;
+    }
+    if (checksum.stored == checksum.crc ||
+        checksum.stored == WithOffset(checksum.crc, kInternationalChecksumOffset)) {
+        return FileKind::kMms;
+    }
+    return std::nullopt;
+}
+
+}  // namespace corvane::decoder

@@ -1,8 +1,9 @@
 #pragma once
 
-// Reader of the three setup files a camera takes from its card. It is written from the file formats
-// alone and shares no code with the writers, so that writing a file and reading it back here is a real
-// check of both. Plain C++, no Qt; every function accepts any bytes and never reads outside them.
+// Reader of the three setup files a camera takes from its card, used by corvane-inspect, by the setup
+// dialogs' read button and by the tests. It is written from the file formats alone and shares no code
+// with the writers, so that writing a file and reading it back here is a real check of both. Plain C++,
+// no Qt; every function accepts any bytes and never reads outside them.
 
 #include <array>
 #include <cstddef>
@@ -12,7 +13,7 @@
 #include <string>
 #include <vector>
 
-namespace corvane::inspect {
+namespace corvane::decoder {
 
 inline constexpr size_t kRecordSize = 60;
 inline constexpr size_t kMenuFileSize = 60;
@@ -95,6 +96,8 @@ struct MenuFile {
     uint16_t computedCrc = 0;
     bool fits8620 = false;  // the family-dependent bytes are in range for that family's layout
     bool fits8520 = false;
+    std::string misfit8620;  // when a family does not fit: the first reason, e.g. "beep (byte 31) is 2, ..."
+    std::string misfit8520;
     MenuValues as8620;
     MenuValues as8520;
 };
@@ -189,9 +192,15 @@ struct SmtpFile {
 // Reads smtp.dat from its bytes. Takes any length; a length other than 720 gives a kSize fault only.
 SmtpFile DecodeSmtpFile(std::span<const uint8_t> bytes);
 
+enum class FileKind { kMenu, kMms, kSmtp };
+
+// The kind recognised from the bytes alone: 60 bytes is a camera menu; 720 bytes is an e-mail file when
+// its checksum fits the e-mail offset, an MMS file when it fits one of the MMS offsets; otherwise none.
+std::optional<FileKind> KindFromContent(std::span<const uint8_t> bytes);
+
 // The sound checksum for a stored CRC and offset, modulo 65536.
 constexpr uint16_t WithOffset(uint16_t crc, uint16_t offset) {
     return static_cast<uint16_t>(crc + offset);
 }
 
-}  // namespace corvane::inspect
+}  // namespace corvane::decoder
