@@ -33,8 +33,8 @@ xdotool type --delay 30 "13800138000"
 # phone type, e-mail address
 keys Tab Tab
 xdotool type --delay 30 "someone@example.com"
-# account, password, second and third recipient, folder button, folder field
-for _ in $(seq 6); do keys Tab; done
+# account, password, second and third recipient, folder button, read button, folder field
+for _ in $(seq 7); do keys Tab; done
 keys ctrl+a
 xdotool type --delay 10 "$card"
 keys Return

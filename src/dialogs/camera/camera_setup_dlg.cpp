@@ -4,6 +4,7 @@
 
 #include "core/camera/menu_file.h"
 #include "core/l10n/camera_texts.h"
+#include "core/l10n/read_back_texts.h"
 #include "core/models/app_settings.h"
 #include "dialogs/shell/dialog_checks.h"
 #include "framework/data_exchange.h"
@@ -66,6 +67,7 @@ CCameraSetupDlg::CCameraSetupDlg(ModelFamily family, const AppSettings& settings
         {IDC_GET_TIME, Notification::kClicked, &D::OnGetTime},
         {IDC_DATE_FORMAT, Notification::kSelChange, &D::OnGetTime},
         {IDC_FACTORY_SETTINGS, Notification::kClicked, &D::OnFactorySettings},
+        {IDC_READ_FILE, Notification::kClicked, &D::OnReadFile},
     });
     const std::pair<int, int32_t*> hours[] = {
         {IDC_TIMER1_START_HOUR, &timer1StartHour}, {IDC_TIMER1_STOP_HOUR, &timer1StopHour},
@@ -218,6 +220,7 @@ void CCameraSetupDlg::SetTexts() {
         {IDC_SERIAL_LABEL, c.serialNumber},
         {IDC_TIME_LAPSE_LABEL, c.timeLapse},
         {IDC_FOLDER_BUTTON, c.folderButton},
+        {IDC_READ_FILE, ReadBackButtonCaption(settings_.language)},
         {IDOK, c.generate},
         {IDC_FACTORY_SETTINGS, c.factoryDefaults},
         {IDCANCEL, c.exit},

@@ -10,6 +10,10 @@
 #include "dialogs/res/camera_templates.h"
 #include "dialogs/shell/setup_dialog.h"
 
+namespace corvane::decoder {
+struct MenuSettings;
+}
+
 namespace corvane {
 
 // The camera setup dialog of either model family (template 140 for 8620, 129 for 8520). The family
@@ -38,6 +42,11 @@ class CCameraSetupDlg : public CSetupDialog {
     int32_t timer2StopMinute = 0;
     std::string clockText;
     CameraClock cameraClock;
+
+    // The read button: menu.dat in the folder the folder field shows sets every list and field as the file
+    // holds them, with the read-only states that follow; the clock is the time of reading. A file that
+    // cannot be taken changes nothing and shows why.
+    void OnReadFile();
 
     // The settings a file written now would hold: list selections, the values as last read, the clock.
     CameraMenuSettings CurrentSettings() const;
@@ -69,6 +78,7 @@ class CCameraSetupDlg : public CSetupDialog {
     void EnableSerialCharacters(bool enable);
     void CaptureClock();
     void Write(const std::string& folder, const Record& record, MenuRecordKind kind);
+    void ApplyMenuSettings(const decoder::MenuSettings& settings);
 
     const CameraFamilyIds& ids_;
 

@@ -4,6 +4,7 @@
 
 #include "core/l10n/mms_texts.h"
 #include "core/l10n/preset_texts.h"
+#include "core/l10n/read_back_texts.h"
 #include "core/models/app_settings.h"
 #include "core/presets/presets.h"
 #include "dialogs/shell/dialog_checks.h"
@@ -53,6 +54,7 @@ CMmsSetupDlg::CMmsSetupDlg(ModelFamily family, const AppSettings& settings, plat
         {ids_.hoursList, Notification::kSelChange, &D::ReadFields},
         // A typed folder is held at once, so that no refresh puts the previous one back.
         {IDC_MMS_FOLDER, Notification::kEditChange, &D::TakeFolderFromField},
+        {IDC_MMS_READ_FILE, Notification::kClicked, &D::OnReadFile},
     });
     // A count outside 0..99 goes back to 0, below the range as well: a negative count has no digits the
     // file could hold.
@@ -125,6 +127,7 @@ void CMmsSetupDlg::SetTexts() {
         {IDC_MMS_PHONE2_LABEL, c.recipientLabel},
         {IDC_MMS_PHONE3_LABEL, c.recipientLabel},
         {IDC_MMS_FOLDER_BUTTON, c.folderButton},
+        {IDC_MMS_READ_FILE, ReadBackButtonCaption(language)},
         {IDOK, c.generate},
         {IDCANCEL, c.exit},
         {IDC_MMS_FRAME, c.frame},

@@ -9,6 +9,10 @@
 #include "dialogs/res/mms_templates.h"
 #include "dialogs/shell/setup_dialog.h"
 
+namespace corvane::decoder {
+struct MmsSettings;
+}
+
 namespace corvane {
 
 // The MMS setup dialog of either model family (template 142 for 8620, 130 for 8520). The family decides
@@ -38,6 +42,12 @@ class CMmsSetupDlg : public CSetupDialog {
     // Country and operator stored in the file: the last looked-up preset, or Manual's 0x80 and 0.
     uint8_t mmsCountryCode = 0;
     uint8_t mmsOperatorCode = 0;
+
+    // The read button: setup.dat in the folder the folder field shows sets the mode, lists and fields as
+    // the file holds them, with the read-only states the dialog's rules give (in Auto mode the network
+    // fields stay empty: the preset is taken when generating). A file that cannot be taken changes
+    // nothing and shows why.
+    void OnReadFile();
 
   protected:
     void DoDataExchange(CDataExchange& dx) override;
@@ -69,6 +79,7 @@ class CMmsSetupDlg : public CSetupDialog {
     MmsFileValues FileValues();
     int FieldId(MmsField field) const;
     void ShowText(MmsMessage message);
+    void ApplyMmsSettings(const decoder::MmsSettings& settings);
 
     const MmsFamilyIds& ids_;
 

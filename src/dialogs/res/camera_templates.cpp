@@ -139,7 +139,8 @@ constexpr Row kCameraRows[] = {
     Number(IDC_TIME_LAPSE_SECOND,                      {196, 292, 22, 14}, {196, 285, 22, 14}),
 
     Button(IDC_FOLDER_BUTTON, "", {12, 317, 50, 14},  {12, 308, 50, 14}),
-    Edit(IDC_OUTPUT_FOLDER,       {73, 316, 194, 14}, {73, 307, 194, 14}),
+    Button(IDC_READ_FILE,     "", {65, 317, 50, 14},  {65, 308, 50, 14}),
+    Edit(IDC_OUTPUT_FOLDER,       {118, 316, 149, 14}, {118, 307, 149, 14}),
 
     DefButton(IDOK,              "OK",      {20, 338, 60, 14},  {20, 328, 60, 14}),
     Button(IDC_FACTORY_SETTINGS, "Button1", {103, 338, 62, 14}, {103, 328, 62, 14}),

@@ -51,6 +51,7 @@ inline constexpr int IDC_TIMER2_START_LABEL = 1061;
 inline constexpr int IDC_FACTORY_SETTINGS = 1062;
 inline constexpr int IDC_TIMER2_STOP_LABEL = 1063;
 inline constexpr int IDC_OUTPUT_FOLDER = 1064;
+inline constexpr int IDC_READ_FILE = 1190;         // reads menu.dat back from the folder
 inline constexpr int IDC_FIRST_PAIR_FRAME = 1065;  // frames around the label-and-list pairs
 // Small labels above the hour, minute and second fields; the sets are the same in both templates, only
 // their assignment to the timer 2 fields differs.

@@ -86,7 +86,8 @@ constexpr Row kMmsRows[] = {
     Edit(IDC_MMS_PHONE3,                         {81, 287, 186, 14},             kFieldRows8520),
 
     Button(IDC_MMS_FOLDER_BUTTON, "Button1", {19, 306, 50, 14},  kFolderRow8520),
-    Edit(IDC_MMS_FOLDER,                     {81, 307, 186, 14}, kFolderRow8520),
+    Button(IDC_MMS_READ_FILE,     "",        {72, 306, 50, 14},  kFolderRow8520),
+    Edit(IDC_MMS_FOLDER,                     {125, 307, 142, 14}, kFolderRow8520),
 
     DefButton(IDOK,  "OK",     {71, 326, 50, 14},  kButtons8520),
     Button(IDCANCEL, "Cancel", {174, 325, 50, 14}, kButtons8520),

@@ -44,6 +44,7 @@ inline constexpr int IDC_MMS_PICTURES_LABEL = 1059;
 inline constexpr int IDC_MMS_PHONE_TYPE = 1060;
 inline constexpr int IDC_MMS_PICTURES = 1074;
 inline constexpr int IDC_MMS_PICTURES_NOTE = 1075;
+inline constexpr int IDC_MMS_READ_FILE = 1190;  // reads setup.dat back from the folder
 
 // The ids in which the two templates differ: the remote control row. kNoId where a variant has no such
 // control (the 8520 template has its "H" fixed in an unnamed label).

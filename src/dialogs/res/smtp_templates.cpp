@@ -41,7 +41,8 @@ constexpr Row kSmtpRows[] = {
     Button(IDCANCEL,               "Button", {176, 312, 50, 14}, {176, 327, 50, 14}),
     Button(IDC_SMTP_GENERATE,      "Button", {55, 312, 50, 14},  {55, 327, 50, 14}),
     Button(IDC_SMTP_FOLDER_BUTTON, "Button", {16, 293, 50, 14},  {16, 303, 50, 14}),
-    Edit(IDC_SMTP_FOLDER,                    {71, 293, 200, 14}, {71, 303, 200, 14}),
+    Button(IDC_SMTP_READ_FILE,     "",       {69, 293, 50, 14},  {69, 303, 50, 14}),
+    Edit(IDC_SMTP_FOLDER,                    {122, 293, 149, 14}, {122, 303, 149, 14}),
 
     GroupBox(1094,                "",            {11, 0, 267, 27}),
     Label(IDC_SMTP_MODE_LABEL,    "Static",      {18, 11, 51, 8}),

@@ -36,6 +36,7 @@ inline constexpr int IDC_SMTP_SENDER_PASSWORD_LABEL = 1102;
 inline constexpr int IDC_SMTP_SENDER_LABEL = 1103;
 inline constexpr int IDC_SMTP_RECIPIENT_LABEL = 1106;
 inline constexpr int IDC_SMTP_FOLDER_BUTTON = 1111;
+inline constexpr int IDC_SMTP_READ_FILE = 1190;  // reads smtp.dat back from the folder
 inline constexpr int IDC_SMTP_GENERATE = 1112;
 
 // The ids in which the two templates differ; kNoId where a variant has no such control.

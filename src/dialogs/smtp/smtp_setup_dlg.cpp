@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "core/l10n/preset_texts.h"
+#include "core/l10n/read_back_texts.h"
 #include "core/l10n/smtp_texts.h"
 #include "core/models/app_settings.h"
 #include "core/presets/presets.h"
@@ -46,6 +47,7 @@ CSmtpSetupDlg::CSmtpSetupDlg(ModelFamily family, const AppSettings& settings, pl
         {IDC_SMTP_MODE, Notification::kSelChange, &D::OnSelchangeMode},
         {IDC_SMTP_COUNTRY, Notification::kSelChange, &D::OnSelchangeCountry},
         {IDC_SMTP_GENERATE, Notification::kClicked, &D::OnGenerate},
+        {IDC_SMTP_READ_FILE, Notification::kClicked, &D::OnReadFile},
     });
     AddHandler(IDC_SMTP_PICTURES, Notification::kEditChange,
                [this] { KeepPicturesPerDayInRange(picturesPerDay); });
@@ -141,6 +143,7 @@ void CSmtpSetupDlg::SetTexts() {
         SetDlgItemText(id, std::string(SmtpCaptionText(caption, language)));
     }
     SetDlgItemText(IDC_SMTP_APN_LABEL, "APN");
+    SetDlgItemText(IDC_SMTP_READ_FILE, std::string(ReadBackButtonCaption(language)));
 
     for (int hour = 0; hour < kRemoteControlOff; ++hour) {
         remoteControlList_.AddString(std::to_string(hour));

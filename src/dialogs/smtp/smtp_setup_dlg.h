@@ -8,6 +8,10 @@
 #include "dialogs/res/smtp_templates.h"
 #include "dialogs/shell/setup_dialog.h"
 
+namespace corvane::decoder {
+struct SmtpSettings;
+}
+
 namespace corvane {
 
 // The e-mail setup dialog of either model family (template 143 for 8620, 147 for 8520). The family
@@ -39,6 +43,11 @@ class CSmtpSetupDlg : public CSetupDialog {
     // network texts of the selected operator's preset.
     SmtpFileValues CurrentValues() const;
 
+    // The read button: smtp.dat in the folder the folder field shows sets the mode, lists and fields as
+    // the file holds them (in Auto mode the GPRS fields stay empty and read-only: the preset is taken
+    // when generating). A file that cannot be taken changes nothing and shows why.
+    void OnReadFile();
+
   protected:
     void DoDataExchange(CDataExchange& dx) override;
     bool OnInitDialog() override;
@@ -54,6 +63,7 @@ class CSmtpSetupDlg : public CSetupDialog {
     void OnSelchangeMode();
     void OnSelchangeCountry();
     void OnGenerate();
+    void ApplySmtpSettings(const decoder::SmtpSettings& settings);
 
     const SmtpFamilyIds& ids_;
 
