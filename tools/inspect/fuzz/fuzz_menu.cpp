@@ -8,5 +8,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::span<const uint8_t> bytes(data, size);
     bool sound = corvane::decoder::DecodeMenuFile(bytes).faults.empty();
     corvane::inspect::fuzz::ReportBoth(corvane::inspect::FileKind::kMenu, bytes, sound);
+    corvane::inspect::fuzz::ReadForBothFamilies(&corvane::decoder::ReadMenuSettings, bytes, sound);
     return 0;
 }

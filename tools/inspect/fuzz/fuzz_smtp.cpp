@@ -8,5 +8,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::span<const uint8_t> bytes(data, size);
     bool sound = corvane::decoder::DecodeSmtpFile(bytes).faults.empty();
     corvane::inspect::fuzz::ReportBoth(corvane::inspect::FileKind::kSmtp, bytes, sound);
+    corvane::inspect::fuzz::ReadForBothFamilies(&corvane::decoder::ReadSmtpSettings, bytes, sound);
     return 0;
 }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "decoder/setup_file_reader.h"
 #include "inspect/report.h"
 
 namespace corvane::inspect::fuzz {
@@ -48,6 +49,25 @@ inline void ReportBoth(FileKind kind, std::span<const uint8_t> bytes, bool decod
         }
     }
     (void)KindFromContent(bytes);
+}
+
+// Reads the bytes as a setup dialog of each family does: exactly one of settings and refusal, and settings
+// only from a file the decoder finds sound.
+template <typename Settings>
+void ReadForBothFamilies(decoder::Reading<Settings> (*read)(std::span<const uint8_t>, decoder::Family),
+                         std::span<const uint8_t> bytes, bool decoderSound) {
+    for (decoder::Family family : {decoder::Family::k8520, decoder::Family::k8620}) {
+        const decoder::Reading<Settings> reading = read(bytes, family);
+        if (reading.settings.has_value() == reading.refusal.has_value()) {
+            std::abort();
+        }
+        if (reading.settings && !decoderSound) {
+            std::abort();
+        }
+        if (reading.refusal && reading.refusal->what.empty()) {
+            std::abort();
+        }
+    }
 }
 
 }  // namespace corvane::inspect::fuzz
