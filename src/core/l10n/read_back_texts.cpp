@@ -2,28 +2,25 @@
 
 #include <array>
 
-#include "core/l10n/language.h"
+#include "core/l10n/text_row.h"
 
 namespace corvane {
 namespace {
 
-// One text per language, 1..10 in order.
-using TextTable = std::array<std::string_view, kLanguageCount>;
-
 // clang-format off
-constexpr TextTable kButton = {"读取文件", "Read file", "Einlesen", "Lataa", "Leggi file", "Charger", "Beolvas",
+constexpr TextRow kButton = {"读取文件", "Read file", "Einlesen", "Lataa", "Leggi file", "Charger", "Beolvas",
                                "Preberi", "Nacist", "読み込み"};
 
-constexpr TextTable kNotRead = {"未读取：", "Not read: ", "Nicht gelesen: ", "Ei luettu: ", "Non letto: ",
+constexpr TextRow kNotRead = {"未读取：", "Not read: ", "Nicht gelesen: ", "Ei luettu: ", "Non letto: ",
                                 "Non lu : ", "Nem sikerult beolvasni: ", "Ni prebrano: ", "Nenacteno: ",
                                 "読み込めません："};
-constexpr TextTable kNothingChanged = {"未更改任何设置。", "No setting was changed.", "Keine Einstellung wurde geaendert.",
+constexpr TextRow kNothingChanged = {"未更改任何设置。", "No setting was changed.", "Keine Einstellung wurde geaendert.",
                                        "Mitaan asetusta ei muutettu.", "Nessuna impostazione e stata modificata.",
                                        "Aucun reglage n'a ete modifie.", "Egyetlen beallitas sem valtozott.",
                                        "Nobena nastavitev ni bila spremenjena.", "Zadne nastaveni nebylo zmeneno.",
                                        "設定は変更されていません。"};
 
-constexpr std::array<TextTable, 8> kProblems = {{
+constexpr std::array<TextRow, 8> kProblems = {{
     // kMissing
     {"文件不存在。", "There is no such file.", "Die Datei gibt es nicht.", "Tiedostoa ei ole.",
      "Il file non esiste.", "Le fichier n'existe pas.", "A fajl nem letezik.", "Datoteka ne obstaja.",
@@ -75,30 +72,25 @@ constexpr std::array<TextTable, 8> kProblems = {{
 }};
 // clang-format on
 
-size_t Index(int32_t language) {
-    return static_cast<size_t>(DisplayLanguage(language) - 1);
-}
-
 }  // namespace
 
 std::string_view ReadBackButtonCaption(int32_t language) {
-    return kButton[Index(language)];
+    return TextIn(kButton, language);
 }
 
 std::string ReadBackRefusalMessage(int32_t language, std::string_view path, ReadBackProblem problem,
                                    std::string_view finding) {
-    const size_t i = Index(language);
-    std::string message(kNotRead[i]);
+    std::string message(TextIn(kNotRead, language));
     message += path;
     message += "\n\n";
-    message += kProblems[static_cast<size_t>(problem)][i];
+    message += TextIn(kProblems[static_cast<size_t>(problem)], language);
     if (!finding.empty()) {
         message += "\n(";
         message += finding;
         message += ")";
     }
     message += "\n\n";
-    message += kNothingChanged[i];
+    message += TextIn(kNothingChanged, language);
     return message;
 }
 
