@@ -15,7 +15,8 @@ QValidator::State LengthLimitValidator::validate(QString& input, int& /*position
         return Acceptable;
     }
     const qsizetype length = Length(input);
-    if (length <= limit_ || length < currentLength_) {
+    // A text set by code past the limit is checked again unchanged (focus changes): that is no refusal.
+    if (length <= limit_ || length <= currentLength_) {
         return Acceptable;
     }
     refused_ = true;
@@ -39,9 +40,32 @@ void EditField::SetCharacterLimit(int characters) {
     validator_->SetCurrentText(text());
 }
 
+namespace {
+
+// The events through which a user changes the text: keys (typing, paste and cut shortcuts), input
+// methods, drops, the context menu's paste, and the middle button's paste of the selection.
+bool IsUserEdit(QEvent::Type type) {
+    switch (type) {
+        case QEvent::KeyPress:
+        case QEvent::InputMethod:
+        case QEvent::Drop:
+        case QEvent::ContextMenu:
+        case QEvent::MouseButtonRelease:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
 bool EditField::event(QEvent* event) {
+    if (validator_ == nullptr) {
+        return QLineEdit::event(event);
+    }
+    validator_->TakeRefusal();  // a check of text set by code is no refusal of the user's
     const bool handled = QLineEdit::event(event);
-    if (validator_ != nullptr && validator_->TakeRefusal()) {
+    if (validator_->TakeRefusal() && IsUserEdit(event->type())) {
         emit limitRefused();
     }
     return handled;

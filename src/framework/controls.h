@@ -14,7 +14,7 @@ namespace corvane {
 
 // Refuses a typed or pasted change that would make the text longer than the limit, counted in UTF-8
 // bytes (what a record field holds) or in characters (what a user sees). A text already longer (set by
-// code) may still be shortened.
+// code) may stay as it is or be shortened.
 class LengthLimitValidator : public QValidator {
   public:
     enum class Unit { kBytes, kCharacters };

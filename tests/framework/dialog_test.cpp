@@ -559,6 +559,13 @@ TEST_F(DialogTest, CharacterLimitCountsCharactersAndReportsRefusals) {
     EXPECT_EQ(Edit(1004)->text(), "");
     EXPECT_EQ(refusals.count(), 3);
 
+    // A longer text set by code is no refusal, also when the field loses the focus.
+    dialog->SetDlgItemText(1004, "abcdefgh");
+    Edit(1004)->setFocus();
+    Edit(1002)->setFocus();
+    EXPECT_EQ(Edit(1004)->text(), "abcdefgh");
+    EXPECT_EQ(refusals.count(), 3);
+
     // The reading check counts characters as well.
     EXPECT_EQ(CharacterCount("abc"), 3u);
     EXPECT_EQ(CharacterCount("中文字"), 3u);
