@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake pkg-config
     qt6-base-dev libgl-dev
-    libgtest-dev libgmock-dev libbenchmark-dev
+    libgtest-dev libgmock-dev libbenchmark-dev libxcb1-dev libxcb-xtest0-dev
     clang clang-format libfuzzer-14-dev libclang-rt-14-dev
     xvfb xauth xdotool x11-utils imagemagick
     fonts-wqy-microhei

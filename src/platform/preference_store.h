@@ -23,6 +23,11 @@ class PreferenceKey {
     // Stores one value; false when the key is missing or cannot be written. Other values stay as they were.
     virtual bool WriteNumber(const std::string& name, uint32_t value) = 0;
     virtual bool WriteText(const std::string& name, const std::string& value) = 0;
+    // Between these two, writes are kept and reach the key together at release (reads see them at once), so
+    // that a run of writes costs one replacement of the file and one wait for the disk instead of one each.
+    // A held write answers true when the key could take it; release answers whether the key got them.
+    virtual void HoldWrites() {}
+    virtual bool ReleaseWrites() { return true; }
 };
 
 inline constexpr const char* kLanguageValue = "language";
@@ -52,6 +57,9 @@ class PreferenceStore {
     // True when "Company" is present and readable.
     bool HasCompany();
     bool WriteCompany();
+    // Writes up to ReleaseWrites reach the key together (PreferenceKey::HoldWrites).
+    void HoldWrites() { key_.HoldWrites(); }
+    bool ReleaseWrites() { return key_.ReleaseWrites(); }
 
   private:
     PreferenceKey& key_;

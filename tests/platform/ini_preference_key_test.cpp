@@ -138,6 +138,36 @@ TEST_F(IniPreferenceKeyTest, TextsThatWouldNotReadBackAreRefused) {
     EXPECT_EQ(ReadFile(), "model=1\n");
 }
 
+TEST_F(IniPreferenceKeyTest, HeldWritesReachTheFileTogetherAtRelease) {
+    WriteFile("# kept\nmodel=1\n");
+    const fs::file_time_type before = fs::last_write_time(path_);
+    IniPreferenceKey key(path_);
+    key.HoldWrites();
+    EXPECT_TRUE(key.WriteNumber("language", 3));
+    EXPECT_TRUE(key.WriteNumber("model", 4));
+    EXPECT_TRUE(key.WriteText("Company", "X"));
+    EXPECT_EQ(key.ReadNumber("model"), 4u) << "reads see held writes";
+    EXPECT_EQ(key.ReadText("Company"), "X");
+    EXPECT_EQ(ReadFile(), "# kept\nmodel=1\n") << "nothing written while held";
+    EXPECT_EQ(fs::last_write_time(path_), before);
+
+    EXPECT_TRUE(key.ReleaseWrites());
+    EXPECT_EQ(ReadFile(), "# kept\nmodel=4\nlanguage=3\nCompany=X\n");
+    EXPECT_TRUE(key.ReleaseWrites()) << "nothing held: nothing to do";
+
+    // After the release every write goes to the file at once again.
+    EXPECT_TRUE(key.WriteNumber("TvMode", 1));
+    EXPECT_EQ(ReadFile(), "# kept\nmodel=4\nlanguage=3\nCompany=X\nTvMode=1\n");
+}
+
+TEST_F(IniPreferenceKeyTest, HeldWritesToAMissingKeyAreRefusedAndReleaseWritesNothing) {
+    IniPreferenceKey key(path_);
+    key.HoldWrites();
+    EXPECT_FALSE(key.WriteNumber("language", 2));
+    EXPECT_TRUE(key.ReleaseWrites());
+    EXPECT_FALSE(fs::exists(path_));
+}
+
 // Read-only file in a read-only folder, checked as an unprivileged user (a child process drops root so
 // the permissions actually hold).
 TEST_F(IniPreferenceKeyTest, ReadOnlyFileIsReadButNeverChangedOrLost) {

@@ -64,6 +64,9 @@ bool ReplaceFile(const std::string& target, const std::string& data) {
 }  // namespace
 
 std::optional<std::string> IniPreferenceKey::Load() const {
+    if (held_) {
+        return held_;
+    }
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path_, ec)) {
         return std::nullopt;
@@ -135,14 +138,36 @@ bool IniPreferenceKey::Store(const std::string& name, const std::string& value) 
     if (!text || ::access(path_.c_str(), W_OK) != 0) {
         return false;
     }
-    const std::string updated = SetIniValue(*text, name, value);
+    std::string updated = SetIniValue(*text, name, value);
     if (updated == *text) {
         return true;
     }
+    if (holding_) {
+        held_ = std::move(updated);
+        return true;
+    }
+    return Replace(updated);
+}
+
+bool IniPreferenceKey::Replace(const std::string& text) {
     // Write through a symbolic link to the file it names instead of replacing the link.
     std::error_code ec;
     const std::filesystem::path target = std::filesystem::canonical(path_, ec);
-    return !ec && ReplaceFile(target.string(), updated);
+    return !ec && ReplaceFile(target.string(), text);
+}
+
+void IniPreferenceKey::HoldWrites() {
+    holding_ = true;
+}
+
+bool IniPreferenceKey::ReleaseWrites() {
+    holding_ = false;
+    if (!held_) {
+        return true;
+    }
+    const std::string text = std::move(*held_);
+    held_.reset();
+    return Replace(text);
 }
 
 std::string PreferenceFilePath() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "platform/preference_store.h"
@@ -19,14 +20,19 @@ class IniPreferenceKey : public PreferenceKey {
     std::optional<std::string> ReadText(const std::string& name) override;
     bool WriteNumber(const std::string& name, uint32_t value) override;
     bool WriteText(const std::string& name, const std::string& value) override;
+    void HoldWrites() override;
+    bool ReleaseWrites() override;
 
     const std::string& path() const { return path_; }
 
   private:
     std::optional<std::string> Load() const;
     bool Store(const std::string& name, const std::string& value);
+    bool Replace(const std::string& text);
 
     std::string path_;
+    bool holding_ = false;
+    std::optional<std::string> held_;  // the file's text with the held writes
 };
 
 // "Corvane/Corvane.conf" in $XDG_CONFIG_HOME when that is an absolute path, else in $HOME/.config.
