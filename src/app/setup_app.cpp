@@ -1,14 +1,44 @@
 #include "app/setup_app.h"
 
+#include <QEvent>
+#include <QMetaObject>
+#include <functional>
+#include <utility>
+
 #include "app/program_icon.h"
 #include "app/setup_dialogs.h"
 #include "app/setup_main_dlg.h"
 #include "app/startup.h"
 #include "framework/dialog_template.h"
 #include "platform/desktop_platform.h"
+#include "platform/preference_store.h"
 #include "platform/system_file_system.h"
 
 namespace corvane {
+
+namespace {
+
+// Runs an action once, from the event loop, after the window's first paint has reached the screen.
+class AfterFirstPaint : public QObject {
+  public:
+    AfterFirstPaint(QWidget& window, std::function<void()> action)
+        : QObject(&window), action_(std::move(action)) {
+        window.installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && action_) {
+            watched->removeEventFilter(this);
+            QMetaObject::invokeMethod(this, std::exchange(action_, nullptr), Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+  private:
+    std::function<void()> action_;
+};
+
+}  // namespace
 
 CSetupApp::CSetupApp()
     : ownPlatform_(std::make_unique<platform::DesktopPlatform>(ProgramIcon())),
@@ -21,7 +51,19 @@ CSetupApp::CSetupApp(platform::Platform& platform, FileSystem& fs) : platform_(p
 CSetupApp::~CSetupApp() = default;
 
 bool CSetupApp::InitInstance() {
-    settings_ = LoadStartupSettings(platform_.SystemLanguageId(), platform_.Preferences());
+    // A first start stores four defaults. They go to the file in one replacement, once the main window is
+    // on the screen: the wait for the disk would otherwise come before it. Stored or not, the next start
+    // finds the same defaults.
+    platform::PreferenceStore& store = platform_.Preferences();
+    store.HoldWrites();
+    bool released = false;
+    const auto release = [&store, &released] {
+        if (!released) {
+            released = true;
+            store.ReleaseWrites();
+        }
+    };
+    settings_ = LoadStartupSettings(platform_.SystemLanguageId(), store);
     SetDialogBkColor(QColor(111, 153, 224), QColor(255, 255, 255));
 
     // Main window, setup dialog, fresh main window, ...: a loop, so the modal runs never nest.
@@ -29,7 +71,11 @@ bool CSetupApp::InitInstance() {
         std::optional<SetupKind> setup;
         {
             CSetupMainDlg mainWindow(settings_, platform_);
+            if (!released) {
+                new AfterFirstPaint(mainWindow, release);
+            }
             mainWindow.DoModal();
+            release();  // a window closed before it was painted
             setup = mainWindow.RequestedSetup();
         }
         if (!setup) {

@@ -129,6 +129,57 @@ TEST(SetupApp, MainWindowAndSetupDialogsTakeTurnsUntilAMainWindowCloses) {
     CWinApp::ResetDialogColors();
 }
 
+// A first start's four defaults are held while the main window is built and reach the key together once
+// the window has been painted, with the window still open; a window closed at once releases them too.
+TEST(SetupApp, FirstStartDefaultsReachTheKeyTogetherOnceTheMainWindowIsPainted) {
+    for (const bool waitForPaint : {true, false}) {
+        SCOPED_TRACE(waitForPaint ? "painted" : "closed at once");
+        platform::FakePlatform platform;
+        PosixFileSystem fs;
+        platform.preferenceKey.exists = false;
+        int releasesWhileOpen = -1;
+        ModalScript script({[&](QWidget* main) {
+            if (waitForPaint) {
+                EXPECT_TRUE(QTest::qWaitForWindowExposed(main));
+                EXPECT_TRUE(QTest::qWaitFor([&] { return platform.preferenceKey.releaseCalls > 0; }));
+                releasesWhileOpen = platform.preferenceKey.releaseCalls;
+            }
+            QTest::keyClick(main, Qt::Key_Escape);
+        }});
+        CSetupApp app(platform, fs);
+        EXPECT_FALSE(app.InitInstance());
+        if (waitForPaint) {
+            EXPECT_EQ(releasesWhileOpen, 1) << "released while the window is open";
+        }
+        EXPECT_EQ(platform.preferenceKey.heldWriteCalls, 4)
+            << "language, model, TvMode and Company, together";
+        EXPECT_EQ(platform.preferenceKey.releaseCalls, 1);
+        EXPECT_FALSE(platform.preferenceKey.holding);
+        EXPECT_EQ(platform.preferenceKey.numbers.at("language"), 2u);
+        EXPECT_EQ(platform.preferenceKey.numbers.at("model"), 1u);
+        CWinApp::ResetDialogColors();
+    }
+}
+
+// The user's choices in the main window are stored at once, never held.
+TEST(SetupApp, ChoicesInTheMainWindowAreNotHeld) {
+    platform::FakePlatform platform;
+    PosixFileSystem fs;
+    ModalScript script({[&](QWidget* main) {
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(main));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return platform.preferenceKey.releaseCalls > 0; }));
+        const int heldBefore = platform.preferenceKey.heldWriteCalls;
+        ChooseListEntry(main->findChild<QComboBox*>("1081"), 2);
+        EXPECT_EQ(platform.preferenceKey.heldWriteCalls, heldBefore);
+        EXPECT_EQ(platform.preferenceKey.numbers.at("model"), 3u);
+        QTest::keyClick(main, Qt::Key_Escape);
+    }});
+    CSetupApp app(platform, fs);
+    EXPECT_FALSE(app.InitInstance());
+    EXPECT_EQ(script.StepsRun(), 1u);
+    CWinApp::ResetDialogColors();
+}
+
 TEST(SetupApp, ASetupDialogEndedWithOkEndsTheProgram) {
     platform::FakePlatform platform;
     PosixFileSystem fs;

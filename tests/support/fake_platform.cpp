@@ -31,8 +31,15 @@ std::optional<std::string> MemoryPreferenceKey::ReadText(const std::string& name
     return it == texts.end() ? std::nullopt : std::optional<std::string>(it->second);
 }
 
+bool MemoryPreferenceKey::ReleaseWrites() {
+    holding = false;
+    ++releaseCalls;
+    return true;
+}
+
 bool MemoryPreferenceKey::WriteNumber(const std::string& name, uint32_t value) {
     ++writeCalls;
+    heldWriteCalls += holding ? 1 : 0;
     if (!CanWrite()) {
         return false;
     }
@@ -44,6 +51,7 @@ bool MemoryPreferenceKey::WriteNumber(const std::string& name, uint32_t value) {
 
 bool MemoryPreferenceKey::WriteText(const std::string& name, const std::string& value) {
     ++writeCalls;
+    heldWriteCalls += holding ? 1 : 0;
     if (!CanWrite()) {
         return false;
     }

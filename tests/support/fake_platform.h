@@ -25,6 +25,9 @@ class MemoryPreferenceKey : public PreferenceKey {
     std::set<std::string> unreadable;  // names of values that are present but cannot be read
     int createCalls = 0;
     int writeCalls = 0;
+    bool holding = false;    // between HoldWrites and ReleaseWrites (values are stored at once all the same)
+    int heldWriteCalls = 0;  // writes made while holding
+    int releaseCalls = 0;
 
     bool Open() override;
     bool Create() override;
@@ -32,6 +35,8 @@ class MemoryPreferenceKey : public PreferenceKey {
     std::optional<std::string> ReadText(const std::string& name) override;
     bool WriteNumber(const std::string& name, uint32_t value) override;
     bool WriteText(const std::string& name, const std::string& value) override;
+    void HoldWrites() override { holding = true; }
+    bool ReleaseWrites() override;
 
   private:
     bool CanWrite() const { return exists && openable && writable; }

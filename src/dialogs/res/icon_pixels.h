@@ -1,0 +1,19 @@
+#pragma once
+
+// The program icon (icon 152) in every size it comes in, decoded from src/res/icons/corvane-*.png at build
+// time: rows of 32-bit premultiplied 0xAARRGGBB words (QImage::Format_ARGB32_Premultiplied), smallest
+// size first.
+
+#include <cstdint>
+#include <span>
+
+namespace corvane {
+
+struct IconPixels {
+    int size;              // width and height in pixels
+    const uint32_t* argb;  // size * size words
+};
+
+std::span<const IconPixels> ProgramIconPixels();
+
+}  // namespace corvane
