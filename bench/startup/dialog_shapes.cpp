@@ -12,12 +12,12 @@
 #include <fstream>
 #include <string>
 
-#include "framework/dialog_template.h"
-#include "framework/dialog_units.h"
 #include "dialogs/res/camera_templates.h"
 #include "dialogs/res/main_templates.h"
 #include "dialogs/res/mms_templates.h"
 #include "dialogs/res/smtp_templates.h"
+#include "framework/dialog_template.h"
+#include "framework/dialog_units.h"
 
 namespace {
 

@@ -88,7 +88,7 @@ pair() {
 model_8620mg=$'[General]\nmodel=4'
 echo "startup bench: $runs rounds of alternating runs under Xvfb (display $DISPLAY)" >&2
 for ((round = 1; round <= runs; round++)); do
-    if ((round % 2)); then order=bare-first; else order=real-first; fi
+    if ((round % 2)); then order="bare-first"; else order="real-first"; fi
     pair start "" --title Corvane
     pair camera "$model_8620mg" --title Corvane --click "$(button_point 1)" --then "$setup_title"
     pair mms "$model_8620mg" --title Corvane --click "$(button_point 2)" --then "$setup_title"
