@@ -37,7 +37,7 @@ for program in "$real" "$bare" "$probe" "$shapes"; do
 done
 
 timeout_s=30
-# shellcheck source=../../tests/e2e/xvfb_session.sh
+# shellcheck source=tests/e2e/xvfb_session.sh
 source "$here/../../tests/e2e/xvfb_session.sh"
 start_xvfb 1280x1024
 export LANG=C.UTF-8
