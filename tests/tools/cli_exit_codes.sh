@@ -24,6 +24,8 @@ expect 2
 expect 2 --no-such-option "$seeds/menu/factory.dat"
 expect 0 --help
 grep -q "^SYNOPSIS" "$tmp/out" || { echo "FAIL: --help has no SYNOPSIS"; fail=1; }
+expect 0 --version
+grep -qx "corvane-inspect [0-9][0-9.]*" "$tmp/out" || { echo "FAIL: --version printed: $(cat "$tmp/out")"; fail=1; }
 expect 0 "$seeds/menu/factory.dat" "$seeds/setup/auto_international.dat" "$seeds/smtp/manual_8620.dat"
 
 head -c 59 "$seeds/menu/factory.dat" >"$tmp/menu.dat"

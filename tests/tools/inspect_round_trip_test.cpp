@@ -396,7 +396,7 @@ TEST(InspectRoundTrip, FolderReportNamesOperatorsFromEachFilesOwnSet) {
     BuiltInPresetNames names;
     std::ostringstream out;
     std::ostringstream err;
-    EXPECT_EQ(RunInspect({folder.str()}, out, err, &names), 0) << out.str();
+    EXPECT_EQ(RunInspect({folder.str()}, out, err, &names, "0"), 0) << out.str();
     EXPECT_NE(out.str().find("  country: Spain / operator: Orange (Auto)\n"), std::string::npos) << out.str();
     EXPECT_NE(out.str().find("  country: Spain / operator: Amena (Auto)\n"), std::string::npos) << out.str();
 }

@@ -73,7 +73,7 @@ RunResult Inspect(const std::vector<std::string>& args) {
     static FakeNames names;
     std::ostringstream out;
     std::ostringstream err;
-    int status = RunInspect(args, out, err, &names);
+    int status = RunInspect(args, out, err, &names, "9.8.7");
     return {status, out.str(), err.str()};
 }
 
@@ -615,7 +615,7 @@ TEST(InspectDamage, SealedFilesWithImpossibleValues) {
 
 // ------------------------------------------------------------------------------------------------ usage
 
-TEST(InspectUsage, ErrorsExitTwoAndHelpExitsZero) {
+TEST(InspectUsage, ErrorsExitTwoHelpAndVersionExitZero) {
     struct Case {
         std::vector<std::string> args;
         int status;
@@ -634,6 +634,13 @@ TEST(InspectUsage, ErrorsExitTwoAndHelpExitsZero) {
         EXPECT_NE(r.err.find(c.errHas), std::string::npos) << r.err;
         EXPECT_EQ(r.out, "");
     }
+    RunResult version = Inspect({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "corvane-inspect 9.8.7\n");
+    EXPECT_EQ(version.err, "");
+    // After "--" it is a path like any other.
+    EXPECT_EQ(Inspect({"--", "--version"}).status, 1);
+
     RunResult help = Inspect({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.out, UsageText());

@@ -8,5 +8,5 @@
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
     corvane::inspect::BuiltInPresetNames names;
-    return corvane::inspect::RunInspect(args, std::cout, std::cerr, &names);
+    return corvane::inspect::RunInspect(args, std::cout, std::cerr, &names, CORVANE_VERSION);
 }

@@ -481,6 +481,7 @@ std::string UsageText() {
 SYNOPSIS
     corvane-inspect [--show-secrets] PATH...
     corvane-inspect --help
+    corvane-inspect --version
 
 DESCRIPTION
     Reads the files a trail camera takes its settings from and says whether
@@ -512,6 +513,9 @@ OPTIONS
     -h, --help
         Show this text and exit.
 
+    --version
+        Show the program's version and exit.
+
     --
         Take every later argument as a PATH.
 
@@ -523,7 +527,7 @@ EXIT STATUS
 }
 
 int RunInspect(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-               const PresetNames* names) {
+               const PresetNames* names, std::string_view version) {
     ReportOptions options;
     options.names = names;
     std::vector<std::string> paths;
@@ -531,6 +535,10 @@ int RunInspect(const std::vector<std::string>& args, std::ostream& out, std::ost
     for (const std::string& arg : args) {
         if (!optionsEnded && (arg == "--help" || arg == "-h")) {
             out << UsageText();
+            return 0;
+        }
+        if (!optionsEnded && arg == "--version") {
+            out << "corvane-inspect " << version << "\n";
             return 0;
         }
         if (!optionsEnded && arg == "--show-secrets") {

@@ -46,8 +46,9 @@ bool ReportFile(std::string_view label, FileKind kind, std::span<const uint8_t> 
 std::string UsageText();
 
 // The whole program: args without the program name. Reports go to out, usage errors to err. Returns 0 when
-// every file is sound, 1 when any is damaged, unknown or unreadable, 2 for a usage error.
+// every file is sound, 1 when any is damaged, unknown or unreadable, 2 for a usage error. --version prints
+// the given version.
 int RunInspect(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-               const PresetNames* names);
+               const PresetNames* names, std::string_view version);
 
 }  // namespace corvane::inspect
