@@ -1,17 +1,32 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, running and testing need. Installs only what is missing;
-# uses sudo when not run as root.
+# Installs the Debian 12 packages that are missing; uses sudo when not run as root.
+#   scripts/install-deps.sh run    what building and running the program need
+#   scripts/install-deps.sh [test] that, plus what the tests, benchmarks, fuzzers, screenshots and the
+#                                  package check need (the default)
 set -euo pipefail
 
-packages=(
+# Building (compiler, Qt, manual pages) and running (the CJK font of the dialogs, Qt's own translations).
+run_packages=(
     build-essential cmake pkg-config
     qt6-base-dev libgl-dev
+    help2man txt2man
+    fonts-wqy-microhei qt6-translations-l10n
+)
+test_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev libxcb1-dev libxcb-xtest0-dev
     clang clang-format libfuzzer-14-dev libclang-rt-14-dev
     xvfb xauth xdotool x11-utils imagemagick
-    fonts-wqy-microhei
-    desktop-file-utils appstream
+    desktop-file-utils appstream lintian
 )
+
+case "${1:-test}" in
+run) packages=("${run_packages[@]}") ;;
+test) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
+*)
+    echo "usage: $0 [run|test]" >&2
+    exit 2
+    ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do
