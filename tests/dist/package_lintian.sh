@@ -29,13 +29,13 @@ rm -f "$build"/*.deb
 deb=$(ls "$build"/*.deb)
 echo "package: $deb"
 
-# Every finding is shown; errors, warnings and hardening findings (info level) fail the test.
+# Every finding is shown; errors, warnings, hardening and stripping findings (info level) fail the test.
 lintian --info --display-info --pedantic --fail-on none "$deb" >"$work/lintian.log" 2>&1
 status=$?
 cat "$work/lintian.log"
 [ "$status" -eq 0 ] || fail "lintian exited $status"
-if grep -E '^[EW]: |hardening-' "$work/lintian.log" >/dev/null; then
-    fail "lintian reports errors, warnings or missing hardening"
+if grep -E '^[EW]: |hardening-|unstripped|unneeded-section' "$work/lintian.log" >/dev/null; then
+    fail "lintian reports errors, warnings, missing hardening or unstripped binaries"
 fi
 
 dpkg-deb --contents "$deb" >"$work/contents"
