@@ -9,6 +9,7 @@
 #include "framework/controls.h"
 #include "framework/cwinapp.h"
 #include "framework/data_exchange.h"
+#include "framework/focus_frame.h"
 
 namespace corvane {
 
@@ -65,6 +66,7 @@ CDialog::CDialog(const DialogTemplate& dialogTemplate, platform::Platform& platf
         setFixedSize(client);
     }
     BuildControls();
+    focusFrame_ = new FocusFrame(this);
 }
 
 CDialog::~CDialog() = default;

@@ -61,6 +61,7 @@ class Platform;
 }
 
 class CDataExchange;
+class FocusFrame;
 
 enum class Notification {
     kClicked,       // button clicked
@@ -121,6 +122,8 @@ class CDialog : public QDialog {
     platform::Platform& GetPlatform() const { return platform_; }
     const DialogTemplate& Template() const { return template_; }
     const DialogBaseUnits& BaseUnits() const { return baseUnits_; }
+    // The frame that marks the control with the keyboard focus.
+    const FocusFrame* GetFocusFrame() const { return focusFrame_; }
 
     // Delivers a notification as a control would (dropped while UpdateData runs).
     void SendNotification(int id, Notification code);
@@ -168,6 +171,7 @@ class CDialog : public QDialog {
     DialogTemplate template_;
     platform::Platform& platform_;
     DialogBaseUnits baseUnits_;
+    FocusFrame* focusFrame_ = nullptr;  // a child widget, owned by the dialog
     std::map<int, std::unique_ptr<CWnd>> controls_;
     std::vector<std::pair<std::pair<int, Notification>, std::function<void()>>> handlers_;
     int defaultButtonId_ = 0;

@@ -2,6 +2,7 @@
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QPalette>
 #include <QTimer>
 
 namespace corvane {
@@ -28,6 +29,26 @@ EditField::EditField(QWidget* parent) : QLineEdit(parent) {
     setValidator(validator_);
     connect(this, &QLineEdit::textChanged, this,
             [this](const QString& text) { validator_->SetCurrentText(text); });
+}
+
+void EditField::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ReadOnlyChange) {
+        ShowReadOnlyState();
+    }
+    QLineEdit::changeEvent(event);
+}
+
+void EditField::ShowReadOnlyState() {
+    QPalette colours = palette();
+    if (isReadOnly()) {
+        colours.setColor(QPalette::Base, ReadOnlyBackground());
+        colours.setColor(QPalette::Text, QColor(0, 0, 0));
+    } else {
+        const QPalette inherited = parentWidget() != nullptr ? parentWidget()->palette() : QPalette();
+        colours.setColor(QPalette::Base, inherited.color(QPalette::Base));
+        colours.setColor(QPalette::Text, inherited.color(QPalette::Text));
+    }
+    setPalette(colours);
 }
 
 void EditField::SetByteLimit(int bytes) {

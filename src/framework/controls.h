@@ -5,6 +5,7 @@
 // refused for its length, digits-only typing, lists that start without a selection, and a signal when a
 // list's drop-down closes without a choice.
 
+#include <QColor>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QValidator>
@@ -41,6 +42,10 @@ class LengthLimitValidator : public QValidator {
 class EditField : public QLineEdit {
     Q_OBJECT
   public:
+    // Background of a read-only field: the grey of the classic Windows read-only edit (button face), so
+    // that it does not look like a field one can type in.
+    static QColor ReadOnlyBackground() { return QColor(240, 240, 240); }
+
     explicit EditField(QWidget* parent);
     // Typing limit in UTF-8 bytes; 0 or less removes it. Text set by code is not cut.
     void SetByteLimit(int bytes);
@@ -63,8 +68,11 @@ class EditField : public QLineEdit {
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
+    void ShowReadOnlyState();
+
     LengthLimitValidator* validator_ = nullptr;  // set after construction: events arrive before
     bool digitsOnly_ = false;
 };
