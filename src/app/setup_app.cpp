@@ -1,5 +1,6 @@
 #include "app/setup_app.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QMetaObject>
 #include <functional>
@@ -64,6 +65,9 @@ bool CSetupApp::InitInstance() {
         }
     };
     settings_ = LoadStartupSettings(platform_.SystemLanguageId(), store);
+    platform_.UseLanguage(settings_.language);
+    // Every window without an icon of its own (setup dialogs, message boxes, the folder browser) shows it.
+    QApplication::setWindowIcon(ProgramIcon());
     SetDialogBkColor(QColor(111, 153, 224), QColor(255, 255, 255));
 
     // Main window, setup dialog, fresh main window, ...: a loop, so the modal runs never nest.

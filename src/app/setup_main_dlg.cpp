@@ -102,6 +102,7 @@ void CSetupMainDlg::OnSelchangeLanguage() {
     }
     FillLanguageList(p);
     SetMainTexts();
+    GetPlatform().UseLanguage(settings_.language);
     GetPlatform().Preferences().WriteLanguage(settings_.chineseEntrySelected ? kChinese : settings_.language);
 }
 

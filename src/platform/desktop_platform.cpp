@@ -44,7 +44,9 @@ void DesktopPlatform::ShowFrameworkMessage(const std::string& text) {
 }
 
 std::string DesktopPlatform::BrowseForFolder() {
-    const QString folder = QFileDialog::getExistingDirectory(OwnerWindow());
+    // Qt's own folder browser: a desktop's native one would speak the system's language, not the program's.
+    const QString folder = QFileDialog::getExistingDirectory(
+        OwnerWindow(), QString(), QString(), QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
     return folder.isEmpty() ? std::string() : QDir::toNativeSeparators(folder).toStdString();
 }
 
@@ -61,6 +63,10 @@ LocalTime DesktopPlatform::Now() {
 
 uint16_t DesktopPlatform::SystemLanguageId() {
     return SystemDefaultLanguageId();
+}
+
+void DesktopPlatform::UseLanguage(int32_t language) {
+    qtTranslations_.Follow(language);
 }
 
 PreferenceStore& DesktopPlatform::Preferences() {

@@ -5,6 +5,7 @@
 
 #include "platform/platform.h"
 #include "platform/preference_store.h"
+#include "platform/qt_translations.h"
 
 namespace corvane::platform {
 
@@ -24,9 +25,11 @@ class DesktopPlatform : public Platform {
     uint16_t SystemLanguageId() override;
     PreferenceStore& Preferences() override;
     std::string DefaultOutputFolder() override;
+    void UseLanguage(int32_t language) override;
 
   private:
     QIcon programIcon_;
+    QtTranslations qtTranslations_;
     std::unique_ptr<PreferenceKey> key_;
     std::unique_ptr<PreferenceStore> store_;
 };

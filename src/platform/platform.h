@@ -40,6 +40,9 @@ class Platform {
     virtual PreferenceStore& Preferences() = 0;
     // Output folder of a freshly opened setup dialog and after a cancelled folder choice.
     virtual std::string DefaultOutputFolder() = 0;
+    // The program's language (1..10) from now on, for the platform's own texts: the buttons of message
+    // boxes and the folder browser. Where the system has no translation they stay English.
+    virtual void UseLanguage(int32_t language) = 0;
 };
 
 }  // namespace corvane::platform

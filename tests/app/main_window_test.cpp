@@ -113,8 +113,11 @@ TEST_F(MainWindowTest, ChoosingALanguageSetsTextsAndStoresAtOnce) {
         Open();
         EXPECT_EQ(List(1080)->currentIndex(), c.initialPosition);
 
+        platform_.languagesUsed.clear();
         ChooseListEntry(List(1080), c.choose);
         EXPECT_EQ(settings_.language, c.language2);
+        // Qt's own texts switch with the program's.
+        EXPECT_EQ(platform_.languagesUsed, std::vector<int32_t>{c.language2});
         EXPECT_EQ(settings_.chineseEntrySelected, c.chineseEntry2);
         EXPECT_EQ(Stored("language"), c.stored);
         EXPECT_EQ(List(1080)->currentIndex(), c.choose);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/program_icon.h"
 #include "app/setup_dialogs.h"
 #include "app/setup_main_dlg.h"
 #include "core/models/app_settings.h"
@@ -177,6 +178,49 @@ TEST(SetupApp, ChoicesInTheMainWindowAreNotHeld) {
     CSetupApp app(platform, fs);
     EXPECT_FALSE(app.InitInstance());
     EXPECT_EQ(script.StepsRun(), 1u);
+
+bool SameIcon(const QIcon& a, const QIcon& b) {
+    return !a.isNull() && a.pixmap(32, 32).toImage() == b.pixmap(32, 32).toImage();
+}
+
+// Start-up hands the stored language to the platform for Qt's own texts, and every window, the setup
+// dialogs too, shows the program's icon.
+TEST(SetupApp, QtTextsFollowTheStoredLanguageAndEveryWindowShowsTheIcon) {
+    platform::FakePlatform platform;
+    platform.preferenceKey.numbers["language"] = 6;
+    platform.preferenceKey.numbers["model"] = 4;
+    std::vector<std::string> withoutIcon;
+    auto checkIcon = [&](QWidget* window) {
+        if (!SameIcon(window->windowIcon(), ProgramIcon())) {
+            withoutIcon.push_back(window->objectName().toStdString());
+        }
+    };
+    ModalScript script({
+        [&](QWidget* main) {
+            checkIcon(main);
+            Click(main, 1000);
+        },
+        [&](QWidget* setup) {
+            checkIcon(setup);
+            QTest::keyClick(setup, Qt::Key_Escape);
+        },
+        [&](QWidget* main) { Click(main, 1001); },
+        [&](QWidget* setup) {
+            checkIcon(setup);
+            QTest::keyClick(setup, Qt::Key_Escape);
+        },
+        [&](QWidget* main) { Click(main, 1002); },
+        [&](QWidget* setup) {
+            checkIcon(setup);
+            QTest::keyClick(setup, Qt::Key_Escape);
+        },
+        [&](QWidget* main) { QTest::keyClick(main, Qt::Key_Escape); },
+    });
+    CSetupApp app(platform);
+    EXPECT_FALSE(app.InitInstance());
+    EXPECT_EQ(script.Seen(), (std::vector<std::string>{"102", "140", "102", "142", "102", "143", "102"}));
+    EXPECT_EQ(platform.languagesUsed, std::vector<int32_t>{6});
+    EXPECT_EQ(withoutIcon, std::vector<std::string>{});
     CWinApp::ResetDialogColors();
 }
 

@@ -53,6 +53,7 @@ class FakePlatform : public Platform {
     LocalTime now{2024, 5, 17, 13, 45, 30};
     uint16_t systemLanguageId = 0x0409;
     std::string defaultOutputFolder = "C:\\";
+    std::vector<int32_t> languagesUsed;  // UseLanguage calls, in order
     MemoryPreferenceKey preferenceKey;
     PreferenceStore preferences{preferenceKey};
 
@@ -64,6 +65,7 @@ class FakePlatform : public Platform {
     uint16_t SystemLanguageId() override { return systemLanguageId; }
     PreferenceStore& Preferences() override { return preferences; }
     std::string DefaultOutputFolder() override { return defaultOutputFolder; }
+    void UseLanguage(int32_t language) override { languagesUsed.push_back(language); }
 };
 
 }  // namespace corvane::platform
