@@ -17,7 +17,12 @@ wm_class=$(sed -n 's/^StartupWMClass=//p' "$desktop_entry")
 
 # A window's class (the second WM_CLASS string) and whether it carries an icon.
 window_class() { xprop -id "$1" WM_CLASS | sed -n 's/^WM_CLASS(STRING) = "[^"]*", "\([^"]*\)"$/\1/p'; }
-has_icon() { xprop -id "$1" _NET_WM_ICON | grep -q '^_NET_WM_ICON(CARDINAL) = .*Icon ([0-9]'; }
+# (Whole output first: grep -q would end the pipe early, and pipefail would count xprop's broken pipe.)
+has_icon() {
+    local icon
+    icon=$(xprop -id "$1" _NET_WM_ICON)
+    grep -q '^_NET_WM_ICON(CARDINAL) = .*Icon ([0-9]' <<<"$icon"
+}
 
 check_window() { # window id, what it is
     [ "$(window_class "$1")" = "$wm_class" ] ||
