@@ -216,7 +216,8 @@ TEST(SetupApp, QtTextsFollowTheStoredLanguageAndEveryWindowShowsTheIcon) {
         },
         [&](QWidget* main) { QTest::keyClick(main, Qt::Key_Escape); },
     });
-    CSetupApp app(platform);
+    PosixFileSystem fs;
+    CSetupApp app(platform, fs);
     EXPECT_FALSE(app.InitInstance());
     EXPECT_EQ(script.Seen(), (std::vector<std::string>{"102", "140", "102", "142", "102", "143", "102"}));
     EXPECT_EQ(platform.languagesUsed, std::vector<int32_t>{6});

@@ -12,8 +12,8 @@
 #include "framework/controls.h"
 #include "framework/cwinapp.h"
 #include "framework/focus_frame.h"
-#include "framework/test_dialog.h"
-#include "platform/fake_platform.h"
+#include "support/fake_platform.h"
+#include "test_dialog.h"
 
 namespace corvane {
 namespace {

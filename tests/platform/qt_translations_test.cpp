@@ -6,7 +6,7 @@
 #include <QDir>
 #include <QLibraryInfo>
 
-#include "l10n/language.h"
+#include "core/l10n/language.h"
 
 namespace corvane::platform {
 namespace {
