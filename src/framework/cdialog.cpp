@@ -1,9 +1,14 @@
 #include "framework/cdialog.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPalette>
 #include <QPushButton>
+#include <algorithm>
+#include <cctype>
 
 #include "framework/control_makers.h"
 #include "framework/controls.h"
@@ -97,6 +102,7 @@ void CDialog::BuildControls() {
         if (id != kNoId && controls_.count(id) == 0) {
             controls_.emplace(id, std::move(made.handle));
         }
+        built_.push_back(made.widget);
     }
     // Frames stay behind the controls they surround and never take their clicks.
     for (auto it = frames.rbegin(); it != frames.rend(); ++it) {
@@ -112,7 +118,10 @@ void CDialog::Initialise() {
     }
     initialised_ = true;
     ended_ = false;
-    if (OnInitDialog() && !ended_) {
+    FindAccessibleNameSources();
+    const bool defaultFocus = OnInitDialog();
+    RefreshAccessibleNames();
+    if (defaultFocus && !ended_) {
         // Default focus: the first control that takes the keyboard focus.
         QWidget* first = nextInFocusChain();
         while (first != this && first != nullptr) {
@@ -249,6 +258,167 @@ void CDialog::SetControlText(QWidget* control, const std::string& text) {
         return;
     }
     CWnd(control, nullptr).SetWindowText(text);
+    RefreshAccessibleNames();
+}
+
+namespace {
+
+bool IsNamed(ControlKind kind) {
+    return kind == ControlKind::kEdit || kind == ControlKind::kDropDownList;
+}
+
+// A label that says something: not a lone ":" or other punctuation between fields.
+bool IsWordLabel(const ControlTemplate& c) {
+    if (c.kind != ControlKind::kLabel) {
+        return false;
+    }
+    return std::any_of(c.text.begin(), c.text.end(), [](char ch) {
+        return static_cast<unsigned char>(ch) >= 0x80 || std::isalnum(static_cast<unsigned char>(ch)) != 0;
+    });
+}
+
+// The height a control takes on its row: a list's template height is that of its opened drop-down.
+int RowHeight(const ControlTemplate& c) {
+    return c.kind == ControlKind::kDropDownList ? 12 : c.height;
+}
+
+// The controls that name `field`, in reading order: the nearest word label left of it on its row and the
+// heading right above it (either may be missing); with neither, the nearest list or button left of it on
+// its row (a list choosing what the field holds, a folder button).
+std::vector<size_t> NamingControls(const std::vector<ControlTemplate>& controls, size_t field) {
+    const ControlTemplate& f = controls[field];
+    const int top = f.y - 2;
+    const int bottom = f.y + RowHeight(f) + 2;
+    auto onRowLeft = [&](const ControlTemplate& c) {
+        const int middle = c.y + RowHeight(c) / 2;
+        return middle >= top && middle <= bottom && c.x + c.width <= f.x + 2;
+    };
+    // Right above: a column heading over the field, not a label of an earlier row.
+    auto rightAbove = [&](const ControlTemplate& c) {
+        const int cBottom = c.y + c.height;
+        return cBottom <= f.y + 2 && cBottom >= f.y - 6 && c.x < f.x + f.width && c.x + c.width > f.x;
+    };
+    auto nearest = [&](auto accepts, auto closer) {
+        int best = -1;
+        for (size_t i = 0; i < controls.size(); ++i) {
+            if (i != field && accepts(controls[i]) && (best < 0 || closer(controls[i], controls[best]))) {
+                best = static_cast<int>(i);
+            }
+        }
+        return best;
+    };
+    auto moreRight = [](const ControlTemplate& a, const ControlTemplate& b) {
+        return a.x + a.width > b.x + b.width;
+    };
+    auto lower = [](const ControlTemplate& a, const ControlTemplate& b) {
+        return a.y + a.height > b.y + b.height;
+    };
+
+    std::vector<size_t> sources;
+    const int rowLabel =
+        nearest([&](const ControlTemplate& c) { return IsWordLabel(c) && onRowLeft(c); }, moreRight);
+    const int heading =
+        nearest([&](const ControlTemplate& c) { return IsWordLabel(c) && rightAbove(c); }, lower);
+    for (const int source : {rowLabel, heading}) {
+        if (source >= 0) {
+            sources.push_back(static_cast<size_t>(source));
+        }
+    }
+    if (sources.empty()) {
+        const int chooser = nearest(
+            [&](const ControlTemplate& c) {
+                return (c.kind == ControlKind::kDropDownList || c.kind == ControlKind::kPushButton) &&
+                       onRowLeft(c);
+            },
+            moreRight);
+        if (chooser >= 0) {
+            sources.push_back(static_cast<size_t>(chooser));
+        }
+    }
+    return sources;
+}
+
+// The text a control shows, as part of a name: trimmed, on one line, without a closing colon.
+QString NamePart(const QWidget* source) {
+    QString text;
+    if (const auto* label = qobject_cast<const QLabel*>(source)) {
+        text = label->text();
+    } else if (const auto* button = qobject_cast<const QAbstractButton*>(source)) {
+        text = button->text();
+    } else if (const auto* list = qobject_cast<const QComboBox*>(source)) {
+        text = list->currentText();
+    } else if (const auto* group = qobject_cast<const QGroupBox*>(source)) {
+        text = group->title();
+    }
+    text = text.simplified();
+    while (text.endsWith(QLatin1Char(':')) || text.endsWith(QChar(0xFF1A))) {
+        text.chop(1);
+    }
+    return text.trimmed();
+}
+
+}  // namespace
+
+void CDialog::FindAccessibleNameSources() {
+    const std::vector<QPointer<QWidget>>& widgets = built_;
+    const std::vector<ControlTemplate>& controls = template_.controls;
+    for (size_t i = 0; i < controls.size(); ++i) {
+        if (!IsNamed(controls[i].kind) || controls[i].id == kNoId) {
+            continue;
+        }
+        NamedControl named{widgets[i], {}};
+        const auto exception = std::find_if(
+            nameSources_.begin(), nameSources_.end(),
+            [&](const AccessibleNameSource& source) { return source.controlId == controls[i].id; });
+        if (exception != nameSources_.end()) {
+            for (const int id : exception->fromIds) {
+                if (CWnd* source = GetDlgItem(id)) {
+                    named.sources.emplace_back(source->Widget());
+                }
+            }
+        } else {
+            for (const size_t source : NamingControls(controls, i)) {
+                named.sources.emplace_back(widgets[source]);
+            }
+        }
+        // A list with no label beside or above it heads its row itself (as a choice of what the field next
+        // to it holds): its entry is its name.
+        if (named.sources.empty() && qobject_cast<QComboBox*>(widgets[i].data()) != nullptr) {
+            named.sources.emplace_back(widgets[i]);
+        }
+        // Screen readers on Linux name a list by its entry and find its label through the buddy relation.
+        if (qobject_cast<QComboBox*>(widgets[i].data()) != nullptr && !named.sources.empty()) {
+            if (auto* label = qobject_cast<QLabel*>(named.sources.front().data());
+                label != nullptr && label->buddy() == nullptr) {
+                label->setBuddy(widgets[i]);
+            }
+        }
+        // A list that names a field renames it whenever its entry changes.
+        for (const QPointer<QWidget>& source : named.sources) {
+            if (auto* list = qobject_cast<QComboBox*>(source.data())) {
+                connect(list, &QComboBox::currentIndexChanged, this, &CDialog::RefreshAccessibleNames,
+                        Qt::UniqueConnection);
+            }
+        }
+        namedControls_.push_back(std::move(named));
+    }
+}
+
+void CDialog::RefreshAccessibleNames() {
+    for (const NamedControl& named : namedControls_) {
+        if (named.control.isNull()) {
+            continue;
+        }
+        QStringList parts;
+        for (const QPointer<QWidget>& source : named.sources) {
+            if (!source.isNull()) {
+                if (const QString part = NamePart(source.data()); !part.isEmpty()) {
+                    parts << part;
+                }
+            }
+        }
+        named.control->setAccessibleName(parts.join(QStringLiteral(", ")));
+    }
 }
 
 void CDialog::AddHandler(int id, Notification code, std::function<void()> handler) {

@@ -43,6 +43,7 @@
 // then hides it; IsEnded()/EndResult() tell the outcome).
 
 #include <QDialog>
+#include <QPointer>
 #include <functional>
 #include <initializer_list>
 #include <map>
@@ -69,6 +70,13 @@ enum class Notification {
     kSelEndCancel,  // list drop-down closed without a choice
     kEditChange,    // edit text changed
     kMaxText,       // a change of an edit field was refused because it passed the typing limit
+};
+
+// What a screen reader calls an edit field or list: the texts of these controls, in order (labels and
+// buttons by their caption, lists by their current entry).
+struct AccessibleNameSource {
+    int controlId;
+    std::vector<int> fromIds;
 };
 
 template <class D>
@@ -132,6 +140,10 @@ class CDialog : public QDialog {
     // UpdateData runs. Other controls: the caption.
     void SetControlText(QWidget* control, const std::string& text);
 
+    // Gives every edit field and list the accessible name its labels now read (see AccessibleNameSource).
+    // Runs after initialisation and whenever a caption or a naming list changes.
+    void RefreshAccessibleNames();
+
   protected:
     // Default: UpdateData(false); returns true (the first control gets the focus).
     virtual bool OnInitDialog();
@@ -153,6 +165,13 @@ class CDialog : public QDialog {
     }
     void AddHandler(int id, Notification code, std::function<void()> handler);
 
+    // Names for the fields whose label is not the framework's own choice (the nearest label left of the
+    // field on its row, else the one right above it, else a list or button left of it); call from the
+    // constructor.
+    void SetAccessibleNameSources(std::initializer_list<AccessibleNameSource> sources) {
+        nameSources_.insert(nameSources_.end(), sources);
+    }
+
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -167,6 +186,7 @@ class CDialog : public QDialog {
     void Initialise();
     void Command(int id);
     void FocusFailedControl(int id);
+    void FindAccessibleNameSources();
 
     DialogTemplate template_;
     platform::Platform& platform_;
@@ -174,6 +194,13 @@ class CDialog : public QDialog {
     FocusFrame* focusFrame_ = nullptr;  // a child widget, owned by the dialog
     std::map<int, std::unique_ptr<CWnd>> controls_;
     std::vector<std::pair<std::pair<int, Notification>, std::function<void()>>> handlers_;
+    struct NamedControl {
+        QPointer<QWidget> control;
+        std::vector<QPointer<QWidget>> sources;
+    };
+    std::vector<QPointer<QWidget>> built_;  // every control, in template order
+    std::vector<AccessibleNameSource> nameSources_;
+    std::vector<NamedControl> namedControls_;
     int defaultButtonId_ = 0;
     int exchangeDepth_ = 0;
     bool initialised_ = false;

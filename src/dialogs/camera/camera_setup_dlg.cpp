@@ -69,6 +69,21 @@ CCameraSetupDlg::CCameraSetupDlg(ModelFamily family, const AppSettings& settings
         {IDC_FACTORY_SETTINGS, Notification::kClicked, &D::OnFactorySettings},
         {IDC_READ_FILE, Notification::kClicked, &D::OnReadFile},
     });
+    // The timer fields are named by their row, Start or Stop, and the heading above them, so that a screen
+    // reader tells the four hour and four minute fields apart.
+    const bool is8620 = family == ModelFamily::k8620;
+    const int timer1 = IDC_TIMER1_LABEL;
+    const int timer2 = ids_.timer2Label;
+    SetAccessibleNameSources({
+        {IDC_TIMER1_START_HOUR, {timer1, IDC_TIMER1_START_LABEL, 1118}},
+        {IDC_TIMER1_START_MINUTE, {timer1, IDC_TIMER1_START_LABEL, 1122}},
+        {IDC_TIMER1_STOP_HOUR, {timer1, IDC_TIMER1_STOP_LABEL, is8620 ? 1119 : 1120}},
+        {IDC_TIMER1_STOP_MINUTE, {timer1, IDC_TIMER1_STOP_LABEL, 1123}},
+        {ids_.timer2StartHour, {timer2, IDC_TIMER2_START_LABEL, is8620 ? 1121 : 1119}},
+        {ids_.timer2StartMinute, {timer2, IDC_TIMER2_START_LABEL, is8620 ? 1125 : 1124}},
+        {ids_.timer2StopHour, {timer2, IDC_TIMER2_STOP_LABEL, is8620 ? 1120 : 1121}},
+        {ids_.timer2StopMinute, {timer2, IDC_TIMER2_STOP_LABEL, is8620 ? 1124 : 1125}},
+    });
     const std::pair<int, int32_t*> hours[] = {
         {IDC_TIMER1_START_HOUR, &timer1StartHour}, {IDC_TIMER1_STOP_HOUR, &timer1StopHour},
         {IDC_TIME_LAPSE_HOUR, &timeLapseHour},     {ids_.timer2StartHour, &timer2StartHour},
