@@ -3,7 +3,8 @@
 # real program under Xvfb. The pictures go outside git.
 #   scripts/screenshots.sh [camera|mms|smtp|all] [path to corvane] [output folder]
 # Defaults: all, build/test/src/corvane and build/screenshots. CORVANE_SCREENSHOT_LANGUAGES=all takes every
-# language; CORVANE_SCREENSHOT_MANUAL=1 also shoots the Manual mode of the MMS and e-mail dialogs.
+# language; CORVANE_SCREENSHOT_MANUAL=1 also shoots the Manual mode of the MMS and e-mail dialogs;
+# CORVANE_SCREENSHOT_HOME is the home folder the folder fields show (the README's picture: /media/anna/CARD).
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -56,7 +57,8 @@ for dialog in $dialogs; do
         [ "$wanted" = " all " ] || [[ "$wanted" == *" $name "* ]] || continue
         for model in 4 3; do
             family=$([ "$model" = 4 ] && echo 8620 || echo 8520)
-            export HOME="$work/home-$dialog-$name-$model"
+            # The folder field shows the home folder; CORVANE_SCREENSHOT_HOME picks a readable one.
+            export HOME="${CORVANE_SCREENSHOT_HOME:-$work/home-$dialog-$name-$model}"
             export XDG_CONFIG_HOME="$HOME/config"
             mkdir -p "$XDG_CONFIG_HOME/Corvane"
             printf 'language=%s\nmodel=%s\nTvMode=0\nCompany=Corvane\n' "$language" "$model" \
