@@ -16,6 +16,8 @@ CSetupDialog::CSetupDialog(const DialogTemplate& dialogTemplate, ModelFamily fam
       fs_(fs),
       folder_(folder) {
     AddHandler(folder_.button, Notification::kClicked, [this] { ChooseOutputFolder(); });
+    // The folder field is named by its folder button, not by the read button between them.
+    SetAccessibleNameSources({{folder_.field, {folder_.button}}});
     if (folder_.characterLimit > 0) {
         AddHandler(folder_.field, Notification::kMaxText, [this] { TellFolderTooLong(); });
     }
