@@ -178,6 +178,8 @@ TEST(SetupApp, ChoicesInTheMainWindowAreNotHeld) {
     CSetupApp app(platform, fs);
     EXPECT_FALSE(app.InitInstance());
     EXPECT_EQ(script.StepsRun(), 1u);
+    CWinApp::ResetDialogColors();
+}
 
 bool SameIcon(const QIcon& a, const QIcon& b) {
     return !a.isNull() && a.pixmap(32, 32).toImage() == b.pixmap(32, 32).toImage();
