@@ -9,11 +9,13 @@ set -euo pipefail
 run_packages=(
     build-essential cmake pkg-config
     qt6-base-dev libgl-dev
+    libcurl4-openssl-dev
     help2man txt2man
     fonts-wqy-microhei qt6-translations-l10n
 )
 test_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev libxcb1-dev libxcb-xtest0-dev
+    python3-aiosmtpd openssl
     clang clang-format libfuzzer-14-dev libclang-rt-14-dev
     xvfb xauth xdotool x11-utils imagemagick
     desktop-file-utils appstream lintian

@@ -8,6 +8,8 @@
 #include <QMessageBox>
 #include <QUrl>
 
+#include "platform/curl_test_mail_sender.h"
+
 namespace corvane::platform {
 
 namespace {
@@ -20,7 +22,8 @@ QWidget* OwnerWindow() {
 DesktopPlatform::DesktopPlatform(QIcon programIcon)
     : programIcon_(std::move(programIcon)),
       key_(MakeSystemPreferenceKey()),
-      store_(std::make_unique<PreferenceStore>(*key_)) {}
+      store_(std::make_unique<PreferenceStore>(*key_)),
+      mailSender_(std::make_unique<CurlTestMailSender>(TestMailCaFileFromEnvironment())) {}
 
 DesktopPlatform::~DesktopPlatform() = default;
 
@@ -41,6 +44,18 @@ void DesktopPlatform::ShowFrameworkMessage(const std::string& text) {
                     QMessageBox::Ok, OwnerWindow());
     box.setTextFormat(Qt::PlainText);
     box.exec();
+}
+
+bool DesktopPlatform::AskYesNo(const std::string& text) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Corvane"), QString::fromStdString(text),
+                    QMessageBox::Yes | QMessageBox::No, OwnerWindow());
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+TestMailSender& DesktopPlatform::MailSender() {
+    return *mailSender_;
 }
 
 std::string DesktopPlatform::BrowseForFolder() {

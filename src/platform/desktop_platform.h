@@ -6,6 +6,7 @@
 #include "platform/platform.h"
 #include "platform/preference_store.h"
 #include "platform/qt_translations.h"
+#include "platform/test_mail.h"
 
 namespace corvane::platform {
 
@@ -26,12 +27,15 @@ class DesktopPlatform : public Platform {
     PreferenceStore& Preferences() override;
     std::string DefaultOutputFolder() override;
     void UseLanguage(int32_t language) override;
+    bool AskYesNo(const std::string& text) override;
+    TestMailSender& MailSender() override;
 
   private:
     QIcon programIcon_;
     QtTranslations qtTranslations_;
     std::unique_ptr<PreferenceKey> key_;
     std::unique_ptr<PreferenceStore> store_;
+    std::unique_ptr<TestMailSender> mailSender_;
 };
 
 // The preference key of this operating system, and its system language identifier.

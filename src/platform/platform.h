@@ -6,6 +6,7 @@
 namespace corvane::platform {
 
 class PreferenceStore;
+class TestMailSender;
 
 // Local wall-clock time, milliseconds dropped.
 struct LocalTime {
@@ -43,6 +44,10 @@ class Platform {
     // The program's language (1..10) from now on, for the platform's own texts: the buttons of message
     // boxes and the folder browser. Where the system has no translation they stay English.
     virtual void UseLanguage(int32_t language) = 0;
+    // A question with Yes and No (title "Corvane"); true for Yes. Returns when answered.
+    virtual bool AskYesNo(const std::string& text) = 0;
+    // Sends the e-mail dialog's test e-mail; lives as long as the platform.
+    virtual TestMailSender& MailSender() = 0;
 };
 
 }  // namespace corvane::platform

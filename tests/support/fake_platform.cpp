@@ -1,5 +1,7 @@
 #include "support/fake_platform.h"
 
+#include "platform/curl_test_mail_sender.h"
+
 namespace corvane::platform {
 
 bool MemoryPreferenceKey::Open() {
@@ -82,6 +84,23 @@ std::string FakePlatform::BrowseForFolder() {
 bool FakePlatform::OpenUrl(const std::string& url) {
     openedUrls.push_back(url);
     return openUrlSucceeds;
+}
+
+bool FakePlatform::AskYesNo(const std::string& text) {
+    questions.push_back(text);
+    if (answers.empty()) {
+        return false;
+    }
+    const bool answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+TestMailSender& FakePlatform::MailSender() {
+    if (!mailSender_) {
+        mailSender_ = std::make_unique<CurlTestMailSender>(testMailCaFile);
+    }
+    return *mailSender_;
 }
 
 }  // namespace corvane::platform

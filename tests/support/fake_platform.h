@@ -5,12 +5,14 @@
 #include <cstdint>
 #include <deque>
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "platform/platform.h"
 #include "platform/preference_store.h"
+#include "platform/test_mail.h"
 
 namespace corvane::platform {
 
@@ -66,6 +68,16 @@ class FakePlatform : public Platform {
     PreferenceStore& Preferences() override { return preferences; }
     std::string DefaultOutputFolder() override { return defaultOutputFolder; }
     void UseLanguage(int32_t language) override { languagesUsed.push_back(language); }
+
+    std::vector<std::string> questions;  // AskYesNo texts, in order
+    std::deque<bool> answers;            // AskYesNo answers; No once used up
+    bool AskYesNo(const std::string& text) override;
+    // The real sender, checking certificates only against `testMailCaFile` when it is set.
+    std::string testMailCaFile;
+    TestMailSender& MailSender() override;
+
+  private:
+    std::unique_ptr<TestMailSender> mailSender_;
 };
 
 }  // namespace corvane::platform

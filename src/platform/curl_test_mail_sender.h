@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+
+#include "platform/test_mail.h"
+
+namespace corvane::platform {
+
+// The test e-mail over libcurl's SMTP. Certificates are checked against the system's store, or only
+// against the authorities in `caFile` when one is named (the tests' own authority).
+class CurlTestMailSender : public TestMailSender {
+  public:
+    explicit CurlTestMailSender(std::string caFile = {});
+    TestMailResult Send(const TestMailRequest& request, TestMailListener& listener) override;
+
+  private:
+    std::string caFile_;
+};
+
+// The environment variable that names a certificate authority file for the test e-mail instead of the
+// system's store (for tests against a local server).
+inline constexpr const char* kTestMailCaFileVariable = "CORVANE_SMTP_CA_FILE";
+
+// The CA file named by kTestMailCaFileVariable, or "" for the system's store.
+std::string TestMailCaFileFromEnvironment();
+
+}  // namespace corvane::platform
