@@ -29,7 +29,7 @@ start_xvfb 1600x1200
 # Keys from the main window's first control (the language list) to the dialog's setup button.
 declare -A to_button=([camera]="Tab Tab" [mms]="Tab Tab Tab" [smtp]="Tab Tab Tab Tab")
 # Keys from the dialog's first focus to its mode list, then choosing "Manual".
-declare -A to_manual=([mms]="Down" [smtp]="Tab Tab Tab Tab Down")
+declare -A to_manual=([mms]="Down" [smtp]="Tab Tab Tab Tab Tab Tab Down")
 
 shoot() { # window id, picture name
     sleep 0.5

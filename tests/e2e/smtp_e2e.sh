@@ -25,9 +25,10 @@ focus_window '^Corvane$' >/dev/null
 keys Tab Tab Tab Tab space
 focus_window '^Corvane 8620$' >/dev/null
 
-# The Exit button has the focus; Tab order: Generate, Select, read, folder, mode, status, pictures, country,
-# operator, remote control, APN, account, password, server, port, sender, sender password, recipient.
-keys Tab Tab Tab Tab ctrl+a
+# The Exit button has the focus; Tab order: Generate, test e-mail, Select, read, folder, mode, status,
+# pictures, country, operator, remote control, APN, account, password, server, port, sender, sender
+# password, recipient.
+keys Tab Tab Tab Tab Tab ctrl+a
 xdotool type --delay 10 "$card"
 keys Tab Tab Tab ctrl+a
 xdotool type --delay 30 "7"
@@ -54,9 +55,9 @@ cmp "$card/smtp.dat" "$golden" || fail "smtp.dat differs from $golden"
 [ "$(ls "$card")" = "smtp.dat" ] || fail "more than smtp.dat in the folder: $(ls "$card")"
 rm "$card/smtp.dat"
 
-# Enter in a field (Tab from Generate past Select and read to the folder field) generates as Generate
-# does: the same file, the result message, and the dialog stays open.
-keys Tab Tab Tab Return
+# Enter in a field (Tab from Generate past the test button, Select and read to the folder field) generates
+# as Generate does: the same file, the result message, and the dialog stays open.
+keys Tab Tab Tab Tab Return
 wait_for "smtp.dat by Enter" test -s "$card/smtp.dat"
 focus_window '^Corvane$' >/dev/null
 keys Return

@@ -40,6 +40,9 @@ constexpr uint32_t kSmtpDialogStyle = DialogStyle::kSysMenu | DialogStyle::kMaxi
 constexpr Row kSmtpRows[] = {
     Button(IDCANCEL,               "Button", {176, 312, 50, 14}, {176, 327, 50, 14}),
     Button(IDC_SMTP_GENERATE,      "Button", {55, 312, 50, 14},  {55, 327, 50, 14}),
+    // the test e-mail, between Generate and Exit, its progress on a line below them
+    Button(IDC_SMTP_TEST_MAIL,     "Button", {110, 312, 61, 14}, {110, 327, 61, 14}),
+    Label(IDC_SMTP_TEST_STATUS,    "",       {16, 330, 262, 8},  {16, 345, 262, 8}),
     Button(IDC_SMTP_FOLDER_BUTTON, "Button", {16, 293, 50, 14},  {16, 303, 50, 14}),
     Button(IDC_SMTP_READ_FILE,     "",       {69, 293, 50, 14},  {69, 303, 50, 14}),
     Edit(IDC_SMTP_FOLDER,                    {122, 293, 149, 14}, {122, 303, 149, 14}),
@@ -102,9 +105,9 @@ static_assert(family_template::RowsAreSound(kSmtpRows));
 const DialogTemplate& SmtpDialogTemplate(ModelFamily family) {
     using family_template::BuildTemplate;
     static const DialogTemplate k8620 = BuildTemplate(
-        {143, "Corvane 8620", 292, 331, kSmtpDialogStyle, "SimSun", 9, {}}, kSmtpRows, ModelFamily::k8620);
+        {143, "Corvane 8620", 292, 342, kSmtpDialogStyle, "SimSun", 9, {}}, kSmtpRows, ModelFamily::k8620);
     static const DialogTemplate k8520 = BuildTemplate(
-        {147, "Corvane 8520", 286, 343, kSmtpDialogStyle, "SimSun", 9, {}}, kSmtpRows, ModelFamily::k8520);
+        {147, "Corvane 8520", 286, 357, kSmtpDialogStyle, "SimSun", 9, {}}, kSmtpRows, ModelFamily::k8520);
     return family == ModelFamily::k8620 ? k8620 : k8520;
 }
 

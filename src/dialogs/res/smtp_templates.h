@@ -38,6 +38,9 @@ inline constexpr int IDC_SMTP_RECIPIENT_LABEL = 1106;
 inline constexpr int IDC_SMTP_FOLDER_BUTTON = 1111;
 inline constexpr int IDC_SMTP_READ_FILE = 1190;  // reads smtp.dat back from the folder
 inline constexpr int IDC_SMTP_GENERATE = 1112;
+// The test e-mail button and the line that shows its progress.
+inline constexpr int IDC_SMTP_TEST_MAIL = 1150;
+inline constexpr int IDC_SMTP_TEST_STATUS = 1151;
 
 // The ids in which the two templates differ; kNoId where a variant has no such control.
 struct SmtpFamilyIds {

@@ -10,6 +10,7 @@
 #include "core/models/app_settings.h"
 #include "core/presets/presets.h"
 #include "core/smtp/smtp_form.h"
+#include "dialogs/smtp/smtp_test_mail.h"
 #include "framework/data_exchange.h"
 
 namespace corvane {
@@ -60,7 +61,16 @@ CSmtpSetupDlg::CSmtpSetupDlg(ModelFamily family, const AppSettings& settings, pl
     if (family_ == ModelFamily::k8520) {
         AddHandler(ids_.remoteControl, Notification::kSelEndCancel, [this] { ReadFields(); });
     }
+
+    testMail_ = std::make_unique<SmtpTestMail>(*this, settings.language);
+    AddHandler(IDC_SMTP_SENDER, Notification::kEditChange, [this] {
+        ReadFields();
+        testMail_->OnSenderChanged();
+    });
+    AddHandler(IDC_SMTP_TEST_MAIL, Notification::kClicked, [this] { testMail_->OnTestClicked(); });
 }
+
+CSmtpSetupDlg::~CSmtpSetupDlg() = default;
 
 int CSmtpSetupDlg::AddressLimit() const {
     return family_ == ModelFamily::k8620 ? kAddressLimit8620 : kAddressLimit8520;
@@ -103,6 +113,7 @@ bool CSmtpSetupDlg::OnInitDialog() {
     CSetupDialog::OnInitDialog();
     SetNetworkFieldsReadOnly(true);
     SetTexts();
+    testMail_->SetTexts();
     return true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "core/models/app_settings.h"
@@ -13,6 +14,8 @@ struct SmtpSettings;
 }
 
 namespace corvane {
+
+class SmtpTestMail;
 
 // The e-mail setup dialog of either model family (template 143 for 8620, 147 for 8520). The family
 // decides the template, the ids of the remote-control and phone controls (SmtpIdsOf), the SMTP status
@@ -47,6 +50,7 @@ class CSmtpSetupDlg : public CSetupDialog {
     // the file holds them (in Auto mode the GPRS fields stay empty and read-only: the preset is taken
     // when generating). A file that cannot be taken changes nothing and shows why.
     void OnReadFile();
+    ~CSmtpSetupDlg() override;
 
   protected:
     void DoDataExchange(CDataExchange& dx) override;
@@ -72,6 +76,8 @@ class CSmtpSetupDlg : public CSetupDialog {
     CComboBox operatorList_;
     CComboBox remoteControlList_;
     CComboBox statusList_;  // 8620 only
+
+    std::unique_ptr<SmtpTestMail> testMail_;  // server suggestions and the test e-mail
 };
 
 }  // namespace corvane

@@ -1,0 +1,223 @@
+#include "dialogs/smtp/smtp_test_mail.h"
+
+#include <charconv>
+#include <optional>
+#include <string_view>
+
+#include "core/l10n/mail_test_texts.h"
+#include "core/l10n/smtp_texts.h"
+#include "core/mailservers/mail_servers.h"
+#include "core/smtp/smtp_form.h"
+#include "dialogs/res/smtp_templates.h"
+#include "dialogs/smtp/smtp_setup_dlg.h"
+#include "platform/platform.h"
+#include "platform/test_mail_job.h"
+
+namespace corvane {
+namespace {
+
+constexpr int kImplicitTlsPort = 465;
+constexpr std::string_view kSubject = "Corvane test e-mail";
+constexpr std::string_view kBody =
+    "This test e-mail was sent by the Corvane setup tool with the e-mail settings for your camera.\n"
+    "It arrived, so the server, port, sender address and password work.";
+
+std::string Trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return {};
+    return std::string(text.substr(first, text.find_last_not_of(" \t") - first + 1));
+}
+
+std::optional<int> PortNumber(std::string_view text) {
+    const std::string port = Trimmed(text);
+    int value = 0;
+    const auto [end, error] = std::from_chars(port.data(), port.data() + port.size(), value);
+    if (port.empty() || error != std::errc() || end != port.data() + port.size() || value < 1 ||
+        value > 65535) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::string DomainOf(std::string_view address) {
+    const auto at = address.rfind('@');
+    return at == std::string_view::npos ? std::string() : Trimmed(address.substr(at + 1));
+}
+
+}  // namespace
+
+SmtpTestMail::SmtpTestMail(CSmtpSetupDlg& dialog, int32_t language) : dialog_(dialog), language_(language) {}
+
+SmtpTestMail::~SmtpTestMail() = default;
+
+std::string SmtpTestMail::Text(MailTestText text) const {
+    return std::string(MailTestTextOf(text, language_));
+}
+
+void SmtpTestMail::SetTexts() {
+    dialog_.SetDlgItemText(IDC_SMTP_TEST_MAIL, Text(MailTestText::kTestButton));
+    dialog_.SetDlgItemText(IDC_SMTP_TEST_STATUS, "");
+}
+
+bool SmtpTestMail::Running() const {
+    return job_ && job_->Running();
+}
+
+void SmtpTestMail::OnSenderChanged() {
+    // The field itself, not the value: a failed check earlier in the exchange leaves the value behind.
+    const std::string sender = dialog_.GetDlgItemText(IDC_SMTP_SENDER);
+    const std::optional<MailServerSuggestion> suggestion = SuggestMailServer(sender);
+    if (suggestion && suggestion->oauth2Only) {
+        const std::string domain = DomainOf(sender);
+        if (domain != namedOAuth2Domain_) {
+            namedOAuth2Domain_ = domain;
+            dialog_.GetPlatform().ShowMessage(Text(MailTestText::kOAuth2Only));
+        }
+    }
+    const bool usable = suggestion && !suggestion->oauth2Only;
+    const std::string server = usable ? suggestion->host : std::string();
+    const std::string port = usable ? std::to_string(suggestion->port) : std::string();
+    // Only fields that are empty or still hold the last suggestion change: typed text stays.
+    const std::string shownServer = dialog_.GetDlgItemText(IDC_SMTP_SERVER);
+    if ((shownServer.empty() || shownServer == filledServer_) && shownServer != server) {
+        dialog_.SetDlgItemText(IDC_SMTP_SERVER, server);
+    }
+    if (shownServer.empty() || shownServer == filledServer_)
+        filledServer_ = server;
+    const std::string shownPort = dialog_.GetDlgItemText(IDC_SMTP_PORT);
+    if ((shownPort.empty() || shownPort == filledPort_) && shownPort != port) {
+        dialog_.SetDlgItemText(IDC_SMTP_PORT, port);
+    }
+    if (shownPort.empty() || shownPort == filledPort_)
+        filledPort_ = port;
+}
+
+void SmtpTestMail::OnTestClicked() {
+    if (Running()) {
+        job_->Cancel();
+        return;
+    }
+    // The same reading and checks as Generate, with the same messages.
+    if (!dialog_.UpdateData(true))
+        return;
+    platform::Platform& platform = dialog_.GetPlatform();
+    const SmtpFileValues values = dialog_.CurrentValues();
+    if (const std::optional<SmtpMessage> fault = CheckSmtpForm(values)) {
+        platform.ShowMessage(std::string(SmtpMessageText(*fault, dialog_.Family(), language_)));
+        return;
+    }
+    const std::optional<int> port = PortNumber(values.smtpPort);
+    if (!port) {
+        platform.ShowMessage(Text(MailTestText::kPortNotNumber));
+        return;
+    }
+    const std::string sender = Trimmed(values.senderAddress);
+    const std::optional<MailServerSuggestion> provider = SuggestMailServer(sender);
+    if (provider && provider->oauth2Only) {
+        platform.ShowMessage(Text(MailTestText::kOAuth2Only));
+        return;
+    }
+
+    platform::TestMailRequest request;
+    request.host = Trimmed(values.smtpServer);
+    request.port = *port;
+    // Port 465 speaks TLS from the first byte; so does a provider's listed port that says so.
+    request.implicitTls =
+        *port == kImplicitTlsPort ||
+        (provider && provider->security == MailSecurity::kImplicitTls && provider->port == *port);
+    request.loginName = provider ? provider->loginName : sender;
+    request.password = values.senderPassword;
+    request.sender = sender;
+    request.recipient = Trimmed(values.recipient);
+    request.subject = kSubject;
+    request.body = kBody;
+    Start(request);
+}
+
+void SmtpTestMail::Start(const platform::TestMailRequest& request) {
+    if (!job_) {
+        platform::Platform& platform = dialog_.GetPlatform();
+        job_ = std::make_unique<platform::TestMailJob>(
+            platform.MailSender(), &dialog_,
+            platform::TestMailJob::Callbacks{
+                [this](platform::TestMailStage stage) { OnStage(stage); },
+                [this, &platform] { return platform.AskYesNo(Text(MailTestText::kPasswordInClearQuestion)); },
+                [this](const platform::TestMailResult& result) { OnFinished(result); }});
+    }
+    recipient_ = request.recipient;
+    if (!job_->Start(request))
+        return;
+    dialog_.SetDlgItemText(IDC_SMTP_TEST_MAIL, Text(MailTestText::kCancelButton));
+}
+
+void SmtpTestMail::OnStage(platform::TestMailStage stage) {
+    using platform::TestMailStage;
+    MailTestText text = MailTestText::kConnecting;
+    switch (stage) {
+        case TestMailStage::kConnecting:
+            text = MailTestText::kConnecting;
+            break;
+        case TestMailStage::kSecuring:
+            text = MailTestText::kSecuring;
+            break;
+        case TestMailStage::kLoggingIn:
+            text = MailTestText::kLoggingIn;
+            break;
+        case TestMailStage::kSending:
+            text = MailTestText::kSending;
+            break;
+    }
+    dialog_.SetDlgItemText(IDC_SMTP_TEST_STATUS, Text(text));
+}
+
+void SmtpTestMail::OnFinished(const platform::TestMailResult& result) {
+    using platform::TestMailOutcome;
+    dialog_.SetDlgItemText(IDC_SMTP_TEST_MAIL, Text(MailTestText::kTestButton));
+    dialog_.SetDlgItemText(IDC_SMTP_TEST_STATUS, "");
+    MailTestText text = MailTestText::kOther;
+    switch (result.outcome) {
+        case TestMailOutcome::kSent:
+            text = MailTestText::kSent;
+            break;
+        case TestMailOutcome::kServerNotFound:
+            text = MailTestText::kServerNotFound;
+            break;
+        case TestMailOutcome::kConnectionRefused:
+            text = MailTestText::kConnectionRefused;
+            break;
+        case TestMailOutcome::kTimedOut:
+            text = MailTestText::kTimedOut;
+            break;
+        case TestMailOutcome::kCertificateInvalid:
+            text = MailTestText::kCertificateInvalid;
+            break;
+        case TestMailOutcome::kNoTlsOffered:
+            text = MailTestText::kNoTlsOffered;
+            break;
+        case TestMailOutcome::kTlsFailed:
+            text = MailTestText::kTlsFailed;
+            break;
+        case TestMailOutcome::kLoginRefused:
+            text = MailTestText::kLoginRefused;
+            break;
+        case TestMailOutcome::kRecipientRefused:
+            text = MailTestText::kRecipientRefused;
+            break;
+        case TestMailOutcome::kCancelled:
+            text = MailTestText::kCancelled;
+            break;
+        case TestMailOutcome::kOther:
+            text = MailTestText::kOther;
+            break;
+    }
+    std::string message = Text(text);
+    if (const auto at = message.find("%1"); at != std::string::npos)
+        message.replace(at, 2, recipient_);
+    // The server's or library's own words help where ours can only say what kind of failure it was.
+    if (!result.detail.empty())
+        message += (text == MailTestText::kOther ? " " : "\n\n") + result.detail;
+    dialog_.GetPlatform().ShowMessage(message);
+}
+
+}  // namespace corvane

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "core/l10n/mail_test_texts.h"
+#include "platform/test_mail.h"
+
+namespace corvane {
+
+class CSmtpSetupDlg;
+namespace platform {
+class TestMailJob;
+}
+
+// The e-mail dialog's server suggestions and its test e-mail, kept apart from the dialog's own handlers.
+// Suggestions: a sender address of a known provider fills the SMTP server and port fields while they are
+// empty or still hold the previous suggestion; a provider that takes only OAuth2 logins is named once
+// instead. Test e-mail: the dialog's Generate checks first, with their messages; then one message is sent
+// with the server fields and the sender's login, off the window's thread, its stages shown in the status
+// line and its result in a message. The test changes no field and writes no file.
+class SmtpTestMail {
+  public:
+    SmtpTestMail(CSmtpSetupDlg& dialog, int32_t language);
+    ~SmtpTestMail();
+    SmtpTestMail(const SmtpTestMail&) = delete;
+    SmtpTestMail& operator=(const SmtpTestMail&) = delete;
+
+    // Captions of the test button and the status line.
+    void SetTexts();
+    // After the sender address field changed.
+    void OnSenderChanged();
+    // The test button: starts a test, or cancels the running one.
+    void OnTestClicked();
+    bool Running() const;
+
+  private:
+    void Start(const platform::TestMailRequest& request);
+    void OnStage(platform::TestMailStage stage);
+    void OnFinished(const platform::TestMailResult& result);
+    std::string Text(MailTestText text) const;
+
+    CSmtpSetupDlg& dialog_;
+    const int32_t language_;
+    std::unique_ptr<platform::TestMailJob> job_;
+    std::string recipient_;     // of the running test, for its result
+    std::string filledServer_;  // what the last suggestion put into the server field
+    std::string filledPort_;
+    std::string namedOAuth2Domain_;  // the OAuth2-only provider last named, so it is named once
+};
+
+}  // namespace corvane
