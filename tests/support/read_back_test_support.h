@@ -3,12 +3,16 @@
 // For the tests of the setup dialogs' read button: everything a user sees in a dialog's fields and
 // lists, to show that a refused file changes nothing and that a read file shows what was entered.
 
+#include <gtest/gtest.h>
+
 #include <QComboBox>
 #include <QLineEdit>
 #include <QWidget>
 #include <map>
 #include <string>
 #include <tuple>
+
+#include "core/l10n/read_back_texts.h"
 
 namespace corvane::testing {
 
@@ -46,6 +50,20 @@ Container Without(Container bytes, std::size_t from, std::size_t count) {
         bytes[i] = 0;
     }
     return bytes;
+}
+
+// A refusal's message: for a missing file exactly the program's text; otherwise the program's words up to
+// the finding, and the decoder's finding in parentheses.
+inline void ExpectRefusalMessage(const std::string& message, int32_t language, const std::string& path,
+                                 ReadBackProblem problem, const std::string& finding) {
+    if (problem == ReadBackProblem::kMissing) {
+        EXPECT_EQ(message, ReadBackRefusalMessage(language, path, problem, ""));
+        return;
+    }
+    const std::string withFinding = ReadBackRefusalMessage(language, path, problem, "#");
+    const std::string head = withFinding.substr(0, withFinding.find("(#)"));
+    EXPECT_EQ(message.substr(0, head.size()), head);
+    EXPECT_NE(message.find("(" + finding), std::string::npos) << message;
 }
 
 }  // namespace corvane::testing
