@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace corvane {
+
+// What the system says about one mounted volume. Paths use '/' and carry no trailing separator except
+// for a root such as "/" or "E:/".
+struct Volume {
+    std::string rootPath;  // where it is mounted
+    std::string label;     // volume label, may be empty
+    // as the mount table names it ("vfat", "exfat", "fuse.fusefat" ...); a FUSE block mount whose format
+    // was read from the device is "fuseblk.<format>"
+    std::string fileSystem;
+    std::string device;  // "/dev/sdb1", "/dev/loop3", or whatever name a FUSE driver gave
+    uint64_t bytesTotal = 0;
+    uint64_t bytesFree = 0;  // available to this user
+    bool readOnly = false;
+    bool removable = false;  // the system counts the medium as removable
+};
+
+// True for the file systems a camera formats its card with: FAT (vfat, msdos, fat, FAT32 ...) and exFAT,
+// through the kernel's driver or a FUSE driver ("fuse.fusefat", "fuse.exfat", "fuseblk.exfat"). A plain
+// "fuseblk" says nothing about the format (NTFS mounts look the same) and does not count.
+bool IsCardFileSystem(const std::string& fileSystem);
+
+// True when `rootPath` lies below a folder where the desktop mounts `user`'s media: /media/USER/... or
+// /run/media/USER/... (the user's folder itself does not count). False for an empty user.
+bool IsUnderUserMedia(const std::string& rootPath, const std::string& user);
+
+// A camera card: a card file system on a removable medium or mounted among `user`'s media.
+bool IsCameraCard(const Volume& volume, const std::string& user);
+
+// The camera cards among `volumes`, in the given order; a device mounted more than once counts once
+// (its first mount).
+std::vector<Volume> CameraCards(const std::vector<Volume>& volumes, const std::string& user);
+
+// The card to start on: the only camera card, or nothing when there is none or more than one.
+std::optional<Volume> SingleCameraCard(const std::vector<Volume>& volumes, const std::string& user);
+
+// The camera card whose root is `folder` or holds it (compared as paths, ignoring a trailing separator),
+// or nothing.
+std::optional<Volume> CameraCardHolding(const std::vector<Volume>& volumes, const std::string& user,
+                                        const std::string& folder);
+
+}  // namespace corvane

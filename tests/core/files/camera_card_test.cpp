@@ -1,0 +1,162 @@
+#include "core/files/camera_card.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace corvane {
+namespace {
+
+// Volumes as a Linux desktop reports them, recorded from real mounts.
+Volume SystemDisk() {
+    return {"/", "", "ext4", "/dev/nvme0n1p2", 500'000'000'000, 200'000'000'000, false, false};
+}
+Volume BootPartition() {
+    // FAT, but the machine's own disk, mounted by the system.
+    return {"/boot/efi", "", "vfat", "/dev/nvme0n1p1", 536'000'000, 530'000'000, false, false};
+}
+Volume CardInReader() {
+    return {"/media/alice/CAM01", "CAM01", "vfat", "/dev/sdb1", 31'000'000'000, 30'000'000'000, false, true};
+}
+Volume SecondCard() {
+    return {"/run/media/alice/TRAIL", "TRAIL",        "exfat", "/dev/sdc1",
+            63'000'000'000,           60'000'000'000, false,   true};
+}
+Volume UsbDiskExt4() {
+    return {"/media/alice/backup", "backup", "ext4", "/dev/sdd1", 1'000'000'000'000, 9'000'000, false, true};
+}
+Volume LockedCard() {
+    return {"/media/alice/LOCKED", "LOCKED", "vfat", "/dev/sde1", 8'000'000'000, 7'000'000'000, true, true};
+}
+Volume FuseFatImage() {
+    // fusefat on a loop device: the kernel calls loop devices fixed, the desktop folder decides.
+    return {"/media/alice/CAMIMG", "", "fuse.fusefat", "/dev/loop4", 8'000'000, 8'000'000, false, false};
+}
+
+TEST(CameraCard, FileSystemsOfACard) {
+    struct Case {
+        const char* fileSystem;
+        bool card;
+    };
+    const Case cases[] = {
+        {"vfat", true},          {"msdos", true},
+        {"exfat", true},         {"VFAT", true},
+        {"fuse.fusefat", true},  {"fuse.exfat", true},
+        {"fuseblk.exfat", true}, {"fuseblk.vfat", true},
+        {"fuseblk", false},      {"fuseblk.ntfs", false},
+        {"ntfs3", false},        {"ext4", false},
+        {"fuse.sshfs", false},   {"", false},
+        {"tmpfs", false},        {"fusectl", false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(IsCardFileSystem(c.fileSystem), c.card) << c.fileSystem;
+    }
+}
+
+TEST(CameraCard, UserMediaFolders) {
+    struct Case {
+        const char* path;
+        const char* user;
+        bool media;
+    };
+    const Case cases[] = {
+        {"/media/alice/CAM01", "alice", true},
+        {"/run/media/alice/CAM01", "alice", true},
+        {"/media/alice/CAM01/", "alice", true},
+        {"/media/alice/a/b", "alice", true},
+        {"/media/alice", "alice", false},  // the user's folder itself
+        {"/media/alice/", "alice", false},
+        {"/media/bob/CAM01", "alice", false},  // someone else's media
+        {"/media/alicex/CAM01", "alice", false},
+        {"/mnt/CAM01", "alice", false},
+        {"/home/alice/media/alice/x", "alice", false},
+        {"/media/alice/CAM01", "", false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(IsUnderUserMedia(c.path, c.user), c.media) << c.path << " for " << c.user;
+    }
+}
+
+TEST(CameraCard, WhichCardToStartOn) {
+    struct Case {
+        const char* what;
+        std::vector<Volume> volumes;
+        const char* startRoot;  // nullptr: no single card
+        std::size_t cards;
+    };
+    Volume cardMountedTwice = CardInReader();
+    cardMountedTwice.rootPath = "/mnt/again";
+    const Case cases[] = {
+        {"no card", {SystemDisk(), BootPartition()}, nullptr, 0},
+        {"one card", {SystemDisk(), BootPartition(), CardInReader()}, "/media/alice/CAM01", 1},
+        {"two cards", {SystemDisk(), CardInReader(), SecondCard()}, nullptr, 2},
+        {"FAT volume not removable", {SystemDisk(), BootPartition()}, nullptr, 0},
+        {"removable ext4 volume", {SystemDisk(), UsbDiskExt4()}, nullptr, 0},
+        {"ext4 volume beside a card", {SystemDisk(), UsbDiskExt4(), CardInReader()}, "/media/alice/CAM01", 1},
+        {"read-only card", {SystemDisk(), LockedCard()}, "/media/alice/LOCKED", 1},
+        {"fusefat image in the media folder", {SystemDisk(), FuseFatImage()}, "/media/alice/CAMIMG", 1},
+        {"one card mounted twice", {SystemDisk(), CardInReader(), cardMountedTwice}, "/media/alice/CAM01", 1},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(CameraCards(c.volumes, "alice").size(), c.cards) << c.what;
+        const std::optional<Volume> start = SingleCameraCard(c.volumes, "alice");
+        if (c.startRoot == nullptr) {
+            EXPECT_FALSE(start.has_value()) << c.what;
+        } else {
+            ASSERT_TRUE(start.has_value()) << c.what;
+            EXPECT_EQ(start->rootPath, c.startRoot) << c.what;
+        }
+    }
+}
+
+TEST(CameraCard, RemovableOrMediaFolderMakesACard) {
+    Volume fat = BootPartition();
+    EXPECT_FALSE(IsCameraCard(fat, "alice"));
+    fat.removable = true;
+    EXPECT_TRUE(IsCameraCard(fat, "alice")) << "a removable FAT medium wherever it is mounted";
+    Volume image = FuseFatImage();
+    EXPECT_FALSE(IsCameraCard(image, "bob")) << "in another user's media folder and not removable";
+    EXPECT_TRUE(IsCameraCard(image, "alice"));
+    image.fileSystem = "fuseblk";
+    EXPECT_FALSE(IsCameraCard(image, "alice")) << "a FUSE block mount of unknown format";
+}
+
+TEST(CameraCard, CardHoldingAFolder) {
+    const std::vector<Volume> volumes = {SystemDisk(), CardInReader(), SecondCard()};
+    struct Case {
+        const char* folder;
+        const char* root;  // nullptr: on no card
+    };
+    const Case cases[] = {
+        {"/media/alice/CAM01", "/media/alice/CAM01"},
+        {"/media/alice/CAM01/", "/media/alice/CAM01"},
+        {"/media/alice/CAM01/DCIM", "/media/alice/CAM01"},
+        {"/run/media/alice/TRAIL", "/run/media/alice/TRAIL"},
+        {"/media/alice/CAM011", nullptr},
+        {"/media/alice", nullptr},
+        {"/home/alice", nullptr},
+        {"", nullptr},
+    };
+    for (const Case& c : cases) {
+        const std::optional<Volume> card = CameraCardHolding(volumes, "alice", c.folder);
+        if (c.root == nullptr) {
+            EXPECT_FALSE(card.has_value()) << c.folder;
+        } else {
+            ASSERT_TRUE(card.has_value()) << c.folder;
+            EXPECT_EQ(card->rootPath, c.root) << c.folder;
+        }
+    }
+}
+
+TEST(CameraCard, WindowsDriveRoots) {
+    const Volume card{"E:/", "CAM01", "FAT32", "\\\\?\\Volume{1234}\\", 8'000'000'000, 1, false, true};
+    EXPECT_TRUE(IsCameraCard(card, "alice"));
+    for (const char* folder : {"E:\\", "E:/", "E:\\DCIM", "e:/x"}) {
+        EXPECT_TRUE(CameraCardHolding({card}, "alice", folder).has_value()) << folder;
+    }
+    EXPECT_FALSE(CameraCardHolding({card}, "alice", "F:\\").has_value());
+}
+
+}  // namespace
+}  // namespace corvane
