@@ -9,6 +9,7 @@
 #include <QUrl>
 
 #include "platform/curl_test_mail_sender.h"
+#include "platform/mounted_volumes.h"
 
 namespace corvane::platform {
 
@@ -94,6 +95,14 @@ std::string DesktopPlatform::DefaultOutputFolder() {
 #else
     return QDir::toNativeSeparators(QDir::homePath()).toStdString();
 #endif
+}
+
+std::vector<Volume> DesktopPlatform::MountedVolumes() {
+    return ReadMountedVolumes(MediaUser());
+}
+
+std::string DesktopPlatform::MediaUser() {
+    return CurrentUserName();
 }
 
 }  // namespace corvane::platform

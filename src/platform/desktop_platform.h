@@ -29,6 +29,8 @@ class DesktopPlatform : public Platform {
     void UseLanguage(int32_t language) override;
     bool AskYesNo(const std::string& text) override;
     TestMailSender& MailSender() override;
+    std::vector<Volume> MountedVolumes() override;
+    std::string MediaUser() override;
 
   private:
     QIcon programIcon_;

@@ -2,6 +2,9 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
+
+#include "core/files/camera_card.h"
 
 namespace corvane::platform {
 
@@ -48,6 +51,11 @@ class Platform {
     virtual bool AskYesNo(const std::string& text) = 0;
     // Sends the e-mail dialog's test e-mail; lives as long as the platform.
     virtual TestMailSender& MailSender() = 0;
+    // The mounted volumes as the system reports them at this moment.
+    virtual std::vector<Volume> MountedVolumes() = 0;
+    // The user whose media folders (/media/USER/..., /run/media/USER/...) hold the desktop's mounts; empty
+    // where the system has no such folders.
+    virtual std::string MediaUser() = 0;
 };
 
 }  // namespace corvane::platform

@@ -56,6 +56,8 @@ class FakePlatform : public Platform {
     uint16_t systemLanguageId = 0x0409;
     std::string defaultOutputFolder = "C:\\";
     std::vector<int32_t> languagesUsed;  // UseLanguage calls, in order
+    std::vector<Volume> volumes;  // MountedVolumes answer
+    std::string mediaUser = "alice";
     MemoryPreferenceKey preferenceKey;
     PreferenceStore preferences{preferenceKey};
 
@@ -75,6 +77,9 @@ class FakePlatform : public Platform {
     // The real sender, checking certificates only against `testMailCaFile` when it is set.
     std::string testMailCaFile;
     TestMailSender& MailSender() override;
+
+    std::vector<Volume> MountedVolumes() override { return volumes; }
+    std::string MediaUser() override { return mediaUser; }
 
   private:
     std::unique_ptr<TestMailSender> mailSender_;

@@ -1,0 +1,33 @@
+#include "platform/mounted_volumes.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStorageInfo>
+
+namespace corvane::platform {
+
+std::vector<Volume> ReadMountedVolumes(const std::string& mediaUser) {
+    std::vector<Volume> volumes;
+    for (const QStorageInfo& storage : QStorageInfo::mountedVolumes()) {
+        if (!storage.isValid() || !storage.isReady()) {
+            continue;
+        }
+        Volume volume;
+        volume.rootPath = QDir::fromNativeSeparators(storage.rootPath()).toStdString();
+        volume.fileSystem = storage.fileSystemType().toStdString();
+        volume.device = storage.device().toStdString();
+        volume.bytesTotal = static_cast<uint64_t>(std::max<qint64>(storage.bytesTotal(), 0));
+        volume.bytesFree = static_cast<uint64_t>(std::max<qint64>(storage.bytesAvailable(), 0));
+        volume.readOnly = storage.isReadOnly();
+        volume.removable = IsRemovableMedium(volume.device, volume.rootPath, mediaUser);
+        volume.label = storage.name().toStdString();
+        // Without a label database (no udev) the desktop's mount folder carries the label.
+        if (volume.label.empty() && IsUnderUserMedia(volume.rootPath, mediaUser)) {
+            volume.label = QFileInfo(storage.rootPath()).fileName().toStdString();
+        }
+        volumes.push_back(std::move(volume));
+    }
+    return volumes;
+}
+
+}  // namespace corvane::platform

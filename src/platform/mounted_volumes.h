@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/files/camera_card.h"
+
+namespace corvane::platform {
+
+// The mounted volumes that Qt's storage information reports now (it leaves out pseudo file systems), each
+// with this system's removable-medium information (see IsRemovableMedium). `mediaUser` is the user whose
+// media folders count for media that the kernel cannot place (file-backed loop devices, FUSE images).
+std::vector<Volume> ReadMountedVolumes(const std::string& mediaUser);
+
+// Whether the medium behind `device`, mounted at `rootPath`, is removable. On Linux: the kernel's flag of
+// the disk holding the device (a partition is followed to its disk; an SD card slot counts even where the
+// flag is 0); a loop device or any name that is not a kernel block device counts only when mounted in
+// `mediaUser`'s media folder. `sysRoot` is where sysfs is mounted.
+bool IsRemovableMedium(const std::string& device, const std::string& rootPath, const std::string& mediaUser,
+                       const std::string& sysRoot = "/sys");
+
+// Login name of the user running the program.
+std::string CurrentUserName();
+
+}  // namespace corvane::platform

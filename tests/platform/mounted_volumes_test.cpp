@@ -1,0 +1,101 @@
+#include "platform/mounted_volumes.h"
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace corvane::platform {
+namespace {
+
+namespace fs = std::filesystem;
+
+void WriteFile(const fs::path& file, const std::string& text) {
+    fs::create_directories(file.parent_path());
+    std::ofstream(file) << text << "\n";
+}
+
+// A sysfs tree as the kernel lays it out: disks with their partitions inside, /sys/class/block linking
+// every block device by name.
+class FakeSysfs {
+  public:
+    FakeSysfs() : root_(dir_.path().toStdString()) {}
+
+    void Disk(const std::string& name, const std::string& removable) {
+        const fs::path folder = root_ / "devices" / "platform" / name;
+        WriteFile(folder / "removable", removable);
+        fs::create_directories(root_ / "class" / "block");
+        fs::create_directory_symlink(folder, root_ / "class" / "block" / name);
+    }
+    void Partition(const std::string& disk, const std::string& name) {
+        const fs::path folder = root_ / "devices" / "platform" / disk / name;
+        WriteFile(folder / "partition", "1");
+        fs::create_directory_symlink(folder, root_ / "class" / "block" / name);
+    }
+    void Attribute(const std::string& disk, const std::string& relative, const std::string& value) {
+        WriteFile(root_ / "devices" / "platform" / disk / relative, value);
+    }
+    std::string root() const { return root_.string(); }
+
+  private:
+    QTemporaryDir dir_;
+    fs::path root_;
+};
+
+TEST(MountedVolumes, RemovableMediumFromTheKernel) {
+    FakeSysfs sys;
+    sys.Disk("sdb", "1");  // USB card reader
+    sys.Partition("sdb", "sdb1");
+    sys.Disk("nvme0n1", "0");  // the machine's own disk
+    sys.Partition("nvme0n1", "nvme0n1p1");
+    sys.Disk("mmcblk0", "0");  // SD card slot: the flag says fixed, the card type says SD
+    sys.Attribute("mmcblk0", "device/type", "SD");
+    sys.Partition("mmcblk0", "mmcblk0p1");
+    sys.Disk("mmcblk1", "0");  // soldered eMMC
+    sys.Attribute("mmcblk1", "device/type", "MMC");
+    sys.Partition("mmcblk1", "mmcblk1p1");
+    sys.Disk("loop3", "0");
+    sys.Attribute("loop3", "loop/backing_file", "/tmp/card.img");
+
+    struct Case {
+        const char* device;
+        const char* rootPath;
+        bool removable;
+    };
+    const Case cases[] = {
+        {"/dev/sdb1", "/mnt/x", true},
+        {"/dev/sdb", "/mnt/x", true},
+        {"/dev/nvme0n1p1", "/boot/efi", false},
+        {"/dev/nvme0n1p1", "/media/alice/EFI", false},  // the folder does not make a fixed disk removable
+        {"/dev/mmcblk0p1", "/mnt/sd", true},
+        {"/dev/mmcblk1p1", "/mnt/emmc", false},
+        {"/dev/loop3", "/media/alice/CAMIMG", true},  // file-backed: the desktop folder decides
+        {"/dev/loop3", "/mnt/image", false},
+        {"fusefat", "/media/alice/CARD", true},  // FUSE driver's own name
+        {"fusefat", "/mnt/card", false},
+        {"/home/alice/card.img", "/media/alice/CARD", true},
+        {"/dev/sdz1", "/mnt/x", false},  // unknown to the kernel
+        {"", "/media/bob/CARD", false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(IsRemovableMedium(c.device, c.rootPath, "alice", sys.root()), c.removable)
+            << c.device << " at " << c.rootPath;
+    }
+}
+
+TEST(MountedVolumes, TheSystemRootIsListedAsAFixedVolume) {
+    const std::vector<Volume> volumes = ReadMountedVolumes(CurrentUserName());
+    const auto root =
+        std::find_if(volumes.begin(), volumes.end(), [](const Volume& v) { return v.rootPath == "/"; });
+    ASSERT_NE(root, volumes.end());
+    EXPECT_FALSE(root->fileSystem.empty());
+    EXPECT_GT(root->bytesTotal, 0u);
+    EXPECT_LE(root->bytesFree, root->bytesTotal);
+    EXPECT_FALSE(CurrentUserName().empty());
+}
+
+}  // namespace
+}  // namespace corvane::platform
