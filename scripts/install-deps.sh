@@ -19,6 +19,7 @@ test_packages=(
     clang clang-format libfuzzer-14-dev libclang-rt-14-dev
     xvfb xauth xdotool x11-utils imagemagick
     desktop-file-utils appstream lintian
+    dosfstools fusefat
 )
 
 case "${1:-test}" in

@@ -1,0 +1,124 @@
+#!/usr/bin/env bash
+# A real FAT memory card for tests: a small FAT image made with mkfs.fat, attached to a loop device and
+# mounted read-write where the desktop mounts media, /media/<user>/<LABEL> (the kernel's vfat where it
+# exists, otherwise the FUSE driver fusefat).
+#
+#   fat_card.sh run COMMAND [ARG...]   make and mount the card, run COMMAND, always take the card down
+#                                      again; COMMAND sees CORVANE_TEST_CARD (mount folder),
+#                                      CORVANE_TEST_CARD_DEVICE, CORVANE_TEST_CARD_SCRIPT (this script)
+#   fat_card.sh remount ro|rw          (inside COMMAND) mount the card again read-only or read-write
+#   fat_card.sh unmount                (inside COMMAND) take the card away, leaving its empty folder
+#
+# Exits 77 (skipped) when the card cannot be made here: not root, no loop device, no FAT driver.
+set -euo pipefail
+
+skip() {
+    echo "SKIP: no real FAT card: $*" >&2
+    exit 77
+}
+
+script=$(readlink -f "$0")
+
+# fusefat names itself as the device unless told; with the loop device as its name the program can find
+# the medium, and the subtype keeps the type "fuse.fusefat" that a plain fusefat mount shows.
+mount_card() { # mode
+    local mode=$1
+    if grep -qw vfat /proc/filesystems; then
+        mount -t vfat -o "$mode,uid=$(id -u),gid=$(id -g)" "$CORVANE_TEST_CARD_DEVICE" "$CORVANE_TEST_CARD"
+    else
+        local access=rw+
+        [ "$mode" = ro ] && access=ro
+        # fusefat reports its geometry on every mount; show it only when the mount fails.
+        local log
+        log=$(mktemp)
+        if ! fusefat -o "$access,fsname=$CORVANE_TEST_CARD_DEVICE,subtype=fusefat" "$CORVANE_TEST_CARD_DEVICE" \
+            "$CORVANE_TEST_CARD" >"$log" 2>&1; then
+            cat "$log" >&2
+            rm -f "$log"
+            return 1
+        fi
+        rm -f "$log"
+    fi
+    for _ in $(seq 50); do
+        mountpoint -q "$CORVANE_TEST_CARD" && return 0
+        sleep 0.1
+    done
+    echo "the card did not appear at $CORVANE_TEST_CARD" >&2
+    return 1
+}
+
+unmount_card() {
+    mountpoint -q "$CORVANE_TEST_CARD" || return 0
+    if grep -q " $CORVANE_TEST_CARD fuse" /proc/mounts; then
+        fusermount -u "$CORVANE_TEST_CARD" 2>/dev/null || umount -l "$CORVANE_TEST_CARD"
+    else
+        umount "$CORVANE_TEST_CARD" 2>/dev/null || umount -l "$CORVANE_TEST_CARD"
+    fi
+    for _ in $(seq 50); do
+        mountpoint -q "$CORVANE_TEST_CARD" || return 0
+        sleep 0.1
+    done
+    echo "the card at $CORVANE_TEST_CARD did not go away" >&2
+    return 1
+}
+
+case "${1:-}" in
+    remount)
+        unmount_card
+        mount_card "${2:?ro or rw}"
+        exit 0
+        ;;
+    unmount)
+        unmount_card
+        exit 0
+        ;;
+    run)
+        shift
+        [ $# -gt 0 ] || { echo "usage: $0 run COMMAND [ARG...]" >&2; exit 2; }
+        ;;
+    *)
+        echo "usage: $0 run COMMAND [ARG...] | remount ro|rw | unmount" >&2
+        exit 2
+        ;;
+esac
+
+[ "$(id -u)" -eq 0 ] || skip "attaching a loop device needs root"
+for tool in mkfs.fat losetup mountpoint; do
+    command -v "$tool" >/dev/null || skip "$tool is missing (scripts/install-deps.sh installs it)"
+done
+[ -e /dev/loop-control ] || skip "no loop devices (/dev/loop-control)"
+if ! grep -qw vfat /proc/filesystems; then
+    command -v fusefat >/dev/null || skip "the kernel has no vfat and fusefat is missing"
+    [ -c /dev/fuse ] || skip "the kernel has no vfat and there is no /dev/fuse"
+fi
+
+user=$(id -un)
+label=CV$(od -An -N3 -tx1 /dev/urandom | tr -d ' \n' | tr a-f A-F)
+work=$(mktemp -d)
+image="$work/card.img"
+export CORVANE_TEST_CARD="/media/$user/$label"
+export CORVANE_TEST_CARD_DEVICE=
+export CORVANE_TEST_CARD_SCRIPT="$script"
+
+teardown() {
+    unmount_card || true
+    [ -n "$CORVANE_TEST_CARD_DEVICE" ] && losetup -d "$CORVANE_TEST_CARD_DEVICE" 2>/dev/null || true
+    rmdir "$CORVANE_TEST_CARD" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap teardown EXIT
+trap 'exit 130' INT TERM
+
+# 4 MiB: FAT12 as on small cards; room for the three files and little else, so a test can fill it fast.
+truncate -s 4M "$image"
+mkfs.fat -n "$label" "$image" >/dev/null
+CORVANE_TEST_CARD_DEVICE=$(losetup --find --show "$image" 2>/dev/null) || skip "no free loop device"
+mkdir -p "$CORVANE_TEST_CARD"
+mount_card rw || skip "the FAT image could not be mounted"
+echo "card $label: $CORVANE_TEST_CARD_DEVICE at $CORVANE_TEST_CARD ($(grep " $CORVANE_TEST_CARD " /proc/mounts | cut -d' ' -f3))"
+
+set +e
+"$@"
+status=$?
+set -e
+exit $status
