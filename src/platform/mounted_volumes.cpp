@@ -13,7 +13,7 @@ std::vector<Volume> ReadMountedVolumes(const std::string& mediaUser) {
             continue;
         }
         Volume volume;
-        volume.rootPath = QDir::fromNativeSeparators(storage.rootPath()).toStdString();
+        volume.rootPath = QDir::toNativeSeparators(storage.rootPath()).toStdString();
         volume.fileSystem = storage.fileSystemType().toStdString();
         volume.device = storage.device().toStdString();
         volume.bytesTotal = static_cast<uint64_t>(std::max<qint64>(storage.bytesTotal(), 0));

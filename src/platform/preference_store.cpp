@@ -57,6 +57,18 @@ bool PreferenceStore::WriteCompany() {
     return key_.WriteText(kCompanyValue, kCompanyName);
 }
 
+std::optional<std::string> PreferenceStore::ReadLastFolder() {
+    std::optional<std::string> folder = key_.Open() ? key_.ReadText(kLastFolderValue) : std::nullopt;
+    if (folder && folder->empty()) {
+        return std::nullopt;
+    }
+    return folder;
+}
+
+bool PreferenceStore::WriteLastFolder(const std::string& folder) {
+    return !folder.empty() && key_.WriteText(kLastFolderValue, folder);
+}
+
 int32_t DefaultLanguageFor(uint16_t systemLanguageId) {
     switch (systemLanguageId) {
         case 0x0804:

@@ -34,6 +34,7 @@ inline constexpr const char* kLanguageValue = "language";
 inline constexpr const char* kModelValue = "model";
 inline constexpr const char* kTvModeValue = "TvMode";
 inline constexpr const char* kCompanyValue = "Company";
+inline constexpr const char* kLastFolderValue = "LastFolder";
 // The one-time marker stored in "Company".
 inline constexpr const char* kCompanyName = "Corvane Outdoor Imaging Co., Ltd.";
 
@@ -60,6 +61,13 @@ class PreferenceStore {
     // Writes up to ReleaseWrites reach the key together (PreferenceKey::HoldWrites).
     void HoldWrites() { key_.HoldWrites(); }
     bool ReleaseWrites() { return key_.ReleaseWrites(); }
+    // "LastFolder": the folder the last setup file was written to, as the folder field held it. A text
+    // value of its own, so the entries above keep their meaning. Nothing when the key or the value is
+    // missing or unreadable, or the value is empty.
+    std::optional<std::string> ReadLastFolder();
+    // False when the key cannot be written, and for a folder the key cannot hold as given (an INI line
+    // cannot carry line breaks or blanks at either end); the previous value then stays.
+    bool WriteLastFolder(const std::string& folder);
 
   private:
     PreferenceKey& key_;

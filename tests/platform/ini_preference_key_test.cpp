@@ -168,6 +168,19 @@ TEST_F(IniPreferenceKeyTest, HeldWritesToAMissingKeyAreRefusedAndReleaseWritesNo
     EXPECT_FALSE(fs::exists(path_));
 }
 
+// Folders hold any character a file name may: they read back exactly, beside the other entries.
+TEST_F(IniPreferenceKeyTest, FolderNamesReadBackAsWritten) {
+    WriteFile("language=9\nmodel=3\n");
+    IniPreferenceKey key(path_);
+    for (const std::string folder : {"/media/alice/CAM 01", "/mnt/a=b;c#d", "/media/алиса/カード", "E:\\"}) {
+        EXPECT_TRUE(key.WriteText("LastFolder", folder)) << folder;
+        EXPECT_EQ(key.ReadText("LastFolder"), folder);
+        EXPECT_EQ(key.ReadNumber("language"), 9u);
+        EXPECT_EQ(key.ReadNumber("model"), 3u);
+    }
+    EXPECT_EQ(ReadFile(), "language=9\nmodel=3\nLastFolder=E:\\\n");
+}
+
 // Read-only file in a read-only folder, checked as an unprivileged user (a child process drops root so
 // the permissions actually hold).
 TEST_F(IniPreferenceKeyTest, ReadOnlyFileIsReadButNeverChangedOrLost) {

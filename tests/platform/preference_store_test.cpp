@@ -111,5 +111,40 @@ TEST(PreferenceStore, WritesKeepTheLow16BitsAndFailWithoutAWritableKey) {
     }
 }
 
+// The folder of the last written file is an entry of its own: writing it leaves the numbers and the
+// company marker as they were, and a key that cannot be written keeps the previous folder.
+TEST(PreferenceStore, LastFolderIsAnEntryOfItsOwn) {
+    MemoryPreferenceKey key;
+    key.numbers = {{"language", 3}, {"model", 4}, {"TvMode", 1}};
+    key.texts["Company"] = kCompanyName;
+    PreferenceStore store(key);
+    EXPECT_FALSE(store.ReadLastFolder().has_value());
+    EXPECT_TRUE(store.WriteLastFolder("/media/alice/CAM 01"));
+    EXPECT_EQ(store.ReadLastFolder(), "/media/alice/CAM 01");
+    EXPECT_EQ(key.texts.at("LastFolder"), "/media/alice/CAM 01");
+    EXPECT_FALSE(store.WriteLastFolder("")) << "an empty folder is no folder";
+    EXPECT_EQ(store.ReadLastFolder(), "/media/alice/CAM 01");
+
+    int32_t language = 0;
+    int32_t model = 0;
+    uint32_t tvMode = 0;
+    EXPECT_TRUE(store.ReadLanguage(language, 2));
+    EXPECT_TRUE(store.ReadModel(model));
+    EXPECT_TRUE(store.ReadTvMode(tvMode));
+    EXPECT_EQ(language, 3);
+    EXPECT_EQ(model, 4);
+    EXPECT_EQ(tvMode, 1u);
+    EXPECT_TRUE(store.HasCompany());
+    EXPECT_EQ(key.numbers.size(), 3u);
+
+    key.writable = false;
+    EXPECT_FALSE(store.WriteLastFolder("/home/alice"));
+    EXPECT_EQ(store.ReadLastFolder(), "/media/alice/CAM 01");
+    key.unreadable.insert("LastFolder");
+    EXPECT_FALSE(store.ReadLastFolder().has_value());
+    key.exists = false;
+    EXPECT_FALSE(store.ReadLastFolder().has_value());
+}
+
 }  // namespace
 }  // namespace corvane::platform

@@ -7,8 +7,8 @@
 
 namespace corvane {
 
-// What the system says about one mounted volume. Paths use '/' and carry no trailing separator except
-// for a root such as "/" or "E:/".
+// What the system says about one mounted volume. Paths are in the system's own form ("/media/alice/CAM01",
+// "E:\\"); comparisons treat '/' and '\\' alike.
 struct Volume {
     std::string rootPath;  // where it is mounted
     std::string label;     // volume label, may be empty

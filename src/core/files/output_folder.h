@@ -1,0 +1,35 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/files/camera_card.h"
+
+namespace corvane {
+
+// What a setup dialog knows when it picks the folder its folder field starts on.
+struct StartFolderFacts {
+    std::vector<Volume> volumes;            // mounted now
+    std::string mediaUser;                  // whose media folders count
+    std::optional<std::string> lastFolder;  // remembered folder of the last file written, if any
+    bool lastFolderExists = false;          // whether that folder exists now
+    std::string defaultFolder;              // the platform's default (home, "C:\")
+};
+
+// The folder field's start: the root of the camera card when exactly one is mounted; otherwise the last
+// folder written to when it is remembered, not empty and still exists; otherwise the default.
+std::string StartOutputFolder(const StartFolderFacts& facts);
+
+// True when `folder` is the root of a camera card among `volumes` (a trailing separator does not matter).
+bool IsCameraCardRoot(const std::vector<Volume>& volumes, const std::string& user, const std::string& folder);
+
+// True when `a` and `b` name the same folder as text: separators '/' and '\' alike, a trailing separator
+// ignored. Does not touch the file system.
+bool SameFolder(const std::string& a, const std::string& b);
+
+// The full path of `name` in `folder` as shown to the user: one separator between them, of the kind the
+// folder already uses ('\' for a folder written with backslashes only, '/' otherwise).
+std::string FilePathForDisplay(const std::string& folder, const std::string& name);
+
+}  // namespace corvane

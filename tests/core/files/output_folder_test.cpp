@@ -1,0 +1,97 @@
+#include "core/files/output_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace corvane {
+namespace {
+
+const Volume kDisk{"/", "", "ext4", "/dev/sda2", 100, 50, false, false};
+const Volume kCard{"/media/alice/CAM01", "CAM01", "vfat", "/dev/sdb1", 100, 50, false, true};
+const Volume kOtherCard{"/media/alice/CAM02", "CAM02", "exfat", "/dev/sdc1", 100, 50, false, true};
+const Volume kLockedCard{"/media/alice/LOCKED", "LOCKED", "vfat", "/dev/sdd1", 100, 50, true, true};
+const Volume kUsbExt4{"/media/alice/backup", "backup", "ext4", "/dev/sde1", 100, 50, false, true};
+
+TEST(OutputFolder, StartFolder) {
+    struct Case {
+        const char* what;
+        std::vector<Volume> volumes;
+        std::optional<std::string> last;
+        bool lastExists;
+        const char* start;
+    };
+    const Case cases[] = {
+        {"one card wins over the last folder",
+         {kDisk, kCard},
+         "/home/alice/cards",
+         true,
+         "/media/alice/CAM01"},
+        {"a read-only card is still the card",
+         {kDisk, kLockedCard},
+         std::nullopt,
+         false,
+         "/media/alice/LOCKED"},
+        {"two cards: the last folder",
+         {kDisk, kCard, kOtherCard},
+         "/media/alice/CAM02",
+         true,
+         "/media/alice/CAM02"},
+        {"no card: the last folder", {kDisk}, "/home/alice/cards", true, "/home/alice/cards"},
+        {"last folder gone: home", {kDisk}, "/home/alice/gone", false, "/home/alice"},
+        {"nothing remembered: home", {kDisk}, std::nullopt, false, "/home/alice"},
+        {"empty remembered folder: home", {kDisk}, "", true, "/home/alice"},
+        {"a removable ext4 disk is no card", {kDisk, kUsbExt4}, std::nullopt, false, "/home/alice"},
+        {"two cards, nothing remembered: home",
+         {kDisk, kCard, kOtherCard},
+         std::nullopt,
+         false,
+         "/home/alice"},
+    };
+    for (const Case& c : cases) {
+        const StartFolderFacts facts{c.volumes, "alice", c.last, c.lastExists, "/home/alice"};
+        EXPECT_EQ(StartOutputFolder(facts), c.start) << c.what;
+    }
+}
+
+TEST(OutputFolder, CardRoot) {
+    const std::vector<Volume> volumes = {kDisk, kCard, kUsbExt4};
+    EXPECT_TRUE(IsCameraCardRoot(volumes, "alice", "/media/alice/CAM01"));
+    EXPECT_TRUE(IsCameraCardRoot(volumes, "alice", "/media/alice/CAM01/"));
+    EXPECT_FALSE(IsCameraCardRoot(volumes, "alice", "/media/alice/CAM01/DCIM")) << "inside, not the root";
+    EXPECT_FALSE(IsCameraCardRoot(volumes, "alice", "/media/alice/backup")) << "not a card";
+    EXPECT_FALSE(IsCameraCardRoot({kDisk}, "alice", "/media/alice/CAM01")) << "the card was taken out";
+    Volume imageInMedia = kCard;  // a FUSE image: only the media folder makes it a card
+    imageInMedia.removable = false;
+    EXPECT_TRUE(IsCameraCardRoot({imageInMedia}, "alice", "/media/alice/CAM01"));
+    EXPECT_FALSE(IsCameraCardRoot({imageInMedia}, "bob", "/media/alice/CAM01"));
+}
+
+TEST(OutputFolder, SameFolderAndDisplayPath) {
+    EXPECT_TRUE(SameFolder("/media/alice/CAM01", "/media/alice/CAM01/"));
+    EXPECT_TRUE(SameFolder("E:\\", "E:/"));
+    EXPECT_TRUE(SameFolder("/", "/"));
+    EXPECT_FALSE(SameFolder("/media/alice/CAM01", "/media/alice/CAM011"));
+    EXPECT_FALSE(SameFolder("/media/alice/CAM01", "/media/alice"));
+
+    struct Case {
+        const char* folder;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"/media/alice/CAM01", "/media/alice/CAM01/menu.dat"},
+        {"/media/alice/CAM01/", "/media/alice/CAM01/menu.dat"},
+        {"/", "/menu.dat"},
+        {"C:\\", "C:\\menu.dat"},
+        {"E:\\cards", "E:\\cards\\menu.dat"},
+        {"E:/cards", "E:/cards/menu.dat"},
+        {"", "menu.dat"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(FilePathForDisplay(c.folder, "menu.dat"), c.shown) << c.folder;
+    }
+}
+
+}  // namespace
+}  // namespace corvane
