@@ -5,6 +5,9 @@
 # Defaults: all, build/test/src/corvane and build/screenshots. CORVANE_SCREENSHOT_LANGUAGES=all takes every
 # language; CORVANE_SCREENSHOT_MANUAL=1 also shoots the Manual mode of the MMS and e-mail dialogs;
 # CORVANE_SCREENSHOT_HOME is the home folder the folder fields show (the README's picture: /media/anna/CARD).
+# CORVANE_SCREENSHOT_RESULT=1 also generates the camera dialog's menu.dat and shoots the result message. Run
+# through tests/card/fat_card.sh to see the dialogs with a memory card mounted:
+#   tests/card/fat_card.sh run scripts/screenshots.sh camera build/dev/src/corvane /tmp/shots
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -75,6 +78,13 @@ for dialog in $dialogs; do
                 # shellcheck disable=SC2086
                 xdotool key --clearmodifiers ${to_manual[$dialog]}
                 shoot "$wid" "$dialog-$family-$name-manual"
+            fi
+            if [ "${CORVANE_SCREENSHOT_RESULT:-0}" = 1 ] && [ "$dialog" = camera ]; then
+                # Enter on the first list presses Generate; Enter closes the result message.
+                xdotool key --clearmodifiers Return
+                shoot "$(focus_window '^Corvane$')" "$dialog-$family-$name-result"
+                xdotool key --clearmodifiers Return
+                focus_window "^Corvane $family\$" >/dev/null
             fi
             xdotool key --clearmodifiers Escape
             focus_window '^Corvane$' >/dev/null

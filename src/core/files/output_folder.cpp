@@ -14,6 +14,17 @@ std::string Comparable(std::string path) {
     return path;
 }
 
+// A folder right inside `user`'s media folder, where the desktop mounts a volume: /media/USER/NAME.
+bool IsMediaMountFolder(const std::string& path, const std::string& user) {
+    for (const std::string& base : {"/media/" + user + "/", "/run/media/" + user + "/"}) {
+        if (IsUnderUserMedia(path, user) && path.compare(0, base.size(), base) == 0 &&
+            path.find('/', base.size()) == std::string::npos) {
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 std::string StartOutputFolder(const StartFolderFacts& facts) {
@@ -30,6 +41,19 @@ bool IsCameraCardRoot(const std::vector<Volume>& volumes, const std::string& use
                       const std::string& folder) {
     const std::optional<Volume> card = CameraCardHolding(volumes, user, folder);
     return card && SameFolder(card->rootPath, folder);
+}
+
+bool CardGone(const std::vector<Volume>& volumes, const std::string& user, const std::string& folder,
+              const std::string& cardRoot) {
+    if (!cardRoot.empty() && SameFolder(folder, cardRoot) && !IsCameraCardRoot(volumes, user, folder)) {
+        return true;
+    }
+    const std::string path = Comparable(folder);
+    if (!IsMediaMountFolder(path, user)) {
+        return false;
+    }
+    return std::none_of(volumes.begin(), volumes.end(),
+                        [&](const Volume& volume) { return SameFolder(volume.rootPath, path); });
 }
 
 bool SameFolder(const std::string& a, const std::string& b) {

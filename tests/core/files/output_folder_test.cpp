@@ -68,6 +68,34 @@ TEST(OutputFolder, CardRoot) {
     EXPECT_FALSE(IsCameraCardRoot({imageInMedia}, "bob", "/media/alice/CAM01"));
 }
 
+TEST(OutputFolder, CardGone) {
+    Volume elsewhere = kCard;  // the same card, mounted again under another name
+    elsewhere.rootPath = "/media/alice/CAM01_";
+    struct Case {
+        const char* what;
+        std::vector<Volume> volumes;
+        const char* folder;
+        const char* cardRoot;
+        bool gone;
+    };
+    const Case cases[] = {
+        {"card still there", {kDisk, kCard}, "/media/alice/CAM01", "/media/alice/CAM01", false},
+        {"card pulled out", {kDisk}, "/media/alice/CAM01", "/media/alice/CAM01", true},
+        {"card pulled out, trailing separator", {kDisk}, "/media/alice/CAM01/", "/media/alice/CAM01", true},
+        {"card mounted elsewhere", {kDisk, elsewhere}, "/media/alice/CAM01", "/media/alice/CAM01", true},
+        {"another folder chosen since", {kDisk}, "/home/alice", "/media/alice/CAM01", false},
+        {"never a card", {kDisk}, "/home/alice", "", false},
+        {"empty media mount folder, typed", {kDisk}, "/run/media/alice/CAM09", "", true},
+        {"a folder inside a media mount", {kDisk, kCard}, "/media/alice/CAM01/DCIM", "", false},
+        {"mounted media that is no card", {kDisk, kUsbExt4}, "/media/alice/backup", "", false},
+        {"a card root outside the media folders, removed", {kDisk}, "/mnt/sd", "/mnt/sd", true},
+        {"someone else's media folder", {kDisk}, "/media/bob/CAM01", "", false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(CardGone(c.volumes, "alice", c.folder, c.cardRoot), c.gone) << c.what;
+    }
+}
+
 TEST(OutputFolder, SameFolderAndDisplayPath) {
     EXPECT_TRUE(SameFolder("/media/alice/CAM01", "/media/alice/CAM01/"));
     EXPECT_TRUE(SameFolder("E:\\", "E:/"));
