@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QUrl>
 
@@ -59,11 +60,33 @@ TestMailSender& DesktopPlatform::MailSender() {
     return *mailSender_;
 }
 
-std::string DesktopPlatform::BrowseForFolder() {
-    // Qt's own folder browser: a desktop's native one would speak the system's language, not the program's.
-    const QString folder = QFileDialog::getExistingDirectory(
-        OwnerWindow(), QString(), QString(), QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
-    return folder.isEmpty() ? std::string() : QDir::toNativeSeparators(folder).toStdString();
+std::string DesktopPlatform::BrowseForFolder(const std::string& startFolder) {
+    // The places list: home, the file system's root, then every removable volume and camera card.
+    QList<QUrl> places = {QUrl::fromLocalFile(QDir::homePath()), QUrl::fromLocalFile(QDir::rootPath())};
+    const std::string user = MediaUser();
+    for (const Volume& volume : MountedVolumes()) {
+        if (volume.removable || IsCameraCard(volume, user)) {
+            places.append(QUrl::fromLocalFile(QString::fromStdString(volume.rootPath)));
+        }
+    }
+    // A folder that is gone (a card taken out) opens at its nearest existing parent.
+    QString start = QDir::cleanPath(QDir::fromNativeSeparators(QString::fromStdString(startFolder)));
+    while (!start.isEmpty() && !QFileInfo(start).isDir()) {
+        const QString parent = QFileInfo(start).path();
+        start = parent != start ? parent : QString();
+    }
+    QFileDialog browser(OwnerWindow());
+    browser.setFileMode(QFileDialog::Directory);
+    browser.setOption(QFileDialog::ShowDirsOnly);
+    // Qt's own folder browser: a desktop's native one would speak the system's language, not the program's,
+    // and would not show the places list.
+    browser.setOption(QFileDialog::DontUseNativeDialog);
+    browser.setSidebarUrls(places);
+    browser.setDirectory(start.isEmpty() ? QDir::homePath() : start);
+    if (browser.exec() != QDialog::Accepted || browser.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return QDir::toNativeSeparators(browser.selectedFiles().constFirst()).toStdString();
 }
 
 bool DesktopPlatform::OpenUrl(const std::string& url) {
@@ -95,6 +118,10 @@ std::string DesktopPlatform::DefaultOutputFolder() {
 #else
     return QDir::toNativeSeparators(QDir::homePath()).toStdString();
 #endif
+}
+
+bool DesktopPlatform::FolderExists(const std::string& path) {
+    return QFileInfo(QString::fromStdString(path)).isDir();
 }
 
 std::vector<Volume> DesktopPlatform::MountedVolumes() {

@@ -20,7 +20,7 @@ class DesktopPlatform : public Platform {
 
     void ShowMessage(const std::string& text) override;
     void ShowFrameworkMessage(const std::string& text) override;
-    std::string BrowseForFolder() override;
+    std::string BrowseForFolder(const std::string& startFolder) override;
     bool OpenUrl(const std::string& url) override;
     LocalTime Now() override;
     uint16_t SystemLanguageId() override;
@@ -29,6 +29,7 @@ class DesktopPlatform : public Platform {
     void UseLanguage(int32_t language) override;
     bool AskYesNo(const std::string& text) override;
     TestMailSender& MailSender() override;
+    bool FolderExists(const std::string& path) override;
     std::vector<Volume> MountedVolumes() override;
     std::string MediaUser() override;
 

@@ -32,9 +32,10 @@ class Platform {
     virtual void ShowMessage(const std::string& text) = 0;
     // The dialog framework's own validation messages: exclamation icon, title "corvane".
     virtual void ShowFrameworkMessage(const std::string& text) = 0;
-    // The system folder browser. Returns the chosen folder's path, or an empty string when the user
-    // cancelled or chose something that is not a file-system folder.
-    virtual std::string BrowseForFolder() = 0;
+    // The system folder browser, opened at `startFolder` (its nearest existing parent when it is gone),
+    // with the removable volumes among its places. Returns the chosen folder's path, or an empty string
+    // when the user cancelled or chose something that is not a file-system folder.
+    virtual std::string BrowseForFolder(const std::string& startFolder) = 0;
     // Opens a web page in the system browser; false when that could not be started.
     virtual bool OpenUrl(const std::string& url) = 0;
     virtual LocalTime Now() = 0;
@@ -42,7 +43,8 @@ class Platform {
     // Liechtenstein, 0x0409 English US, ...).
     virtual uint16_t SystemLanguageId() = 0;
     virtual PreferenceStore& Preferences() = 0;
-    // Output folder of a freshly opened setup dialog and after a cancelled folder choice.
+    // Output folder of a freshly opened setup dialog when neither a memory card nor a remembered folder
+    // gives one.
     virtual std::string DefaultOutputFolder() = 0;
     // The program's language (1..10) from now on, for the platform's own texts: the buttons of message
     // boxes and the folder browser. Where the system has no translation they stay English.
@@ -51,6 +53,8 @@ class Platform {
     virtual bool AskYesNo(const std::string& text) = 0;
     // Sends the e-mail dialog's test e-mail; lives as long as the platform.
     virtual TestMailSender& MailSender() = 0;
+    // Whether `path` is an existing folder.
+    virtual bool FolderExists(const std::string& path) = 0;
     // The mounted volumes as the system reports them at this moment.
     virtual std::vector<Volume> MountedVolumes() = 0;
     // The user whose media folders (/media/USER/..., /run/media/USER/...) hold the desktop's mounts; empty

@@ -9,7 +9,9 @@
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTextDocument>
+#include <QUrl>
 #include <QTimer>
 #include <cstdlib>
 #include <optional>
@@ -101,8 +103,44 @@ TEST(DesktopPlatform, CancelledFolderBrowserAnswersEmpty) {
             dialog->reject();
         }
     });
-    EXPECT_EQ(platform.BrowseForFolder(), "");
+    EXPECT_EQ(platform.BrowseForFolder(QDir::homePath().toStdString()), "");
     EXPECT_TRUE(browserSeen);
+}
+
+// The browser opens at the folder it is given, or at the nearest folder above it that still exists (a
+// card taken out leaves a path that leads nowhere), and answers the folder the user takes.
+TEST(DesktopPlatform, FolderBrowserOpensAtTheStartFolderOrItsNearestExistingParent) {
+    DesktopPlatform platform(TestIcon());
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkpath("cards/CAM01"));
+    const QString cards = QDir(dir.path()).filePath("cards");
+    const QString card = QDir(cards).filePath("CAM01");
+    struct Case {
+        QString start;
+        QString opened;
+    };
+    const Case cases[] = {
+        {card, card},
+        {card + "/", card},
+        {cards + "/gone/DCIM", cards},
+        {QString(), QDir::homePath()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.start.toStdString());
+        QString opened;
+        QList<QUrl> places;
+        QTimer::singleShot(0, [&] {
+            auto* browser = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(browser, nullptr);
+            opened = browser->directory().absolutePath();
+            places = browser->sidebarUrls();
+            browser->accept();
+        });
+        const std::string chosen = platform.BrowseForFolder(c.start.toStdString());
+        EXPECT_EQ(opened, c.opened);
+        EXPECT_EQ(chosen, QDir::toNativeSeparators(c.opened).toStdString()) << "the folder shown is taken";
+        EXPECT_TRUE(places.contains(QUrl::fromLocalFile(QDir::homePath())));
+    }
 }
 
 TEST(DesktopPlatform, ClockLanguageAndDefaultFolderComeFromTheSystem) {
@@ -124,6 +162,9 @@ TEST(DesktopPlatform, ClockLanguageAndDefaultFolderComeFromTheSystem) {
     savedAll ? setenv("LC_ALL", savedAll->c_str(), 1) : unsetenv("LC_ALL");
 
     EXPECT_EQ(platform.DefaultOutputFolder(), QDir::toNativeSeparators(QDir::homePath()).toStdString());
+    EXPECT_TRUE(platform.FolderExists(QDir::homePath().toStdString()));
+    EXPECT_FALSE(platform.FolderExists(QDir::homePath().toStdString() + "/no such folder"));
+    EXPECT_FALSE(platform.FolderExists(""));
 }
 
 TEST(DesktopPlatform, PreferencesLiveInTheConfigFolder) {

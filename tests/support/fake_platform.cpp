@@ -1,5 +1,7 @@
 #include "support/fake_platform.h"
 
+#include <filesystem>
+
 #include "platform/curl_test_mail_sender.h"
 
 namespace corvane::platform {
@@ -71,14 +73,20 @@ void FakePlatform::ShowFrameworkMessage(const std::string& text) {
     frameworkMessages.push_back(text);
 }
 
-std::string FakePlatform::BrowseForFolder() {
+std::string FakePlatform::BrowseForFolder(const std::string& startFolder) {
     ++folderRequests;
+    folderStarts.push_back(startFolder);
     if (folderAnswers.empty()) {
         return "";
     }
     std::string answer = folderAnswers.front();
     folderAnswers.pop_front();
     return answer;
+}
+
+bool FakePlatform::FolderExists(const std::string& path) {
+    std::error_code error;
+    return !path.empty() && std::filesystem::is_directory(path, error);
 }
 
 bool FakePlatform::OpenUrl(const std::string& url) {

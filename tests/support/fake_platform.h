@@ -49,6 +49,7 @@ class FakePlatform : public Platform {
     std::vector<std::string> messages;           // ShowMessage texts, in order
     std::vector<std::string> frameworkMessages;  // ShowFrameworkMessage texts, in order
     std::deque<std::string> folderAnswers;       // BrowseForFolder answers; "" (cancel) once used up
+    std::vector<std::string> folderStarts;       // the folder each BrowseForFolder opened at
     int folderRequests = 0;
     std::vector<std::string> openedUrls;
     bool openUrlSucceeds = true;
@@ -63,7 +64,7 @@ class FakePlatform : public Platform {
 
     void ShowMessage(const std::string& text) override;
     void ShowFrameworkMessage(const std::string& text) override;
-    std::string BrowseForFolder() override;
+    std::string BrowseForFolder(const std::string& startFolder) override;
     bool OpenUrl(const std::string& url) override;
     LocalTime Now() override { return now; }
     uint16_t SystemLanguageId() override { return systemLanguageId; }
@@ -78,6 +79,8 @@ class FakePlatform : public Platform {
     std::string testMailCaFile;
     TestMailSender& MailSender() override;
 
+    // Real folders: the dialog tests write into real temporary folders.
+    bool FolderExists(const std::string& path) override;
     std::vector<Volume> MountedVolumes() override { return volumes; }
     std::string MediaUser() override { return mediaUser; }
 
