@@ -20,6 +20,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/l10n/card_texts.h"
 #include "core/l10n/language.h"
 #include "core/models/app_settings.h"
 #include "framework/cdialog.h"
@@ -193,6 +194,12 @@ class SetupDialogTest : public ::testing::Test {
         EXPECT_EQ(dialog->EndResult(), IDCANCEL);
         EXPECT_FALSE(std::filesystem::exists(folder.File(fileName)));
         EXPECT_TRUE(platform.messages.empty());
+    }
+    // The result message of `fileName` written into `in` (the test's folder when empty): the program's
+    // sentence, then the line naming the file, in `language`.
+    std::string WrittenMessage(const std::string& sentence, const std::string& fileName,
+                               int32_t language = kEnglish, const std::string& in = {}) const {
+        return sentence + "\n" + WrittenToText(language, (in.empty() ? folder.path() : in) + "/" + fileName);
     }
     void ClearMessages() {
         platform.messages.clear();

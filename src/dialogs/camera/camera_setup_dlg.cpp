@@ -378,7 +378,11 @@ void CCameraSetupDlg::OnGetTime() {
 void CCameraSetupDlg::Write(const std::string& folder, const Record& record, MenuRecordKind kind) {
     const MenuWriteOutcome outcome =
         WriteMenuFile(fs_, folder, record, kind, family_, settings_.model, settings_.language);
-    if (outcome.message) {
+    if (outcome.written && outcome.message) {
+        TellWritten(folder, *outcome.message, kMenuFileName);
+    } else if (outcome.written) {
+        RememberFolder(folder);
+    } else if (outcome.message) {
         Tell(*outcome.message);
     }
 }
@@ -387,7 +391,7 @@ void CCameraSetupDlg::Write(const std::string& folder, const Record& record, Men
 // read too, and a value out of range stops the write with its message. What is written is what the
 // fields show.
 void CCameraSetupDlg::OnOK() {
-    if (!UpdateData(true)) {
+    if (!UpdateData(true) || !CardIsThere()) {
         return;
     }
     Write(outputFolder,
@@ -396,7 +400,8 @@ void CCameraSetupDlg::OnOK() {
 }
 
 void CCameraSetupDlg::OnFactorySettings() {
-    if (!UpdateData(true)) {
+    // A card that is gone leaves the form as it is: nothing is written.
+    if (!UpdateData(true) || !CardIsThere()) {
         return;
     }
     const std::string folder = outputFolder;

@@ -385,12 +385,19 @@ void CMmsSetupDlg::OnOK() {
         }
         return;
     }
+    if (!CardIsThere()) {
+        return;
+    }
     const MessageFileResult result = WriteMmsSettingsFile(fs_, outputFolder, values);
     if (!result.completed) {
         TellFailure(result);
         return;
     }
-    ShowText(family_ == ModelFamily::k8620 ? MmsMessage::kGenerated8620 : MmsMessage::kGenerated8520);
+    TellWritten(outputFolder,
+                MmsMessageText(
+                    family_ == ModelFamily::k8620 ? MmsMessage::kGenerated8620 : MmsMessage::kGenerated8520,
+                    settings_.language),
+                kMmsFileName);
 }
 
 }  // namespace corvane

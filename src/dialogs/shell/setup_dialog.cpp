@@ -1,8 +1,11 @@
 #include "dialogs/shell/setup_dialog.h"
 
+#include "core/files/output_folder.h"
+#include "core/l10n/card_texts.h"
 #include "core/l10n/folder_texts.h"
 #include "framework/data_exchange.h"
 #include "platform/platform.h"
+#include "platform/preference_store.h"
 
 namespace corvane {
 
@@ -10,11 +13,19 @@ CSetupDialog::CSetupDialog(const DialogTemplate& dialogTemplate, ModelFamily fam
                            const AppSettings& settings, platform::Platform& platform, FileSystem& fs,
                            FolderControls folder, QWidget* parent)
     : CDialog(dialogTemplate, platform, parent),
-      outputFolder(platform.DefaultOutputFolder()),
       family_(family),
       settings_(settings),
       fs_(fs),
       folder_(folder) {
+    StartFolderFacts facts;
+    facts.volumes = platform.MountedVolumes();
+    facts.mediaUser = platform.MediaUser();
+    facts.lastFolder = platform.Preferences().ReadLastFolder();
+    facts.lastFolderExists = facts.lastFolder && platform.FolderExists(*facts.lastFolder);
+    facts.defaultFolder = platform.DefaultOutputFolder();
+    startFolder_ = StartOutputFolder(facts);
+    outputFolder = startFolder_;
+    NoteCardRoot(facts.volumes, outputFolder);
     AddHandler(folder_.button, Notification::kClicked, [this] { ChooseOutputFolder(); });
     // The folder field is named by its folder button, not by the read button between them.
     SetAccessibleNameSources({{folder_.field, {folder_.button}}});
@@ -30,9 +41,15 @@ bool CSetupDialog::OnInitDialog() {
 }
 
 void CSetupDialog::ChooseOutputFolder() {
-    std::string folder = GetPlatform().BrowseForFolder();
+    platform::Platform& platform = GetPlatform();
+    std::string start = GetDlgItemText(folder_.field);
+    if (start.empty()) {
+        const std::optional<Volume> card = SingleCameraCard(platform.MountedVolumes(), platform.MediaUser());
+        start = card ? card->rootPath : startFolder_;
+    }
+    std::string folder = platform.BrowseForFolder(start);
     if (folder.empty()) {
-        folder = GetPlatform().DefaultOutputFolder();
+        folder = startFolder_;
     }
     if (folder_.characterLimit > 0 &&
         CharacterCount(folder) > static_cast<std::size_t>(folder_.characterLimit)) {
@@ -40,11 +57,36 @@ void CSetupDialog::ChooseOutputFolder() {
         return;
     }
     outputFolder = folder;
+    NoteCardRoot(platform.MountedVolumes(), outputFolder);
     UpdateData(false);
 }
 
 void CSetupDialog::TellFolderTooLong() {
     Tell(FolderTooLongMessage(settings_.language, folder_.characterLimit, GetDlgItemText(folder_.field)));
+}
+
+void CSetupDialog::NoteCardRoot(const std::vector<Volume>& volumes, const std::string& folder) {
+    cardRoot_ = IsCameraCardRoot(volumes, GetPlatform().MediaUser(), folder) ? folder : std::string();
+}
+
+bool CSetupDialog::CardIsThere() {
+    platform::Platform& platform = GetPlatform();
+    if (CardGone(platform.MountedVolumes(), platform.MediaUser(), outputFolder, cardRoot_)) {
+        Tell(CardGoneText(settings_.language, outputFolder));
+        return false;
+    }
+    return true;
+}
+
+void CSetupDialog::RememberFolder(const std::string& folder) {
+    GetPlatform().Preferences().WriteLastFolder(folder);
+}
+
+void CSetupDialog::TellWritten(const std::string& folder, std::string_view sentence,
+                               const std::string& fileName) {
+    RememberFolder(folder);
+    Tell(std::string(sentence) + "\n" +
+         WrittenToText(settings_.language, FilePathForDisplay(folder, fileName)));
 }
 
 void CSetupDialog::TakeFolderFromField() {

@@ -3,7 +3,9 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "core/files/camera_card.h"
 #include "core/files/file_system.h"
 #include "core/files/message_records.h"
 #include "core/models/app_settings.h"
@@ -26,9 +28,14 @@ class CSetupDialog : public CDialog {
     // The folder the next file goes to, as last exchanged with the folder field or typed into it.
     std::string outputFolder;
 
-    // The folder button: the folder browser's choice, or the default folder when it gives none; then the
-    // fields are refreshed from the values.
+    // The folder button: the folder browser, opened at the folder the field shows (the memory card's root
+    // when the field is empty); its choice, or the start folder when it gives none; then the fields are
+    // refreshed from the values.
     void ChooseOutputFolder();
+
+    // The folder the dialog opened on: the root of the only memory card, else the last folder written to
+    // when it still exists, else the platform's default.
+    const std::string& StartFolder() const { return startFolder_; }
 
   protected:
     // The ids of the folder field and the folder button in the dialog's template, and the characters the
@@ -66,6 +73,15 @@ class CSetupDialog : public CDialog {
     static constexpr int32_t kMaxPicturesPerDay = 99;
     void KeepPicturesPerDayInRange(int32_t& count);
 
+    // Before a write into `outputFolder`: false, after saying so, when the folder stands for a memory card
+    // that is no longer mounted there (nothing may then be written into the empty mount folder).
+    bool CardIsThere();
+    // After `fileName` was written into `folder`: remembers the folder for the next dialog and shows
+    // `sentence` (the program's result message) with the full path of the file.
+    void TellWritten(const std::string& folder, std::string_view sentence, const std::string& fileName);
+    // Remembers `folder` as the folder last written to.
+    void RememberFolder(const std::string& folder);
+
     // Shows a message of the program.
     void Tell(std::string_view text);
     // Shows why a message file was not written (the refused value or the write failure).
@@ -77,8 +93,12 @@ class CSetupDialog : public CDialog {
 
   private:
     void TellFolderTooLong();
+    // Notes `folder` as the card root it stands for when it is a memory card's root now.
+    void NoteCardRoot(const std::vector<Volume>& volumes, const std::string& folder);
 
     const FolderControls folder_;
+    std::string startFolder_;
+    std::string cardRoot_;  // the card root the folder stood for when it was set; empty when none
 };
 
 }  // namespace corvane

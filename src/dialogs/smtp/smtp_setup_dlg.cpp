@@ -260,9 +260,12 @@ void CSmtpSetupDlg::OnGenerate() {
         Tell(SmtpMessageText(*fault, family_, language));
         return;
     }
+    if (!CardIsThere()) {
+        return;
+    }
     const MessageFileResult result = WriteSmtpSettingsFile(fs_, outputFolder, values);
     if (result.completed) {
-        Tell(SmtpMessageText(SmtpMessage::kGenerated, family_, language));
+        TellWritten(outputFolder, SmtpMessageText(SmtpMessage::kGenerated, family_, language), kSmtpFileName);
     } else {
         TellFailure(result);
     }

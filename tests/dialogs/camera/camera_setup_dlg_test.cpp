@@ -74,7 +74,7 @@ TEST_F(CameraDialogTest, DefaultsGiveTheWorkedExampleRecordsByButtonAndByEnter) 
                 Click(IDOK);
             }
             EXPECT_EQ(MenuFile(), Golden(c.golden));
-            EXPECT_EQ(platform.messages, std::vector<std::string>{c.message});
+            EXPECT_EQ(platform.messages, std::vector<std::string>{WrittenMessage(c.message, "menu.dat")});
             EXPECT_TRUE(platform.frameworkMessages.empty());
             EXPECT_FALSE(dialog->IsEnded()) << "generating never closes the dialog";
         }
@@ -84,7 +84,8 @@ TEST_F(CameraDialogTest, DefaultsGiveTheWorkedExampleRecordsByButtonAndByEnter) 
 TEST_F(CameraDialogTest, ChineseMessagesAndTheChineseEntryOnAnotherSystem) {
     Open(ModelFamily::k8620, kChinese, 2);
     Click(IDOK);
-    EXPECT_EQ(platform.messages, std::vector<std::string>{"Vyn 8620 相机菜单设置文件已经生成"});
+    EXPECT_EQ(platform.messages, std::vector<std::string>{WrittenMessage("Vyn 8620 相机菜单设置文件已经生成",
+                                                                         "menu.dat", kChinese)});
     EXPECT_EQ(MenuFile().at(29), 1);
 
     // Texts English, file says Chinese, message English.
@@ -93,7 +94,8 @@ TEST_F(CameraDialogTest, ChineseMessagesAndTheChineseEntryOnAnotherSystem) {
     Open(ModelFamily::k8520, kEnglish, 1);
     EXPECT_EQ(Text(IDOK), "Generate");
     Click(IDOK);
-    EXPECT_EQ(platform.messages, std::vector<std::string>{"Vyn 8520 Configuration file is generated"});
+    EXPECT_EQ(platform.messages, std::vector<std::string>{
+                                     WrittenMessage("Vyn 8520 Configuration file is generated", "menu.dat")});
     EXPECT_EQ(MenuFile().at(29), 1);
 }
 
@@ -937,9 +939,10 @@ TEST_F(CameraDialogTest, FactorySettingsWritesTheFactoryFileAndResetsExactlyItsC
         Click(IDC_FACTORY_SETTINGS);
 
         EXPECT_EQ(MenuFile(), Golden("menu_factory.dat"));
-        EXPECT_EQ(platform.messages,
-                  std::vector<std::string>{std::string("Vyn ") + Name(family) +
-                                           " Camera menu factory settings file has been generated"});
+        EXPECT_EQ(platform.messages, std::vector<std::string>{WrittenMessage(
+                                         std::string("Vyn ") + Name(family) +
+                                             " Camera menu factory settings file has been generated",
+                                         "menu.dat")});
         EXPECT_TRUE(platform.frameworkMessages.empty());
 
         const std::pair<int, int> reset[] = {

@@ -29,11 +29,6 @@ namespace {
 
 using namespace corvane::testing;
 
-std::string Success(ModelFamily family) {
-    return std::string("Vyn ") + Name(family) +
-           " MMS configuration file (URL|APN|Gateway|Port ...) has been generated";
-}
-
 const std::string kPictureRange = "Please enter an integer between 0 and 99!";
 
 constexpr int kNetworkIds[] = {IDC_MMS_URL,  IDC_MMS_APN,     IDC_MMS_GATEWAY,
@@ -52,6 +47,12 @@ class MmsDialogTest : public SetupDialogTest<CMmsSetupDlg> {
     }
 
     bool ReadOnly(int id) const { return Edit(id)->isReadOnly(); }
+    // The English result message of setup.dat written into `in` (the test's folder when empty).
+    std::string Success(ModelFamily family, const std::string& in = {}) const {
+        return WrittenMessage(std::string("Vyn ") + Name(family) +
+                                  " MMS configuration file (URL|APN|Gateway|Port ...) has been generated",
+                              "setup.dat", kEnglish, in);
+    }
     int HoursList() const { return MmsIdsOf(dialog->Family()).hoursList; }
     int SmsPosition() const { return dialog->Family() == ModelFamily::k8620 ? 2 : 3; }
 
@@ -131,7 +132,8 @@ TEST_F(MmsDialogTest, ManualInternationalSessionInChinese) {
     Retype(IDC_MMS_PHONE3, "b@example.org");
     ClearMessages();
     Click(IDOK);
-    EXPECT_EQ(platform.messages, std::vector<std::string>{"Vyn 8520 MMS配置文件已生成"});
+    EXPECT_EQ(platform.messages,
+              std::vector<std::string>{WrittenMessage("Vyn 8520 MMS配置文件已生成", "setup.dat", kChinese)});
     EXPECT_TRUE(platform.frameworkMessages.empty());
     EXPECT_EQ(SetupFile(), Golden("mms_dialog_8520_manual_international.dat"));
 }
@@ -276,7 +278,9 @@ TEST_F(MmsDialogTest, RemoteControlHoursNeedAPhoneNumber) {
         ClearMessages();
         Click(IDOK);
         EXPECT_EQ(platform.messages,
-                  std::vector<std::string>{c.written ? "Vyn 8620 MMS配置文件已生成" : "请设置手机号码1"});
+                  std::vector<std::string>{
+                      c.written ? WrittenMessage("Vyn 8620 MMS配置文件已生成", "setup.dat", kChinese)
+                                : "请设置手机号码1"});
         EXPECT_EQ(SetupExists(), c.written);
         if (c.written) {
             EXPECT_EQ(SetupFile().at(10), 0xCF) << "3 hours, scrambled";
@@ -741,7 +745,7 @@ TEST_F(MmsDialogTest, FolderButtonTypedFolderAndRefreshes) {
     EXPECT_EQ(Text(IDC_MMS_FOLDER), typed.path());
     ClearMessages();
     QTest::keyClick(Edit(IDC_MMS_FOLDER), Qt::Key_Return);
-    EXPECT_EQ(platform.messages, std::vector<std::string>{Success(ModelFamily::k8620)});
+    EXPECT_EQ(platform.messages, std::vector<std::string>{Success(ModelFamily::k8620, typed.path())});
     EXPECT_EQ(testing::NamesIn(typed.path()), std::vector<std::string>{"setup.dat"});
     EXPECT_FALSE(SetupExists());
 }

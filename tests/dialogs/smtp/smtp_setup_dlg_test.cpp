@@ -86,8 +86,10 @@ TEST_F(SmtpDialogTest, AutoModeExampleByteForByteWithThePresetNeverShown) {
     Click(IDC_SMTP_GENERATE);
 
     EXPECT_EQ(SmtpFile(), Golden("smtp_8620_auto.dat"));
+    // The program's sentence is English in every language but Chinese; the path line is in Japanese.
     EXPECT_EQ(platform.messages,
-              std::vector<std::string>{"Vyn 8620 SMTP configuration file has been generated"});
+              std::vector<std::string>{WrittenMessage("Vyn 8620 SMTP configuration file has been generated",
+                                                      "smtp.dat", kJapanese)});
     EXPECT_TRUE(platform.frameworkMessages.empty());
     EXPECT_EQ(testing::NamesIn(folder.path()), std::vector<std::string>{"smtp.dat"})
         << "no scratch file left";
@@ -136,7 +138,8 @@ TEST_F(SmtpDialogTest, ManualModeExampleByteForByte) {
         ClearMessages();
         Click(IDC_SMTP_GENERATE);
         EXPECT_EQ(SmtpFile(), Golden("smtp_8520_manual.dat"));
-        EXPECT_EQ(platform.messages, std::vector<std::string>{c.message});
+        EXPECT_EQ(platform.messages,
+                  std::vector<std::string>{WrittenMessage(c.message, "smtp.dat", c.language)});
     }
 }
 
@@ -427,7 +430,7 @@ TEST_F(SmtpDialogTest, ChecksStopAtTheFirstFailureInTheirOrderAndSpeakChineseFor
         "请设置端口",           "请输入Email",
         "Email 错误(@)",        "Email 错误(.)",
         "请输入发送者邮箱密码", "请输入Email",
-        "手机号码错误",         "Vyn 8620 SMTP配置文件已生成",
+        "手机号码错误",         WrittenMessage("Vyn 8620 SMTP配置文件已生成", "smtp.dat", kChinese),
     };
     EXPECT_EQ(platform.messages, expected);
     EXPECT_TRUE(Written());
@@ -805,8 +808,8 @@ TEST_F(SmtpDialogTest, EnterInAnyFieldGeneratesAndTheDialogStays) {
     QTest::keyClick(Button(IDC_SMTP_GENERATE), Qt::Key_Return);
     EXPECT_FALSE(dialog->IsEnded());
     EXPECT_TRUE(Written());
-    EXPECT_EQ(platform.messages,
-              std::vector<std::string>{"Vyn 8620 SMTP configuration file has been generated"});
+    EXPECT_EQ(platform.messages, std::vector<std::string>{WrittenMessage(
+                                     "Vyn 8620 SMTP configuration file has been generated", "smtp.dat")});
 }
 
 // --- templates -----------------------------------------------------------------------------------------

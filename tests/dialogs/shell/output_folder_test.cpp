@@ -1,0 +1,275 @@
+// Where the three setup dialogs write: the memory card when one is mounted, else the folder last written
+// to, the folder browser's start, the path in the result message, and a card that went away. Driven as a
+// user does, with the volumes the platform fake reports.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/l10n/card_texts.h"
+#include "dialogs/camera/camera_setup_dlg.h"
+#include "dialogs/mms/mms_setup_dlg.h"
+#include "dialogs/res/camera_templates.h"
+#include "dialogs/res/mms_templates.h"
+#include "dialogs/res/smtp_templates.h"
+#include "dialogs/shell/setup_dialog.h"
+#include "dialogs/smtp/smtp_setup_dlg.h"
+#include "support/dialog_test_support.h"
+
+namespace corvane {
+namespace {
+
+using namespace corvane::testing;
+namespace fs = std::filesystem;
+
+// One of the three dialogs: how to open it, its folder field and buttons, what makes its form pass, the
+// file it writes and its English result sentence.
+struct Kind {
+    const char* name;
+    std::function<std::unique_ptr<CSetupDialog>(const AppSettings&, platform::Platform&, FileSystem&)> open;
+    int folderField;
+    int folderButton;
+    int generate;
+    std::vector<std::pair<int, const char*>> passingForm;
+    const char* fileName;
+    const char* sentence;
+};
+
+std::vector<Kind> Kinds() {
+    return {
+        {"camera",
+         [](const AppSettings& s, platform::Platform& p, FileSystem& f) {
+             return std::make_unique<CCameraSetupDlg>(ModelFamily::k8620, s, p, f);
+         },
+         IDC_OUTPUT_FOLDER,
+         IDC_FOLDER_BUTTON,
+         IDOK,
+         {},
+         "menu.dat",
+         "Vyn 8620 Configuration file is generated"},
+        {"MMS",
+         [](const AppSettings& s, platform::Platform& p, FileSystem& f) {
+             return std::make_unique<CMmsSetupDlg>(ModelFamily::k8620, s, p, f);
+         },
+         IDC_MMS_FOLDER,
+         IDC_MMS_FOLDER_BUTTON,
+         IDOK,
+         {{IDC_MMS_PHONE, "13800138000"}},
+         "setup.dat",
+         "Vyn 8620 MMS configuration file (URL|APN|Gateway|Port ...) has been generated"},
+        {"e-mail",
+         [](const AppSettings& s, platform::Platform& p, FileSystem& f) {
+             return std::make_unique<CSmtpSetupDlg>(ModelFamily::k8620, s, p, f);
+         },
+         IDC_SMTP_FOLDER,
+         IDC_SMTP_FOLDER_BUTTON,
+         IDC_SMTP_GENERATE,
+         {{IDC_SMTP_SERVER, "smtp.example.com"},
+          {IDC_SMTP_PORT, "25"},
+          {IDC_SMTP_SENDER, "cam@example.com"},
+          {IDC_SMTP_SENDER_PASSWORD, "secret"},
+          {IDC_SMTP_RECIPIENT, "me@example.org"}},
+         "smtp.dat",
+         "Vyn 8620 SMTP configuration file has been generated"},
+    };
+}
+
+// A FAT card in a reader, mounted at `root`.
+Volume CardAt(const std::string& root) {
+    return {root, "CAM01", "vfat", "/dev/sdb1", 8'000'000'000, 7'000'000'000, false, true};
+}
+Volume SystemDisk() {
+    return {"/", "", "ext4", "/dev/sda2", 100'000'000'000, 1, false, false};
+}
+
+class OutputFolderTest : public SetupDialogTest<CSetupDialog> {
+  protected:
+    void SetUp() override {
+        settings.model = 4;
+        settings.language = kEnglish;
+        platform.defaultOutputFolder = home.path();
+    }
+    void Open(const Kind& kind) {
+        dialog = kind.open(settings, platform, fs);
+        Show();
+    }
+    void Generate(const Kind& kind) {
+        for (const auto& [id, text] : kind.passingForm) {
+            Retype(id, text);
+        }
+        ClearMessages();
+        Click(kind.generate);
+    }
+
+    TempFolder home;
+    TempFolder card;  // the card's mount folder
+    TempFolder other;
+};
+
+TEST_F(OutputFolderTest, TheFolderFieldStartsOnTheOnlyCardElseTheLastFolderElseHome) {
+    TempFolder second;
+    const std::string gone = other.path() + "/gone";
+    struct Case {
+        const char* what;
+        std::vector<Volume> volumes;
+        std::string lastFolder;  // "" = none remembered
+        std::string start;
+    };
+    const Case cases[] = {
+        {"one card", {SystemDisk(), CardAt(card.path())}, other.path(), card.path()},
+        {"two cards: the last folder",
+         {SystemDisk(), CardAt(card.path()), CardAt(second.path())},
+         other.path(),
+         other.path()},
+        {"no card: the last folder", {SystemDisk()}, other.path(), other.path()},
+        {"the last folder is gone: home", {SystemDisk()}, gone, home.path()},
+        {"nothing remembered: home", {SystemDisk()}, "", home.path()},
+    };
+    for (const Kind& kind : Kinds()) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(kind.name) + ": " + c.what);
+            platform.volumes = c.volumes;
+            if (c.volumes.size() > 2) {
+                platform.volumes.back().device = "/dev/sdc1";  // a second reader
+            }
+            platform.preferenceKey.texts.erase("LastFolder");
+            if (!c.lastFolder.empty()) {
+                platform.preferenceKey.texts["LastFolder"] = c.lastFolder;
+            }
+            Open(kind);
+            EXPECT_EQ(Text(kind.folderField), c.start);
+            EXPECT_EQ(dialog->StartFolder(), c.start);
+        }
+    }
+}
+
+TEST_F(OutputFolderTest, BrowserOpensAtTheFieldOrTheCardAndACancelGoesBackToTheStart) {
+    for (const Kind& kind : Kinds()) {
+        SCOPED_TRACE(kind.name);
+        platform.volumes = {SystemDisk(), CardAt(card.path())};
+        platform.folderStarts.clear();
+        Open(kind);
+        ASSERT_EQ(Text(kind.folderField), card.path());
+
+        platform.folderAnswers = {other.path(), "", ""};
+        Click(kind.folderButton);
+        EXPECT_EQ(Text(kind.folderField), other.path());
+        Retype(kind.folderField, QString::fromStdString(home.path()));
+        Click(kind.folderButton);  // cancelled
+        EXPECT_EQ(Text(kind.folderField), card.path()) << "back to the start folder, not home";
+        Retype(kind.folderField, "");
+        Click(kind.folderButton);  // cancelled
+        EXPECT_EQ(platform.folderStarts, (std::vector<std::string>{card.path(), home.path(), card.path()}))
+            << "the field's folder, or the card's root for an empty field";
+    }
+}
+
+TEST_F(OutputFolderTest, TheResultNamesTheWrittenFileAndItsFolderIsRemembered) {
+    for (const int32_t language : {kEnglish, kChinese, kGerman}) {
+        for (const Kind& kind : Kinds()) {
+            SCOPED_TRACE(std::string(kind.name) + " " + std::to_string(language));
+            settings.language = language;
+            platform.volumes = {SystemDisk()};
+            platform.preferenceKey.texts.erase("LastFolder");
+            Open(kind);
+            Retype(kind.folderField, QString::fromStdString(other.path() + "/"));
+            Generate(kind);
+            ASSERT_EQ(platform.messages.size(), 1u);
+            const std::string& message = platform.messages[0];
+            const std::string pathLine = WrittenToText(language, other.path() + "/" + kind.fileName);
+            EXPECT_EQ(message.substr(message.size() - pathLine.size()), pathLine) << message;
+            EXPECT_EQ(message.find('\n'), message.size() - pathLine.size() - 1)
+                << "the sentence, then the path";
+            if (language != kChinese) {
+                EXPECT_EQ(message, std::string(kind.sentence) + "\n" + pathLine);
+            }
+            EXPECT_TRUE(fs::exists(other.File(kind.fileName)));
+            EXPECT_EQ(platform.preferences.ReadLastFolder(), other.path() + "/");
+            EXPECT_EQ(platform.preferenceKey.numbers.count("language"), 0u) << "no other entry is touched";
+
+            Open(kind);  // the next dialog opens where the last file went
+            EXPECT_EQ(Text(kind.folderField), other.path() + "/");
+        }
+    }
+}
+
+TEST_F(OutputFolderTest, AFailedWriteIsNotRemembered) {
+    for (const Kind& kind : Kinds()) {
+        SCOPED_TRACE(kind.name);
+        platform.preferenceKey.texts["LastFolder"] = other.path();
+        Open(kind);
+        Retype(kind.folderField, QString::fromStdString(home.path() + "/missing"));
+        Generate(kind);
+        ASSERT_EQ(platform.messages.size(), 1u);
+        EXPECT_NE(platform.messages[0].find(home.path() + "/missing/" + kind.fileName), std::string::npos);
+        EXPECT_EQ(platform.preferences.ReadLastFolder(), other.path());
+    }
+}
+
+// The card was the folder; it is pulled out and its mount folder stays behind on the system disk: Generate
+// says so and writes nothing there, in every dialog. Put back, the same dialog writes onto it.
+TEST_F(OutputFolderTest, ACardThatWentAwayIsNamedAndNothingIsWritten) {
+    struct Case {
+        const char* what;
+        bool chosenInBrowser;
+        int32_t language;
+    };
+    const Case cases[] = {
+        {"opened on the card", false, kEnglish},
+        {"card chosen in the browser", true, kEnglish},
+        {"Chinese", false, kChinese},
+        {"Japanese", true, kJapanese},
+    };
+    for (const Kind& kind : Kinds()) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(kind.name) + ": " + c.what);
+            settings.language = c.language;
+            platform.volumes = {SystemDisk()};
+            if (!c.chosenInBrowser) {
+                platform.volumes.push_back(CardAt(card.path()));
+            }
+            platform.preferenceKey.texts.erase("LastFolder");
+            Open(kind);
+            if (c.chosenInBrowser) {
+                platform.volumes.push_back(CardAt(card.path()));
+                platform.folderAnswers = {card.path()};
+                Click(kind.folderButton);
+            }
+            ASSERT_EQ(Text(kind.folderField), card.path());
+
+            platform.volumes = {SystemDisk()};
+            Generate(kind);
+            EXPECT_EQ(platform.messages, std::vector<std::string>{CardGoneText(c.language, card.path())});
+            EXPECT_TRUE(NamesIn(card.path()).empty());
+            EXPECT_FALSE(platform.preferences.ReadLastFolder().has_value());
+
+            platform.volumes = {SystemDisk(), CardAt(card.path())};
+            Generate(kind);
+            ASSERT_EQ(platform.messages.size(), 1u);
+            EXPECT_NE(platform.messages[0].find(WrittenToText(c.language, card.path() + "/" + kind.fileName)),
+                      std::string::npos);
+            EXPECT_EQ(NamesIn(card.path()), std::vector<std::string>{kind.fileName});
+            fs::remove(card.File(kind.fileName));
+        }
+    }
+}
+
+// The camera dialog's factory button: a card that went away leaves the form as it was.
+TEST_F(OutputFolderTest, FactorySettingsOnACardThatWentAwayChangeNothing) {
+    platform.volumes = {SystemDisk(), CardAt(card.path())};
+    dialog = std::make_unique<CCameraSetupDlg>(ModelFamily::k8620, settings, platform, fs);
+    Show();
+    Retype(IDC_VIDEO_LENGTH, "42");
+    platform.volumes = {SystemDisk()};
+    Click(IDC_FACTORY_SETTINGS);
+    EXPECT_EQ(platform.messages, std::vector<std::string>{CardGoneText(kEnglish, card.path())});
+    EXPECT_EQ(Text(IDC_VIDEO_LENGTH), "42");
+    EXPECT_TRUE(NamesIn(card.path()).empty());
+}
+
+}  // namespace
+}  // namespace corvane
