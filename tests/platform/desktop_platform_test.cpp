@@ -11,8 +11,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextDocument>
-#include <QUrl>
 #include <QTimer>
+#include <QUrl>
 #include <cstdlib>
 #include <optional>
 #include <string>
@@ -134,7 +134,7 @@ TEST(DesktopPlatform, FolderBrowserOpensAtTheStartFolderOrItsNearestExistingPare
             ASSERT_NE(browser, nullptr);
             opened = browser->directory().absolutePath();
             places = browser->sidebarUrls();
-            browser->accept();
+            static_cast<QDialog*>(browser)->accept();  // the OK button
         });
         const std::string chosen = platform.BrowseForFolder(c.start.toStdString());
         EXPECT_EQ(opened, c.opened);

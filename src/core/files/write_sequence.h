@@ -24,7 +24,7 @@ struct WriteFailure {
     std::string target;     // the file that was being generated, e.g. "/media/card/menu.dat"
     std::string path;       // the file or folder the failing operation was on (may be a temporary)
     std::string operation;  // "status", "open", "write", "read", "seek", "flush", "sync", "close",
-                            // "rename", "remove" or "sync folder"
+                            // "rename", "remove", "sync folder", or "free space" (checked beforehand)
     int error = 0;          // errno value
     Cause cause = Cause::kSystemError;
 };

@@ -391,7 +391,7 @@ void CCameraSetupDlg::Write(const std::string& folder, const Record& record, Men
 // read too, and a value out of range stops the write with its message. What is written is what the
 // fields show.
 void CCameraSetupDlg::OnOK() {
-    if (!UpdateData(true) || !CardIsThere()) {
+    if (!UpdateData(true) || !CardReadyFor(kMenuFileName, kRecordSize)) {
         return;
     }
     Write(outputFolder,
@@ -401,7 +401,7 @@ void CCameraSetupDlg::OnOK() {
 
 void CCameraSetupDlg::OnFactorySettings() {
     // A card that is gone leaves the form as it is: nothing is written.
-    if (!UpdateData(true) || !CardIsThere()) {
+    if (!UpdateData(true) || !CardReadyFor(kMenuFileName, kRecordSize)) {
         return;
     }
     const std::string folder = outputFolder;

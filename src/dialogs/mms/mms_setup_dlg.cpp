@@ -385,7 +385,7 @@ void CMmsSetupDlg::OnOK() {
         }
         return;
     }
-    if (!CardIsThere()) {
+    if (!CardReadyFor(kMmsFileName, kMessageFileSize)) {
         return;
     }
     const MessageFileResult result = WriteMmsSettingsFile(fs_, outputFolder, values);

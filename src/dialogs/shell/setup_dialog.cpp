@@ -1,6 +1,9 @@
 #include "dialogs/shell/setup_dialog.h"
 
+#include <cerrno>
+
 #include "core/files/output_folder.h"
+#include "core/files/write_sequence.h"
 #include "core/l10n/card_texts.h"
 #include "core/l10n/folder_texts.h"
 #include "framework/data_exchange.h"
@@ -69,10 +72,17 @@ void CSetupDialog::NoteCardRoot(const std::vector<Volume>& volumes, const std::s
     cardRoot_ = IsCameraCardRoot(volumes, GetPlatform().MediaUser(), folder) ? folder : std::string();
 }
 
-bool CSetupDialog::CardIsThere() {
+bool CSetupDialog::CardReadyFor(const std::string& fileName, std::size_t bytes) {
     platform::Platform& platform = GetPlatform();
-    if (CardGone(platform.MountedVolumes(), platform.MediaUser(), outputFolder, cardRoot_)) {
+    const std::vector<Volume> volumes = platform.MountedVolumes();
+    if (CardGone(volumes, platform.MediaUser(), outputFolder, cardRoot_)) {
         Tell(CardGoneText(settings_.language, outputFolder));
+        return false;
+    }
+    const std::optional<Volume> card = CameraCardHolding(volumes, platform.MediaUser(), outputFolder);
+    if (card && !card->readOnly && card->bytesFree < bytes) {
+        const WriteFailure full{PathInFolder(outputFolder, fileName), outputFolder, "free space", ENOSPC};
+        Tell(DescribeWriteFailure(full, settings_.language));
         return false;
     }
     return true;

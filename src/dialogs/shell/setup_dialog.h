@@ -8,6 +8,7 @@
 #include "core/files/camera_card.h"
 #include "core/files/file_system.h"
 #include "core/files/message_records.h"
+#include "core/files/record.h"
 #include "core/models/app_settings.h"
 #include "core/models/models.h"
 #include "core/presets/presets.h"
@@ -73,9 +74,13 @@ class CSetupDialog : public CDialog {
     static constexpr int32_t kMaxPicturesPerDay = 99;
     void KeepPicturesPerDayInRange(int32_t& count);
 
-    // Before a write into `outputFolder`: false, after saying so, when the folder stands for a memory card
-    // that is no longer mounted there (nothing may then be written into the empty mount folder).
-    bool CardIsThere();
+    // Before `fileName` (`bytes` long) is written into `outputFolder`: false, after saying so, when the
+    // folder stands for a memory card that is no longer mounted there (nothing may then be written into
+    // the empty mount folder), or when the card holding the folder has no room left for the file (the
+    // write error a full card gives, whatever its driver reports).
+    bool CardReadyFor(const std::string& fileName, std::size_t bytes);
+    // Size of setup.dat and smtp.dat: 11 records and the checksum record.
+    static constexpr std::size_t kMessageFileSize = 12 * kRecordSize;
     // After `fileName` was written into `folder`: remembers the folder for the next dialog and shows
     // `sentence` (the program's result message) with the full path of the file.
     void TellWritten(const std::string& folder, std::string_view sentence, const std::string& fileName);

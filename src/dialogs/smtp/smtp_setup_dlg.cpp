@@ -260,7 +260,7 @@ void CSmtpSetupDlg::OnGenerate() {
         Tell(SmtpMessageText(*fault, family_, language));
         return;
     }
-    if (!CardIsThere()) {
+    if (!CardReadyFor(kSmtpFileName, kMessageFileSize)) {
         return;
     }
     const MessageFileResult result = WriteSmtpSettingsFile(fs_, outputFolder, values);

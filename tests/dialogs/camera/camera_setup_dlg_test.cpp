@@ -215,6 +215,7 @@ TEST_F(CameraDialogTest, FolderFieldTakesEightyCharactersAndFilesGoWhereItShows)
         };
         for (const Case& c : cases) {
             SCOPED_TRACE(std::string(c.name) + ", button " + std::to_string(button));
+            platform.preferenceKey.texts.erase("LastFolder");  // each case opens on the default folder
             Open(ModelFamily::k8520);
             c.enter();
             EXPECT_EQ(Text(IDC_OUTPUT_FOLDER), c.shown);

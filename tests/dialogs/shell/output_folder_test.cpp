@@ -3,6 +3,7 @@
 // user does, with the volumes the platform fake reports.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -10,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/files/write_sequence.h"
 #include "core/l10n/card_texts.h"
 #include "dialogs/camera/camera_setup_dlg.h"
 #include "dialogs/mms/mms_setup_dlg.h"
@@ -253,6 +255,37 @@ TEST_F(OutputFolderTest, ACardThatWentAwayIsNamedAndNothingIsWritten) {
             EXPECT_NE(platform.messages[0].find(WrittenToText(c.language, card.path() + "/" + kind.fileName)),
                       std::string::npos);
             EXPECT_EQ(NamesIn(card.path()), std::vector<std::string>{kind.fileName});
+            fs::remove(card.File(kind.fileName));
+        }
+    }
+}
+
+// A card without room: the write error names the file and the full card, and the file already there stays.
+// FUSE drivers report a full FAT card as anything from "no space" to "not permitted"; the free space the
+// system reports decides before writing.
+TEST_F(OutputFolderTest, AFullCardGivesTheWriteErrorAndKeepsThePreviousFile) {
+    for (const int32_t language : {kEnglish, kChinese}) {
+        for (const Kind& kind : Kinds()) {
+            SCOPED_TRACE(std::string(kind.name) + " " + std::to_string(language));
+            settings.language = language;
+            const Bytes previous = {1, 2, 3};
+            WriteBytes(card.File(kind.fileName), previous);
+            Volume full = CardAt(card.path());
+            full.bytesFree = 0;
+            platform.volumes = {SystemDisk(), full};
+            Open(kind);
+            Generate(kind);
+            const std::string target = card.path() + "/" + kind.fileName;
+            EXPECT_EQ(platform.messages, std::vector<std::string>{DescribeWriteFailure(
+                                             {target, card.path(), "free space", ENOSPC}, language)});
+            EXPECT_NE(platform.messages.at(0).find(target), std::string::npos);
+            EXPECT_EQ(ReadBytes(card.File(kind.fileName)), previous);
+            EXPECT_EQ(NamesIn(card.path()), std::vector<std::string>{kind.fileName});
+
+            platform.volumes.back().bytesFree = 1'000'000;  // room again
+            Generate(kind);
+            EXPECT_EQ(platform.messages.size(), 1u);
+            EXPECT_NE(ReadBytes(card.File(kind.fileName)), previous);
             fs::remove(card.File(kind.fileName));
         }
     }

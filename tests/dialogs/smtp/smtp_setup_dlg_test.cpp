@@ -749,7 +749,8 @@ TEST_F(SmtpDialogTest, AutoModeGeneratesForEveryOperator) {
             ClearMessages();
             Click(IDC_SMTP_GENERATE);
             EXPECT_EQ(platform.messages,
-                      std::vector<std::string>{"Vyn 8620 SMTP configuration file has been generated"});
+                      std::vector<std::string>{
+                          WrittenMessage("Vyn 8620 SMTP configuration file has been generated", "smtp.dat")});
             EXPECT_EQ(TextOf(SmtpFile(), 1), GprsPresetAt(country, op)->apn);
         }
     }
@@ -771,9 +772,9 @@ TEST_F(SmtpDialogTest, EnterInAnyFieldGeneratesAndTheDialogStays) {
             EXPECT_FALSE(dialog->IsEnded());
             EXPECT_TRUE(Written());
             EXPECT_EQ(platform.messages,
-                      std::vector<std::string>{family == ModelFamily::k8620
-                                                   ? "Vyn 8620 SMTP configuration file has been generated"
-                                                   : "Vyn 8520 SMTP configuration file has been generated"});
+                      std::vector<std::string>{WrittenMessage(
+                          std::string("Vyn ") + Name(family) + " SMTP configuration file has been generated",
+                          "smtp.dat")});
         }
     }
 
