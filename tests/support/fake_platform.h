@@ -57,7 +57,7 @@ class FakePlatform : public Platform {
     uint16_t systemLanguageId = 0x0409;
     std::string defaultOutputFolder = "C:\\";
     std::vector<int32_t> languagesUsed;  // UseLanguage calls, in order
-    std::vector<Volume> volumes;  // MountedVolumes answer
+    std::vector<Volume> volumes;         // MountedVolumes answer
     std::string mediaUser = "alice";
     MemoryPreferenceKey preferenceKey;
     PreferenceStore preferences{preferenceKey};
