@@ -87,6 +87,9 @@ start_xvfb() {
     exec 4<"$work/displayfd"
     read -r -t "$timeout_s" display_number <&4 || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
     exec 4<&-
+    # The server must be ours and answering: a server that lost its display to another one ends at once.
+    kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb ended after taking display :$display_number: $(cat "$work/xvfb.log")"
+    wait_for "X server on display :$display_number" xdpyinfo -display ":$display_number"
     export DISPLAY=":$display_number"
     export QT_QPA_PLATFORM=xcb
     unset LC_ALL LC_MESSAGES WAYLAND_DISPLAY
