@@ -17,9 +17,7 @@ fresh_home
 start_program en_US.UTF-8
 
 # Main window: language list focused; Tab to the model list, down to "Vyn 8620MG", Tab to the camera button.
-focus_window '^Corvane$' >/dev/null
-keys Tab Down Down Down
-wait_for "model 4 stored" grep -qx 'model=4' "$prefs"
+choose_model_8620mg
 before=$(date +%s)
 keys Tab space
 focus_window '^Corvane 8620$' >/dev/null

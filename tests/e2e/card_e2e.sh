@@ -17,9 +17,7 @@ fresh_home
 start_program en_US.UTF-8
 
 # Main window: model "Vyn 8620MG", then the camera button.
-focus_window '^Corvane$' >/dev/null
-keys Tab Down Down Down
-wait_for "model 4 stored" grep -qx 'model=4' "$prefs"
+choose_model_8620mg
 keys Tab space
 
 # The camera dialog, focus on its first list: Enter presses Generate.

@@ -67,6 +67,13 @@ start_program() {
 
 keys() { xdotool key --clearmodifiers --delay 30 "$@"; }
 
+# In the main window (language list focused): Tab to the model list and down to "Vyn 8620MG", stored at once.
+choose_model_8620mg() {
+    focus_window '^Corvane$' >/dev/null
+    keys Tab Down Down Down
+    wait_for "model 4 stored" grep -qx 'model=4' "$prefs"
+}
+
 app_running() { kill -0 "$app_pid" 2>/dev/null; }
 
 # Waits for the program to end by itself and fails unless it ended with status 0.
