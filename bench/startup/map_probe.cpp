@@ -6,7 +6,8 @@
 //
 // FX,FY: the point to click as fractions of the window's width and height. --settle: the wait after the
 // first map before the click, so that the program is idle when clicked. Prints one line:
-//   map_ms=... cpu_ms=... hwm_kb=... size=WxH [click_ms=... click_cpu_ms=... click_hwm_kb=... click_size=WxH]
+//   map_ms=... cpu_ms=... hwm_kb=... size=WxH [click_ms=... click_cpu_ms=... click_hwm_kb=... click_size=WxH
+//   click_minflt=...]
 // cpu_ms: CPU time of all the program's threads up to the map (less disturbed by other work than the
 // wall-clock time, but it leaves out waits for the disk and the X server).
 // with the window sizes in pixels (size=WxH, click_size=WxH). Exit status 0 on success, 1 on a time-out or a
@@ -84,6 +85,21 @@ std::string FaultsAndTicks(pid_t pid) {
     // after the name: state(0) ppid pgrp session tty tpgid flags minflt(7) cminflt majflt(9) cmajflt
     // utime(11) stime(12)
     return "minflt=" + field[7] + " majflt=" + field[9] + " utime=" + field[11] + " stime=" + field[12];
+}
+
+// Minor page faults so far (/proc/PID/stat field 10): each costs a trap into the kernel.
+long MinorFaults(pid_t pid) {
+    std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const size_t close = text.rfind(')');
+    if (close == std::string::npos) {
+        return -1;
+    }
+    std::istringstream fields(text.substr(close + 2));
+    std::string field;
+    for (int i = 0; i <= 7 && fields >> field; ++i) {
+    }
+    return std::strtol(field.c_str(), nullptr, 10);
 }
 
 xcb_atom_t Atom(xcb_connection_t* c, const char* name) {
@@ -246,6 +262,7 @@ int main(int argc, char** argv) {
                 usleep(50 * 1000);  // the program sees the pointer over the button before the press
                 const double click = NowMs();
                 const double cpuBefore = CpuMs(pid);
+                const long faultsBefore = MinorFaults(pid);
                 xcb_test_fake_input(c, XCB_BUTTON_PRESS, 1, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
                 xcb_test_fake_input(c, XCB_BUTTON_RELEASE, 1, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
                 xcb_flush(c);
@@ -253,8 +270,10 @@ int main(int argc, char** argv) {
                 if (const xcb_window_t dialog = probe.WaitForMap(then); dialog != 0) {
                     const double shown = NowMs();
                     const long dialogHwm = PeakResidentKb(pid);
-                    std::printf(" click_ms=%.2f click_cpu_ms=%.2f click_hwm_kb=%ld click_size=%s",
-                                shown - click, CpuMs(pid) - cpuBefore, dialogHwm, SizeOf(c, dialog).c_str());
+                    std::printf(
+                        " click_ms=%.2f click_cpu_ms=%.2f click_hwm_kb=%ld click_size=%s click_minflt=%ld",
+                        shown - click, CpuMs(pid) - cpuBefore, dialogHwm, SizeOf(c, dialog).c_str(),
+                        MinorFaults(pid) - faultsBefore);
                     status = 0;
                 }
             }
