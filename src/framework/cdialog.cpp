@@ -119,7 +119,9 @@ void CDialog::Initialise() {
     initialised_ = true;
     ended_ = false;
     FindAccessibleNameSources();
+    initialising_ = true;
     const bool defaultFocus = OnInitDialog();
+    initialising_ = false;
     RefreshAccessibleNames();
     if (defaultFocus && !ended_) {
         // Default focus: the first control that takes the keyboard focus.
@@ -405,6 +407,9 @@ void CDialog::FindAccessibleNameSources() {
 }
 
 void CDialog::RefreshAccessibleNames() {
+    if (initialising_) {
+        return;
+    }
     for (const NamedControl& named : namedControls_) {
         if (named.control.isNull()) {
             continue;
@@ -417,7 +422,10 @@ void CDialog::RefreshAccessibleNames() {
                 }
             }
         }
-        named.control->setAccessibleName(parts.join(QStringLiteral(", ")));
+        // Qt tells assistive technology of every name set, changed or not.
+        if (QString name = parts.join(QStringLiteral(", ")); name != named.control->accessibleName()) {
+            named.control->setAccessibleName(name);
+        }
     }
 }
 

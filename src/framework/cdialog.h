@@ -141,7 +141,8 @@ class CDialog : public QDialog {
     void SetControlText(QWidget* control, const std::string& text);
 
     // Gives every edit field and list the accessible name its labels now read (see AccessibleNameSource).
-    // Runs after initialisation and whenever a caption or a naming list changes.
+    // Runs after initialisation and whenever a caption or a naming list changes (held while
+    // OnInitDialog sets the dialog's texts and lists: once after it is enough).
     void RefreshAccessibleNames();
 
   protected:
@@ -204,6 +205,7 @@ class CDialog : public QDialog {
     int defaultButtonId_ = 0;
     int exchangeDepth_ = 0;
     bool initialised_ = false;
+    bool initialising_ = false;
     bool ended_ = false;
     bool ending_ = false;
     bool modal_ = false;
