@@ -130,10 +130,10 @@ DropDownList::DropDownList(QWidget* parent) : QComboBox(parent) {
     connect(this, &QComboBox::activated, this, [this](int) { choiceMade_ = true; });
 }
 
-int DropDownList::AddItem(const QString& text) {
+int DropDownList::AddItems(const QStringList& texts) {
     const bool wasEmpty = count() == 0;
     const QSignalBlocker quiet(this);
-    addItem(text);
+    addItems(texts);
     if (wasEmpty) {
         setCurrentIndex(-1);
     }

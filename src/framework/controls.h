@@ -81,8 +81,9 @@ class DropDownList : public QComboBox {
     Q_OBJECT
   public:
     explicit DropDownList(QWidget* parent);
-    // Adds an item; unlike QComboBox, adding to an empty list selects nothing. Returns its index.
-    int AddItem(const QString& text);
+    // Adds items; unlike QComboBox, adding to an empty list selects nothing, and nothing is signalled.
+    // Returns the last one's index.
+    int AddItems(const QStringList& texts);
     void showPopup() override;
     void hidePopup() override;
 

@@ -144,15 +144,38 @@ QComboBox* CComboBox::ComboBox() const {
 }
 
 int CComboBox::AddString(const std::string& text) {
-    const QString value = QString::fromStdString(text);
-    if (auto* list = qobject_cast<DropDownList*>(widget_.data())) {
-        return list->AddItem(value);
+    const std::string_view entry = text;
+    return AddStrings({&entry, 1});
+}
+
+int CComboBox::AddStrings(std::span<const std::string_view> texts) {
+    QStringList values;
+    values.reserve(static_cast<qsizetype>(texts.size()));
+    for (const std::string_view text : texts) {
+        values.push_back(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     }
-    if (QComboBox* list = ComboBox()) {
-        list->addItem(value);
-        return list->count() - 1;
+    return AddEntries(values);
+}
+
+int CComboBox::AddStrings(std::span<const std::string> texts) {
+    QStringList values;
+    values.reserve(static_cast<qsizetype>(texts.size()));
+    for (const std::string& text : texts) {
+        values.push_back(QString::fromStdString(text));
     }
-    return CB_ERR;
+    return AddEntries(values);
+}
+
+int CComboBox::AddEntries(const QStringList& values) {
+    QComboBox* list = ComboBox();
+    if (list == nullptr || values.isEmpty()) {
+        return CB_ERR;
+    }
+    if (auto* dropDown = qobject_cast<DropDownList*>(list)) {
+        return dropDown->AddItems(values);
+    }
+    list->addItems(values);
+    return list->count() - 1;
 }
 
 void CComboBox::ResetContent() {

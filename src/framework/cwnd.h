@@ -6,7 +6,9 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <span>
 #include <string>
+#include <string_view>
 
 class QIcon;
 class QComboBox;
@@ -74,6 +76,10 @@ class CComboBox : public CWnd {
     using CWnd::CWnd;
     // Appends an entry and returns its index (CB_ERR when unbound). Adding selects nothing.
     int AddString(const std::string& text);
+    // Appends the entries in one step (Qt then lays out and notifies once, not per entry) and returns
+    // the last one's index (CB_ERR when unbound or with no entries). Adding selects nothing.
+    int AddStrings(std::span<const std::string_view> texts);
+    int AddStrings(std::span<const std::string> texts);
     // Removes every entry; afterwards nothing is selected.
     void ResetContent();
     // Selects an entry without any notification; -1 clears the selection. Returns the index, or CB_ERR
@@ -85,6 +91,9 @@ class CComboBox : public CWnd {
     // The entry's text; empty for an index out of range.
     std::string GetLBText(int index) const;
     QComboBox* ComboBox() const;
+
+  private:
+    int AddEntries(const QStringList& values);
 };
 
 class CButton : public CWnd {

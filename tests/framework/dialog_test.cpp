@@ -20,6 +20,10 @@
 #include <QTest>
 #include <QTimer>
 #include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "framework/controls.h"
 #include "framework/cwinapp.h"
@@ -145,6 +149,8 @@ TEST_F(DialogTest, HandlesAnswerForTheirControlAndNothingWhenUnbound) {
     CComboBox unbound;
     EXPECT_FALSE(unbound);
     EXPECT_EQ(unbound.AddString("x"), CB_ERR);
+    const std::string_view entries[] = {"x", "y"};
+    EXPECT_EQ(unbound.AddStrings(entries), CB_ERR);
     EXPECT_EQ(unbound.GetCurSel(), CB_ERR);
     EXPECT_EQ(unbound.GetCount(), 0);
     EXPECT_EQ(unbound.GetWindowText(), "");
@@ -448,6 +454,22 @@ TEST_F(DialogTest, ListNotifiesOnlyChoicesOfTheUser) {
     list->ResetContent();
     EXPECT_EQ(list->AddString("a"), 0);
     EXPECT_EQ(list->AddString("b"), 1);
+    EXPECT_EQ(list->GetCurSel(), CB_ERR);
+    EXPECT_TRUE(dialog->events.empty());
+
+    // Filled in one step: the entries in order after the others, the last one's index, still nothing
+    // selected or notified.
+    list->ResetContent();
+    const std::string_view entries[] = {"a", "b", "c"};
+    EXPECT_EQ(list->AddStrings(entries), 2);
+    EXPECT_EQ(list->GetCurSel(), CB_ERR);
+    const std::vector<std::string> more = {"d", "e"};
+    EXPECT_EQ(list->AddStrings(more), 4);
+    EXPECT_EQ(list->AddStrings(std::span<const std::string_view>()), CB_ERR);
+    ASSERT_EQ(list->GetCount(), 5);
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(list->GetLBText(i), std::string(1, static_cast<char>('a' + i)));
+    }
     EXPECT_EQ(list->GetCurSel(), CB_ERR);
     EXPECT_TRUE(dialog->events.empty());
 }

@@ -177,10 +177,8 @@ bool CCameraSetupDlg::OnInitDialog() {
     return true;
 }
 
-void CCameraSetupDlg::FillList(CComboBox& list, auto entries, int initial) {
-    for (std::string_view entry : entries) {
-        list.AddString(std::string(entry));
-    }
+void CCameraSetupDlg::FillList(CComboBox& list, std::span<const std::string_view> entries, int initial) {
+    list.AddStrings(entries);
     list.SetCurSel(initial);
 }
 
@@ -199,13 +197,8 @@ void CCameraSetupDlg::SetTexts() {
     FillList(timer1List_, lists.offOn, kOff);
     FillList(timer2List_, lists.offOn, kOff);
     FillList(serialList_, lists.offOn, kOff);
-    for (std::string_view character : SerialCharacterEntries()) {
-        for (CComboBox& list : serialCharLists_) {
-            list.AddString(std::string(character));
-        }
-    }
     for (CComboBox& list : serialCharLists_) {
-        list.SetCurSel(0);
+        FillList(list, SerialCharacterEntries(), 0);
     }
     FillList(timeLapseList_, lists.timeLapse, kOffSecond);
     FillList(dateFormatList_, lists.dateFormat, 0);

@@ -2,7 +2,9 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
+#include <string_view>
 
 #include "core/camera/menu_file.h"
 #include "core/camera/menu_record.h"
@@ -58,7 +60,7 @@ class CCameraSetupDlg : public CSetupDialog {
 
   private:
     void SetTexts();
-    void FillList(CComboBox& list, auto entries, int initial);
+    void FillList(CComboBox& list, std::span<const std::string_view> entries, int initial);
 
     void OnUpdateVideoLength();
     void OnUpdateInterval();

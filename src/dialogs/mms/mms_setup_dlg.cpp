@@ -1,6 +1,8 @@
 #include "dialogs/mms/mms_setup_dlg.h"
 
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/l10n/mms_texts.h"
 #include "core/l10n/preset_texts.h"
@@ -140,10 +142,12 @@ void CMmsSetupDlg::SetTexts() {
         SetDlgItemText(ids_.hoursUnit, std::string(kMmsHoursUnit));
     }
 
-    for (int hours = 0; hours < kRemoteControlOff; ++hours) {
-        hoursList_.AddString(std::to_string(hours));
+    std::vector<std::string> hours;
+    for (int hour = 0; hour < kRemoteControlOff; ++hour) {
+        hours.push_back(std::to_string(hour));
     }
-    hoursList_.AddString(std::string(c.hoursOff));
+    hours.emplace_back(c.hoursOff);
+    hoursList_.AddStrings(hours);
     hoursList_.SetCurSel(kRemoteControlOff);
 
     const MmsListTexts& lists = texts.lists;

@@ -108,17 +108,13 @@ void CSetupDialog::ReadFields() {
 }
 
 void CSetupDialog::FillCountries(CComboBox& list, PresetSet set) {
-    for (std::string_view name : CountryNames(set, settings_.language)) {
-        list.AddString(std::string(name));
-    }
+    list.AddStrings(CountryNames(set, settings_.language));
     list.SetCurSel(0);
 }
 
 void CSetupDialog::FillOperators(CComboBox& list, PresetSet set, int country) {
     list.ResetContent();
-    for (std::string_view name : OperatorNames(set, country, settings_.language)) {
-        list.AddString(std::string(name));
-    }
+    list.AddStrings(OperatorNames(set, country, settings_.language));
     list.SetCurSel(0);
 }
 

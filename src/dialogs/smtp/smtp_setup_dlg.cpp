@@ -1,8 +1,10 @@
 #include "dialogs/smtp/smtp_setup_dlg.h"
 
 #include <optional>
+#include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "core/l10n/preset_texts.h"
 #include "core/l10n/read_back_texts.h"
@@ -119,15 +121,11 @@ bool CSmtpSetupDlg::OnInitDialog() {
 
 void CSmtpSetupDlg::SetTexts() {
     const int32_t language = settings_.language;
-    for (std::string_view entry : SmtpModeEntries(language)) {
-        modeList_.AddString(std::string(entry));
-    }
+    modeList_.AddStrings(SmtpModeEntries(language));
     modeList_.SetCurSel(kAutoEntry);
     FillModeDependentLists(true);
     if (family_ == ModelFamily::k8620) {
-        for (std::string_view entry : SmtpStatusEntries(language)) {
-            statusList_.AddString(std::string(entry));
-        }
+        statusList_.AddStrings(SmtpStatusEntries(language));
         statusList_.SetCurSel(kInitialStatus);
     }
 
@@ -156,10 +154,12 @@ void CSmtpSetupDlg::SetTexts() {
     SetDlgItemText(IDC_SMTP_APN_LABEL, "APN");
     SetDlgItemText(IDC_SMTP_READ_FILE, std::string(ReadBackButtonCaption(language)));
 
+    std::vector<std::string> hours;
     for (int hour = 0; hour < kRemoteControlOff; ++hour) {
-        remoteControlList_.AddString(std::to_string(hour));
+        hours.push_back(std::to_string(hour));
     }
-    remoteControlList_.AddString(std::string(SmtpRemoteControlOffEntry(language)));
+    hours.emplace_back(SmtpRemoteControlOffEntry(language));
+    remoteControlList_.AddStrings(hours);
     remoteControlList_.SetCurSel(kRemoteControlOff);
 }
 
