@@ -64,7 +64,9 @@ MadeControl MakeDropDownList(CDialog& dialog, const ControlTemplate& control, co
 
 MadeControl MakeEdit(CDialog& dialog, const ControlTemplate& control) {
     auto* edit = new EditField(&dialog);
-    edit->setText(QString::fromStdString(control.text));
+    if (!control.text.empty()) {  // setting the empty text of a new field lays it out again for nothing
+        edit->setText(QString::fromStdString(control.text));
+    }
     const bool centred = (control.style & Style::kCenter) != 0;
     edit->setAlignment(centred ? Qt::AlignCenter : (Qt::AlignLeft | Qt::AlignVCenter));
     edit->setReadOnly((control.style & Style::kReadOnly) != 0);
