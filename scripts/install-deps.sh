@@ -5,11 +5,13 @@
 #                                  package check need (the default)
 set -euo pipefail
 
-# Building (compiler, Qt, manual pages) and running (the CJK font of the dialogs, Qt's own translations).
+# Building (compiler, Qt, udev and blkid for the format of FUSE-mounted cards, manual pages) and running
+# (the CJK font of the dialogs, Qt's own translations).
 run_packages=(
     build-essential cmake pkg-config
     qt6-base-dev libgl-dev
     libcurl4-openssl-dev
+    libudev-dev libblkid-dev
     help2man txt2man
     fonts-wqy-microhei qt6-translations-l10n
 )
@@ -19,7 +21,7 @@ test_packages=(
     clang clang-format libfuzzer-14-dev libclang-rt-14-dev
     xvfb xauth xdotool x11-utils imagemagick
     desktop-file-utils appstream lintian
-    dosfstools fusefat
+    dosfstools fusefat exfatprogs exfat-fuse
 )
 
 case "${1:-test}" in

@@ -16,6 +16,12 @@ std::vector<Volume> ReadMountedVolumes(const std::string& mediaUser) {
         volume.rootPath = QDir::toNativeSeparators(storage.rootPath()).toStdString();
         volume.fileSystem = storage.fileSystemType().toStdString();
         volume.device = storage.device().toStdString();
+        // exfat-fuse and ntfs-3g both mount as "fuseblk"; only the device says which format it is.
+        if (volume.fileSystem == "fuseblk") {
+            if (const std::string format = DeviceFileSystemFormat(volume.device); !format.empty()) {
+                volume.fileSystem += "." + format;
+            }
+        }
         volume.bytesTotal = static_cast<uint64_t>(std::max<qint64>(storage.bytesTotal(), 0));
         volume.bytesFree = static_cast<uint64_t>(std::max<qint64>(storage.bytesAvailable(), 0));
         volume.readOnly = storage.isReadOnly();

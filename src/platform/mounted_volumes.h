@@ -8,7 +8,8 @@
 namespace corvane::platform {
 
 // The mounted volumes that Qt's storage information reports now (it leaves out pseudo file systems), each
-// with this system's removable-medium information (see IsRemovableMedium). `mediaUser` is the user whose
+// with this system's removable-medium information (see IsRemovableMedium); a "fuseblk" mount is named
+// "fuseblk.<format>" when DeviceFileSystemFormat knows the format. `mediaUser` is the user whose
 // media folders count for media that the kernel cannot place (file-backed loop devices, FUSE images).
 std::vector<Volume> ReadMountedVolumes(const std::string& mediaUser);
 
@@ -18,6 +19,11 @@ std::vector<Volume> ReadMountedVolumes(const std::string& mediaUser);
 // `mediaUser`'s media folder. `sysRoot` is where sysfs is mounted.
 bool IsRemovableMedium(const std::string& device, const std::string& rootPath, const std::string& mediaUser,
                        const std::string& sysRoot = "/sys");
+
+// The format of the file system on `device` ("exfat", "vfat", "ntfs" ...; a block device or an image file),
+// or "" when nothing tells: the udev database where udev runs, otherwise the device's own superblock, which
+// needs read access to it. For FUSE drivers that mount a block device as plain "fuseblk".
+std::string DeviceFileSystemFormat(const std::string& device);
 
 // Login name of the user running the program.
 std::string CurrentUserName();

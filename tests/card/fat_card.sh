@@ -1,43 +1,50 @@
 #!/usr/bin/env bash
-# A real FAT memory card for tests: a small FAT image made with mkfs.fat, attached to a loop device and
-# mounted read-write where the desktop mounts media, /media/<user>/<LABEL> (the kernel's vfat where it
-# exists, otherwise the FUSE driver fusefat).
+# A real memory card for tests: a small FAT image made with mkfs.fat (or exFAT, with mkfs.exfat), attached
+# to a loop device and mounted read-write where the desktop mounts media, /media/<user>/<LABEL>. FAT goes
+# through the kernel's vfat where it exists, otherwise the FUSE driver fusefat; exFAT always goes through
+# the FUSE driver exfat-fuse, whose mounts show only as "fuseblk".
 #
-#   fat_card.sh run COMMAND [ARG...]   make and mount the card, run COMMAND, always take the card down
+#   fat_card.sh run [--exfat] COMMAND [ARG...]
+#                                      make and mount the card, run COMMAND, always take the card down
 #                                      again; COMMAND sees CORVANE_TEST_CARD (mount folder),
-#                                      CORVANE_TEST_CARD_DEVICE, CORVANE_TEST_CARD_SCRIPT (this script)
+#                                      CORVANE_TEST_CARD_DEVICE, CORVANE_TEST_CARD_FORMAT (fat or exfat),
+#                                      CORVANE_TEST_CARD_SCRIPT (this script)
 #   fat_card.sh remount ro|rw          (inside COMMAND) mount the card again read-only or read-write
 #   fat_card.sh unmount                (inside COMMAND) take the card away, leaving its empty folder
 #
-# Exits 77 (skipped) when the card cannot be made here: not root, no loop device, no FAT driver.
+# Exits 77 (skipped) when the card cannot be made here: not root, no loop device, no driver for the format.
 set -euo pipefail
 
 skip() {
-    echo "SKIP: no real FAT card: $*" >&2
+    echo "SKIP: no real ${CORVANE_TEST_CARD_FORMAT:-fat} card: $*" >&2
     exit 77
 }
 
 script=$(readlink -f "$0")
 
-# fusefat names itself as the device unless told; with the loop device as its name the program can find
-# the medium, and the subtype keeps the type "fuse.fusefat" that a plain fusefat mount shows.
+# Runs a mount command; its output (fusefat reports its geometry on every mount) shows only on failure.
+quietly() {
+    local log status=0
+    log=$(mktemp)
+    "$@" >"$log" 2>&1 || status=$?
+    [ $status -eq 0 ] || cat "$log" >&2
+    rm -f "$log"
+    return $status
+}
+
 mount_card() { # mode
     local mode=$1
-    if grep -qw vfat /proc/filesystems; then
+    if [ "${CORVANE_TEST_CARD_FORMAT:-fat}" = exfat ]; then
+        quietly mount.exfat-fuse -o "$mode" "$CORVANE_TEST_CARD_DEVICE" "$CORVANE_TEST_CARD" || return 1
+    elif grep -qw vfat /proc/filesystems; then
         mount -t vfat -o "$mode,uid=$(id -u),gid=$(id -g)" "$CORVANE_TEST_CARD_DEVICE" "$CORVANE_TEST_CARD"
     else
         local access=rw+
         [ "$mode" = ro ] && access=ro
-        # fusefat reports its geometry on every mount; show it only when the mount fails.
-        local log
-        log=$(mktemp)
-        if ! fusefat -o "$access,fsname=$CORVANE_TEST_CARD_DEVICE,subtype=fusefat" "$CORVANE_TEST_CARD_DEVICE" \
-            "$CORVANE_TEST_CARD" >"$log" 2>&1; then
-            cat "$log" >&2
-            rm -f "$log"
-            return 1
-        fi
-        rm -f "$log"
+        # fusefat names itself as the device unless told; with the loop device as its name the program can
+        # find the medium, and the subtype keeps the type "fuse.fusefat" that a plain fusefat mount shows.
+        quietly fusefat -o "$access,fsname=$CORVANE_TEST_CARD_DEVICE,subtype=fusefat" "$CORVANE_TEST_CARD_DEVICE" \
+            "$CORVANE_TEST_CARD" || return 1
     fi
     for _ in $(seq 50); do
         mountpoint -q "$CORVANE_TEST_CARD" && return 0
@@ -74,20 +81,29 @@ case "${1:-}" in
         ;;
     run)
         shift
-        [ $# -gt 0 ] || { echo "usage: $0 run COMMAND [ARG...]" >&2; exit 2; }
+        export CORVANE_TEST_CARD_FORMAT=fat
+        if [ "${1:-}" = --exfat ]; then
+            CORVANE_TEST_CARD_FORMAT=exfat
+            shift
+        fi
+        [ $# -gt 0 ] || { echo "usage: $0 run [--exfat] COMMAND [ARG...]" >&2; exit 2; }
         ;;
     *)
-        echo "usage: $0 run COMMAND [ARG...] | remount ro|rw | unmount" >&2
+        echo "usage: $0 run [--exfat] COMMAND [ARG...] | remount ro|rw | unmount" >&2
         exit 2
         ;;
 esac
 
 [ "$(id -u)" -eq 0 ] || skip "attaching a loop device needs root"
-for tool in mkfs.fat losetup mountpoint; do
+tools=(losetup mountpoint mkfs.fat)
+[ "$CORVANE_TEST_CARD_FORMAT" = exfat ] && tools=(losetup mountpoint mkfs.exfat mount.exfat-fuse)
+for tool in "${tools[@]}"; do
     command -v "$tool" >/dev/null || skip "$tool is missing (scripts/install-deps.sh installs it)"
 done
 [ -e /dev/loop-control ] || skip "no loop devices (/dev/loop-control)"
-if ! grep -qw vfat /proc/filesystems; then
+if [ "$CORVANE_TEST_CARD_FORMAT" = exfat ]; then
+    [ -c /dev/fuse ] || skip "exfat-fuse needs /dev/fuse"
+elif ! grep -qw vfat /proc/filesystems; then
     command -v fusefat >/dev/null || skip "the kernel has no vfat and fusefat is missing"
     [ -c /dev/fuse ] || skip "the kernel has no vfat and there is no /dev/fuse"
 fi
@@ -109,12 +125,16 @@ teardown() {
 trap teardown EXIT
 trap 'exit 130' INT TERM
 
-# 4 MiB: FAT12 as on small cards; room for the three files and little else, so a test can fill it fast.
+# 4 MiB (FAT12 as on small cards when FAT): room for the three files and little else, so a test can fill it fast.
 truncate -s 4M "$image"
-mkfs.fat -n "$label" "$image" >/dev/null
+if [ "$CORVANE_TEST_CARD_FORMAT" = exfat ]; then
+    mkfs.exfat -L "$label" "$image" >/dev/null
+else
+    mkfs.fat -n "$label" "$image" >/dev/null
+fi
 CORVANE_TEST_CARD_DEVICE=$(losetup --find --show "$image" 2>/dev/null) || skip "no free loop device"
 mkdir -p "$CORVANE_TEST_CARD"
-mount_card rw || skip "the FAT image could not be mounted"
+mount_card rw || skip "the image could not be mounted"
 echo "card $label: $CORVANE_TEST_CARD_DEVICE at $CORVANE_TEST_CARD ($(grep " $CORVANE_TEST_CARD " /proc/mounts | cut -d' ' -f3))"
 
 set +e

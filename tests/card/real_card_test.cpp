@@ -1,6 +1,6 @@
-// The setup dialogs on a real FAT memory card: run through tests/card/fat_card.sh, which mounts a FAT image
-// in this user's media folder and tells where. The dialogs see the system's real volumes; their messages
-// are recorded as in every dialog test.
+// The setup dialogs on a real FAT or exFAT memory card: run through tests/card/fat_card.sh, which mounts an
+// image in this user's media folder and tells where. The dialogs see the system's real volumes; their
+// messages are recorded as in every dialog test.
 #include <gtest/gtest.h>
 
 #include <QProcess>
@@ -149,7 +149,12 @@ TEST_F(RealCardTest, TheCardIsFoundAsTheOnlyCameraCard) {
     const std::optional<Volume> found = SingleCameraCard(volumes, platform.MediaUser());
     ASSERT_TRUE(found.has_value()) << "one camera card among " << volumes.size() << " volumes";
     EXPECT_EQ(found->rootPath, card);
-    EXPECT_TRUE(found->fileSystem == "vfat" || found->fileSystem == "fuse.fusefat") << found->fileSystem;
+    if (Env("CORVANE_TEST_CARD_FORMAT") == "exfat") {
+        // exfat-fuse mounts it as plain "fuseblk"; the format comes from the device.
+        EXPECT_EQ(found->fileSystem, "fuseblk.exfat");
+    } else {
+        EXPECT_TRUE(found->fileSystem == "vfat" || found->fileSystem == "fuse.fusefat") << found->fileSystem;
+    }
     EXPECT_EQ(found->device, Env("CORVANE_TEST_CARD_DEVICE"));
     EXPECT_EQ(found->label, fs::path(card).filename().string());
     EXPECT_FALSE(found->readOnly);

@@ -4,6 +4,7 @@
 
 #include <QTemporaryDir>
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -83,6 +84,46 @@ TEST(MountedVolumes, RemovableMediumFromTheKernel) {
     for (const Case& c : cases) {
         EXPECT_EQ(IsRemovableMedium(c.device, c.rootPath, "alice", sys.root()), c.removable)
             << c.device << " at " << c.rootPath;
+    }
+}
+
+// Runs a shell command quietly; true when it succeeded.
+bool RunQuietly(const std::string& command) {
+    return std::system((command + " >/dev/null 2>&1").c_str()) == 0;
+}
+
+// Image files with real file systems, made by the systems' own mkfs tools, probed as a device would be.
+TEST(MountedVolumes, DeviceFileSystemFormatReadsTheSuperblock) {
+    struct Case {
+        const char* mkfs;  // run on the image; empty: left as zeros
+        const char* format;
+    };
+    const Case cases[] = {
+        {"mkfs.fat", "vfat"},
+        {"mkfs.exfat", "exfat"},
+        {"mkfs.ext4 -q -F", "ext4"},  // a removable ext4 stick: known, and not a card's format
+        {"", ""},                     // nothing on it: no guess
+    };
+    QTemporaryDir dir;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.mkfs);
+        const std::string tool = std::string(c.mkfs).substr(0, std::string(c.mkfs).find(' '));
+        if (!tool.empty() && !RunQuietly("command -v " + tool)) {
+            ADD_FAILURE() << tool << " is missing (scripts/install-deps.sh installs it)";
+            continue;
+        }
+        const fs::path image = fs::path(dir.path().toStdString()) / (tool.empty() ? "zeros" : tool);
+        std::ofstream(image).close();
+        fs::resize_file(image, 4 << 20);
+        if (!tool.empty()) {
+            ASSERT_TRUE(RunQuietly(std::string(c.mkfs) + " '" + image.string() + "'"));
+        }
+        EXPECT_EQ(DeviceFileSystemFormat(image.string()), c.format);
+    }
+    // Names that are no device or image: nothing to read, no answer.
+    for (const std::string& name : {std::string(), dir.path().toStdString(), std::string("/dev/null"),
+                                    dir.path().toStdString() + "/missing", std::string("fusefat")}) {
+        EXPECT_EQ(DeviceFileSystemFormat(name), "") << name;
     }
 }
 
