@@ -5,6 +5,7 @@
 
 #include <QProcess>
 #include <QStringList>
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -270,6 +271,49 @@ TEST_F(RealCardTest, ACardTakenOutIsNamedAndNothingIsWrittenInItsEmptyFolder) {
     }
     EXPECT_TRUE(NamesIn(card).empty()) << "nothing written onto the system disk";
     Card("remount rw");
+}
+
+// Run through tests/card/udev_record.sh ID_FS_TYPE=<format>, as the COMMAND of `fat_card.sh run --exfat`:
+// udev's record names the format, as on a desktop where udev runs, and its word comes before the
+// superblock's.
+class UdevRecordedCardTest : public RealCardTest {
+  protected:
+    void SetUp() override {
+        RealCardTest::SetUp();
+        if (IsSkipped()) {
+            return;
+        }
+        const std::string record = Env("CORVANE_TEST_UDEV_RECORD");
+        if (record.rfind("ID_FS_TYPE=", 0) != 0) {
+            GTEST_SKIP() << "no udev record: run through tests/card/udev_record.sh ID_FS_TYPE=...";
+        }
+        udevFormat = record.substr(std::strlen("ID_FS_TYPE="));
+    }
+
+    std::string udevFormat;
+};
+
+TEST_F(UdevRecordedCardTest, TheFormatComesFromUdevAndDecidesWhetherTheDialogsStartOnTheCard) {
+    ASSERT_EQ(Env("CORVANE_TEST_CARD_FORMAT"), "exfat")
+        << "a fuseblk mount: run with fat_card.sh run --exfat";
+    const std::vector<Volume> volumes = platform.MountedVolumes();
+    const auto mounted = std::find_if(volumes.begin(), volumes.end(),
+                                      [&](const Volume& volume) { return volume.rootPath == card; });
+    ASSERT_NE(mounted, volumes.end());
+    EXPECT_EQ(mounted->fileSystem, "fuseblk." + udevFormat);
+
+    const std::optional<Volume> found = SingleCameraCard(volumes, platform.MediaUser());
+    auto camera = Open<CCameraSetupDlg>();
+    if (udevFormat == "exfat") {
+        ASSERT_TRUE(found.has_value());
+        EXPECT_EQ(found->rootPath, card);
+        EXPECT_EQ(camera->GetDlgItemText(IDC_OUTPUT_FOLDER), card);
+    } else {
+        // An NTFS stick mounted by ntfs-3g looks the same in the mount table: not a camera card.
+        ASSERT_EQ(udevFormat, "ntfs");
+        EXPECT_FALSE(found.has_value()) << found->rootPath;
+        EXPECT_EQ(camera->GetDlgItemText(IDC_OUTPUT_FOLDER), home.path());
+    }
 }
 
 }  // namespace
