@@ -28,34 +28,13 @@ dialogs=("$@")
 [ ${#dialogs[@]} -gt 0 ] || dialogs=(camera mms smtp)
 here=$(cd "$(dirname "$0")" && pwd)
 
-real=${real:-$build/src/corvane}
-bare=$build/bench/corvane_bare_dialogs
-probe=$build/bench/corvane_map_probe
-shapes=$build/bench/corvane_dialog_shapes
-for program in "$real" "$bare" "$probe" "$shapes"; do
-    [ -x "$program" ] || { echo "missing $program: build the startup_bench target first" >&2; exit 1; }
-done
 command -v valgrind >/dev/null || { echo "valgrind is not installed" >&2; exit 1; }
 
 timeout_s=600
-# shellcheck source=tests/e2e/xvfb_session.sh
-source "$here/../../tests/e2e/xvfb_session.sh"
-start_xvfb 1280x1024
-export LANG=C.UTF-8
-export XDG_RUNTIME_DIR=$work/runtime
-mkdir -m 700 "$XDG_RUNTIME_DIR"
+# shellcheck source=bench/startup/bench_session.sh
+source "$here/bench_session.sh"
 out=${keep:-$work/out}
-mkdir -p "$work/shapes" "$out"
-"$shapes" "$work/shapes" || fail "cannot write the dialog shapes"
-bare_cmd=("$bare" "$work/shapes/main.shape" "$work/shapes/camera.shape" "$work/shapes/mms.shape"
-    "$work/shapes/smtp.shape")
-
-button_point() {
-    awk -v n="$1" '$1 == "size" { w = $2; h = $3 }
-        $1 == "control" && $2 == "button" && ++seen == n { printf "%.4f,%.4f", ($3 + $5 / 2) / w, ($4 + $6 / 2) / h }' \
-        "$work/shapes/main.shape"
-}
-setup_title=$(sed -n 's/^title //p' "$work/shapes/camera.shape")
+mkdir -p "$out"
 
 # profile NAME BUTTON PROGRAM...: the part from clicked() to the dialog's map request, in NAME.out
 profile() {

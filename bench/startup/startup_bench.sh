@@ -28,34 +28,10 @@ done
 build=$(cd "$1" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
 
-real=${real:-$build/src/corvane}
-bare=$build/bench/corvane_bare_dialogs
-probe=$build/bench/corvane_map_probe
-shapes=$build/bench/corvane_dialog_shapes
-for program in "$real" "$bare" "$probe" "$shapes"; do
-    [ -x "$program" ] || { echo "missing $program: build the startup_bench target first" >&2; exit 1; }
-done
-
 timeout_s=30
-# shellcheck source=tests/e2e/xvfb_session.sh
-source "$here/../../tests/e2e/xvfb_session.sh"
-start_xvfb 1280x1024
-export LANG=C.UTF-8
-export XDG_RUNTIME_DIR=$work/runtime
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-
-mkdir -p "$work/shapes" "$work/results"
-"$shapes" "$work/shapes" || fail "cannot write the dialog shapes"
-bare_cmd=("$bare" "$work/shapes/main.shape" "$work/shapes/camera.shape" "$work/shapes/mms.shape"
-    "$work/shapes/smtp.shape")
-
-# Centre of the main window's n-th push button (1 camera, 2 MMS, 3 e-mail) as fractions of its size.
-button_point() {
-    awk -v n="$1" '$1 == "size" { w = $2; h = $3 }
-        $1 == "control" && $2 == "button" && ++seen == n { printf "%.4f,%.4f", ($3 + $5 / 2) / w, ($4 + $6 / 2) / h }' \
-        "$work/shapes/main.shape"
-}
-setup_title=$(sed -n 's/^title //p' "$work/shapes/camera.shape")
+# shellcheck source=bench/startup/bench_session.sh
+source "$here/bench_session.sh"
+mkdir -p "$work/results"
 
 # run NAME PREFS PROBE-ARGS... -- PROGRAM...: one start in a fresh home; PREFS is the preference file's
 # content ("" for a first start). The probe's line goes to results/NAME.
