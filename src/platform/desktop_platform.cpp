@@ -9,7 +9,7 @@
 #include <QMessageBox>
 #include <QUrl>
 
-#include "platform/curl_test_mail_sender.h"
+#include "platform/module_test_mail_sender.h"
 #include "platform/mounted_volumes.h"
 
 namespace corvane::platform {
@@ -24,8 +24,7 @@ QWidget* OwnerWindow() {
 DesktopPlatform::DesktopPlatform(QIcon programIcon)
     : programIcon_(std::move(programIcon)),
       key_(MakeSystemPreferenceKey()),
-      store_(std::make_unique<PreferenceStore>(*key_)),
-      mailSender_(std::make_unique<CurlTestMailSender>(TestMailCaFileFromEnvironment())) {}
+      store_(std::make_unique<PreferenceStore>(*key_)) {}
 
 DesktopPlatform::~DesktopPlatform() = default;
 
@@ -57,6 +56,11 @@ bool DesktopPlatform::AskYesNo(const std::string& text) {
 }
 
 TestMailSender& DesktopPlatform::MailSender() {
+    if (!mailSender_) {
+        mailSender_ = std::make_unique<ModuleTestMailSender>(
+            MailModuleFile(QCoreApplication::applicationDirPath().toStdString()),
+            TestMailCaFileFromEnvironment());
+    }
     return *mailSender_;
 }
 

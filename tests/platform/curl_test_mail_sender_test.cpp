@@ -1,4 +1,4 @@
-#include "platform/curl_test_mail_sender.h"
+#include "platform/mail/curl_test_mail_sender.h"
 
 #include <gtest/gtest.h>
 

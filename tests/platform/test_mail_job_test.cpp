@@ -10,7 +10,7 @@
 #include <optional>
 #include <vector>
 
-#include "platform/curl_test_mail_sender.h"
+#include "platform/mail/curl_test_mail_sender.h"
 #include "support/smtp_test_server.h"
 
 namespace corvane::platform {

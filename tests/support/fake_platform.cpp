@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "platform/curl_test_mail_sender.h"
+#include "platform/mail/curl_test_mail_sender.h"
 
 namespace corvane::platform {
 

@@ -1,4 +1,4 @@
-#include "platform/curl_test_mail_sender.h"
+#include "platform/mail/curl_test_mail_sender.h"
 
 #include <curl/curl.h>
 
@@ -287,11 +287,6 @@ TestMailResult CurlTestMailSender::Send(const TestMailRequest& request, TestMail
         return {TestMailOutcome::kNoTlsOffered, {}};
     }
     return transfer.Run(Tls::kStartTlsIfOffered, false).first;
-}
-
-std::string TestMailCaFileFromEnvironment() {
-    const char* file = std::getenv(kTestMailCaFileVariable);
-    return file ? std::string(file) : std::string();
 }
 
 }  // namespace corvane::platform

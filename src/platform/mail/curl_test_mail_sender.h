@@ -17,11 +17,4 @@ class CurlTestMailSender : public TestMailSender {
     std::string caFile_;
 };
 
-// The environment variable that names a certificate authority file for the test e-mail instead of the
-// system's store (for tests against a local server).
-inline constexpr const char* kTestMailCaFileVariable = "CORVANE_SMTP_CA_FILE";
-
-// The CA file named by kTestMailCaFileVariable, or "" for the system's store.
-std::string TestMailCaFileFromEnvironment();
-
 }  // namespace corvane::platform

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <memory>
+#include <mutex>
+#include <string>
+
+#include "platform/test_mail.h"
+
+namespace corvane::platform {
+
+// The test e-mail through the mail module (libcurl), loaded on the first test e-mail rather than at start-up.
+// A module that cannot be loaded ends that test with kOther, naming the module and the loader's reason.
+class ModuleTestMailSender : public TestMailSender {
+  public:
+    // `moduleFile`: the module's full path; `caFile`: as for the sender in the module.
+    ModuleTestMailSender(std::string moduleFile, std::string caFile);
+    ~ModuleTestMailSender() override;
+    TestMailResult Send(const TestMailRequest& request, TestMailListener& listener) override;
+
+  private:
+    std::string moduleFile_;
+    std::string caFile_;
+    std::mutex loading_;
+    std::unique_ptr<TestMailSender> loaded_;
+    std::string loadError_;
+};
+
+// The mail module of the program whose executable lies in `programFolder`.
+std::string MailModuleFile(const std::string& programFolder);
+
+// The environment variable that names a certificate authority file for the test e-mail instead of the
+// system's store (for tests against a local server).
+inline constexpr const char* kTestMailCaFileVariable = "CORVANE_SMTP_CA_FILE";
+
+// The CA file named by kTestMailCaFileVariable, or "" for the system's store.
+std::string TestMailCaFileFromEnvironment();
+
+}  // namespace corvane::platform
