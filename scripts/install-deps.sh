@@ -5,18 +5,18 @@
 #                                  package check need (the default)
 set -euo pipefail
 
-# Building (compiler, Qt, udev and blkid for the format of FUSE-mounted cards, manual pages) and running
-# (the CJK font of the dialogs, Qt's own translations).
+# Building (compiler, Qt, the X protocol library for window icons, udev and blkid for the format of
+# FUSE-mounted cards, manual pages) and running (the CJK font of the dialogs, Qt's own translations).
 run_packages=(
     build-essential cmake pkg-config
-    qt6-base-dev libgl-dev
+    qt6-base-dev libgl-dev libxcb1-dev
     libcurl4-openssl-dev
     libudev-dev libblkid-dev
     help2man txt2man
     fonts-wqy-microhei qt6-translations-l10n
 )
 test_packages=(
-    libgtest-dev libgmock-dev libbenchmark-dev libxcb1-dev libxcb-xtest0-dev
+    libgtest-dev libgmock-dev libbenchmark-dev libxcb-xtest0-dev
     python3-aiosmtpd openssl
     clang clang-format libfuzzer-14-dev libclang-rt-14-dev
     xvfb xauth xdotool x11-utils imagemagick

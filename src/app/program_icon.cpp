@@ -37,4 +37,8 @@ QIcon ProgramIcon() {
     return *sharedIcon;
 }
 
+platform::WindowIcon ProgramWindowIcon() {
+    return {ProgramIcon(), ProgramIconX11Property()};
+}
+
 }  // namespace corvane

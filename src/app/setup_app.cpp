@@ -42,7 +42,7 @@ class AfterFirstPaint : public QObject {
 }  // namespace
 
 CSetupApp::CSetupApp()
-    : ownPlatform_(std::make_unique<platform::DesktopPlatform>(ProgramIcon())),
+    : ownPlatform_(std::make_unique<platform::DesktopPlatform>(ProgramWindowIcon())),
       platform_(*ownPlatform_),
       ownFileSystem_(platform::MakeSystemFileSystem()),
       fs_(*ownFileSystem_) {}
@@ -66,8 +66,8 @@ bool CSetupApp::InitInstance() {
     };
     settings_ = LoadStartupSettings(platform_.SystemLanguageId(), store);
     platform_.UseLanguage(settings_.language);
-    // Every window without an icon of its own (setup dialogs, message boxes, the folder browser) shows it.
-    QApplication::setWindowIcon(ProgramIcon());
+    // Every dialog shows it; the platform gives it to the message boxes and the folder browser.
+    SetWindowIcon(ProgramWindowIcon());
     SetDialogBkColor(QColor(111, 153, 224), QColor(255, 255, 255));
 
     // Main window, setup dialog, fresh main window, ...: a loop, so the modal runs never nest.

@@ -18,7 +18,7 @@ const char* UpdateUrl() {
 }
 
 CSetupMainDlg::CSetupMainDlg(AppSettings& settings, platform::Platform& platform, QWidget* parent)
-    : CDialog(MainDialogTemplate(), platform, parent), settings_(settings), icon_(ProgramIcon()) {
+    : CDialog(MainDialogTemplate(), platform, parent), settings_(settings) {
     SetMessageMap<CSetupMainDlg>({
         {IDC_CAMERA_SETUP, Notification::kClicked, &CSetupMainDlg::OnCameraSetup},
         {IDC_MMS_SETUP, Notification::kClicked, &CSetupMainDlg::OnMmsSetup},
@@ -50,7 +50,6 @@ bool CSetupMainDlg::OnInitDialog() {
         connect(about, &QAction::triggered, this, [this] { OnSysCommand(IDM_ABOUTBOX); });
     }
 
-    setWindowIcon(icon_);
     SetMainTexts();
 
     // "Chinese" chosen on a system that is not Chinese shows English but keeps entry 0 selected.
@@ -159,10 +158,8 @@ CAboutDlg::CAboutDlg(platform::Platform& platform, QWidget* parent)
 
 bool CAboutDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    const QIcon icon = ProgramIcon();
-    setWindowIcon(icon);
     if (CStatic* picture = GetStatic(IDC_ABOUT_ICON)) {
-        picture->SetIcon(icon);
+        picture->SetIcon(ProgramIcon());
     }
     return true;
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QIcon>
 #include <optional>
 
 #include "app/setup_dialogs.h"
@@ -52,7 +51,6 @@ class CSetupMainDlg : public CDialog {
     CButton smtpButton_;
     CComboBox modelList_;
     CComboBox languageList_;
-    QIcon icon_;
     QMenu* systemMenu_ = nullptr;
     std::optional<SetupKind> requestedSetup_;
 };

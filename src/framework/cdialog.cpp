@@ -143,6 +143,7 @@ int CDialog::DoModal() {
         return endResult_;
     }
     modal_ = true;
+    ShowProgramIcon();
     const int result = exec();
     modal_ = false;
     return ended_ ? endResult_ : result;
@@ -153,8 +154,16 @@ bool CDialog::Create() {
     if (ended_) {
         return false;
     }
+    ShowProgramIcon();
     show();
     return true;
+}
+
+void CDialog::ShowProgramIcon() {
+    if (const auto& icon = CWinApp::GetWindowIcon(); icon && !shownIcon_) {
+        shownIcon_ = true;
+        platform::ShowWindowIcon(*this, *icon);
+    }
 }
 
 void CDialog::EndDialog(int result) {

@@ -188,6 +188,8 @@ class CDialog : public QDialog {
     void Command(int id);
     void FocusFailedControl(int id);
     void FindAccessibleNameSources();
+    // The program's window icon (CWinApp::SetWindowIcon), once, just before the window is first shown.
+    void ShowProgramIcon();
 
     DialogTemplate template_;
     platform::Platform& platform_;
@@ -205,6 +207,7 @@ class CDialog : public QDialog {
     int defaultButtonId_ = 0;
     int exchangeDepth_ = 0;
     bool initialised_ = false;
+    bool shownIcon_ = false;
     bool initialising_ = false;
     bool ended_ = false;
     bool ending_ = false;

@@ -8,6 +8,7 @@ namespace {
 
 CWinApp* theApp = nullptr;
 std::optional<DialogColors> dialogColors;
+std::optional<platform::WindowIcon> windowIcon;
 
 }  // namespace
 
@@ -44,6 +45,18 @@ void CWinApp::ResetDialogColors() {
 
 CWinApp* AfxGetApp() {
     return theApp;
+}
+
+void CWinApp::SetWindowIcon(platform::WindowIcon icon) {
+    // The icon's pixmaps go with the application object, while Qt's image support is still there.
+    if (!windowIcon) {
+        qAddPostRoutine([] { windowIcon.reset(); });
+    }
+    windowIcon = std::move(icon);
+}
+
+const std::optional<platform::WindowIcon>& CWinApp::GetWindowIcon() {
+    return windowIcon;
 }
 
 }  // namespace corvane

@@ -6,6 +6,8 @@
 #include <QColor>
 #include <optional>
 
+#include "platform/window_icon.h"
+
 namespace corvane {
 
 struct DialogColors {
@@ -34,6 +36,10 @@ class CWinApp {
     static std::optional<DialogColors> GetDialogColors();
     // Back to Qt's own palette (tests).
     static void ResetDialogColors();
+
+    // The icon of every dialog shown afterwards, for the whole program; none until set.
+    static void SetWindowIcon(platform::WindowIcon icon);
+    static const std::optional<platform::WindowIcon>& GetWindowIcon();
 };
 
 // The one application object, or nullptr.

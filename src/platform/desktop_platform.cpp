@@ -21,7 +21,7 @@ QWidget* OwnerWindow() {
 }
 }  // namespace
 
-DesktopPlatform::DesktopPlatform(QIcon programIcon)
+DesktopPlatform::DesktopPlatform(WindowIcon programIcon)
     : programIcon_(std::move(programIcon)),
       key_(MakeSystemPreferenceKey()),
       store_(std::make_unique<PreferenceStore>(*key_)) {}
@@ -33,10 +33,10 @@ void DesktopPlatform::ShowMessage(const std::string& text) {
                     QMessageBox::Ok, OwnerWindow());
     // Texts carry folder names, which may look like markup; show them exactly as given.
     box.setTextFormat(Qt::PlainText);
-    if (!programIcon_.isNull()) {
-        box.setIconPixmap(programIcon_.pixmap(32, 32));
-        box.setWindowIcon(programIcon_);
+    if (!programIcon_.icon.isNull()) {
+        box.setIconPixmap(programIcon_.icon.pixmap(32, 32));
     }
+    ShowWindowIcon(box, programIcon_);
     box.exec();
 }
 
@@ -44,6 +44,7 @@ void DesktopPlatform::ShowFrameworkMessage(const std::string& text) {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("corvane"), QString::fromStdString(text),
                     QMessageBox::Ok, OwnerWindow());
     box.setTextFormat(Qt::PlainText);
+    ShowWindowIcon(box, programIcon_);
     box.exec();
 }
 
@@ -52,6 +53,7 @@ bool DesktopPlatform::AskYesNo(const std::string& text) {
                     QMessageBox::Yes | QMessageBox::No, OwnerWindow());
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::No);
+    ShowWindowIcon(box, programIcon_);
     return box.exec() == QMessageBox::Yes;
 }
 
@@ -87,6 +89,7 @@ std::string DesktopPlatform::BrowseForFolder(const std::string& startFolder) {
     browser.setOption(QFileDialog::DontUseNativeDialog);
     browser.setSidebarUrls(places);
     browser.setDirectory(start.isEmpty() ? QDir::homePath() : start);
+    ShowWindowIcon(browser, programIcon_);
     if (browser.exec() != QDialog::Accepted || browser.selectedFiles().isEmpty()) {
         return {};
     }

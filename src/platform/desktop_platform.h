@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QIcon>
 #include <memory>
 
 #include "platform/platform.h"
 #include "platform/preference_store.h"
 #include "platform/qt_translations.h"
 #include "platform/test_mail.h"
+#include "platform/window_icon.h"
 
 namespace corvane::platform {
 
@@ -15,7 +15,7 @@ namespace corvane::platform {
 class DesktopPlatform : public Platform {
   public:
     // `programIcon` is shown in the result messages.
-    explicit DesktopPlatform(QIcon programIcon);
+    explicit DesktopPlatform(WindowIcon programIcon);
     ~DesktopPlatform() override;
 
     void ShowMessage(const std::string& text) override;
@@ -34,7 +34,7 @@ class DesktopPlatform : public Platform {
     std::string MediaUser() override;
 
   private:
-    QIcon programIcon_;
+    WindowIcon programIcon_;
     QtTranslations qtTranslations_;
     std::unique_ptr<PreferenceKey> key_;
     std::unique_ptr<PreferenceStore> store_;

@@ -6,8 +6,10 @@
 #include <memory>
 #include <string>
 
+#include "app/program_icon.h"
 #include "app/setup_main_dlg.h"
 #include "core/models/app_settings.h"
+#include "framework/cwinapp.h"
 #include "support/dialog_test_support.h"
 #include "support/fake_platform.h"
 #include "support/modal_script.h"
@@ -20,6 +22,8 @@ using testing::Click;
 
 class MainWindowTest : public ::testing::Test {
   protected:
+    // As the application does: every window shows the program's icon.
+    MainWindowTest() { CWinApp::SetWindowIcon(ProgramWindowIcon()); }
     void Open() {
         dialog_ = std::make_unique<CSetupMainDlg>(settings_, platform_);
         ASSERT_TRUE(dialog_->Create());
@@ -236,6 +240,7 @@ TEST_F(MainWindowTest, ContextMenuOffersTheAboutBox) {
     std::string aboutTitle;
     std::string aboutName;
     bool aboutHasIcon = false;
+    bool aboutHasWindowIcon = false;
     QTimer::singleShot(0, [&] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         ASSERT_NE(menu, nullptr);
@@ -251,6 +256,7 @@ TEST_F(MainWindowTest, ContextMenuOffersTheAboutBox) {
             ASSERT_NE(box, nullptr);
             aboutTitle = box->windowTitle().toStdString();
             aboutName = box->objectName().toStdString();
+            aboutHasWindowIcon = !box->windowIcon().isNull();
             for (QLabel* l : box->findChildren<QLabel*>()) {
                 aboutHasIcon = aboutHasIcon || !l->pixmap().isNull();
             }
@@ -265,6 +271,7 @@ TEST_F(MainWindowTest, ContextMenuOffersTheAboutBox) {
     EXPECT_EQ(aboutTitle, "About Setup");
     EXPECT_EQ(aboutName, "100");
     EXPECT_TRUE(aboutHasIcon);
+    EXPECT_TRUE(aboutHasWindowIcon);
     EXPECT_FALSE(dialog_->IsEnded());
     EXPECT_FALSE(dialog_->windowIcon().isNull());
 

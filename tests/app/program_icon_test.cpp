@@ -4,6 +4,9 @@
 
 #include <QImage>
 #include <QPixmap>
+#include <cstdint>
+#include <span>
+#include <vector>
 
 namespace corvane {
 namespace {
@@ -36,6 +39,38 @@ TEST(ProgramIcon, EverySizeHasThePixelsOfItsPngFile) {
     }
     // One icon for every window: the same pixmaps, not a new decoding.
     EXPECT_EQ(ProgramIcon().cacheKey(), icon.cacheKey());
+}
+
+// The window property holds the same sizes, each after its width and height, as straight ARGB words that
+// premultiply to exactly the pixels painted from the icon: the window manager shows the same picture.
+TEST(ProgramIcon, TheX11PropertyHoldsEverySizeWithThePaintedPixels) {
+    const QIcon icon = ProgramIcon();
+    const std::span<const uint32_t> property = ProgramWindowIcon().x11Property;
+    size_t at = 0;
+    std::vector<int> sizes;
+    while (at + 2 <= property.size()) {
+        const int width = static_cast<int>(property[at]);
+        const int height = static_cast<int>(property[at + 1]);
+        at += 2;
+        ASSERT_EQ(width, height);
+        ASSERT_LE(at + static_cast<size_t>(width) * height, property.size()) << "size " << width;
+        sizes.push_back(width);
+        const QImage painted =
+            icon.pixmap(width, height).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        int differing = 0;
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) {
+                const QRgb premultiplied = qPremultiply(property[at + static_cast<size_t>(y) * width + x]);
+                if (premultiplied != painted.pixel(x, y) && differing++ == 0) {
+                    ADD_FAILURE() << "size " << width << ": first difference at " << x << "," << y;
+                }
+            }
+        }
+        EXPECT_EQ(differing, 0) << "size " << width;
+        at += static_cast<size_t>(width) * height;
+    }
+    EXPECT_EQ(at, property.size()) << "words left over";
+    EXPECT_EQ(sizes, (std::vector<int>{16, 32, 48, 256}));
 }
 
 }  // namespace

@@ -15,19 +15,20 @@ fresh_home
 wm_class=$(sed -n 's/^StartupWMClass=//p' "$desktop_entry")
 [ -n "$wm_class" ] || fail "the desktop entry names no StartupWMClass"
 
-# A window's class (the second WM_CLASS string) and whether it carries an icon.
+# A window's class (the second WM_CLASS string) and the sizes of its icon ("16x16 32x32 ...").
 window_class() { xprop -id "$1" WM_CLASS | sed -n 's/^WM_CLASS(STRING) = "[^"]*", "\([^"]*\)"$/\1/p'; }
-# (Whole output first: grep -q would end the pipe early, and pipefail would count xprop's broken pipe.)
-has_icon() {
+icon_sizes() {
     local icon
-    icon=$(xprop -id "$1" _NET_WM_ICON)
-    grep -q '^_NET_WM_ICON(CARDINAL) = .*Icon ([0-9]' <<<"$icon"
+    icon=$(xprop -len 1000000 -id "$1" _NET_WM_ICON)
+    grep -o 'Icon ([0-9]* x [0-9]*)' <<<"$icon" | tr -d 'Icon() ' | tr '\n' ' ' | sed 's/ $//'
 }
+program_icon_sizes="16x16 32x32 48x48 256x256"
 
 check_window() { # window id, what it is
     [ "$(window_class "$1")" = "$wm_class" ] ||
         fail "$2: window class '$(window_class "$1")', the desktop entry says '$wm_class'"
-    has_icon "$1" || fail "$2 has no window icon"
+    [ "$(icon_sizes "$1")" = "$program_icon_sizes" ] ||
+        fail "$2: window icon in sizes '$(icon_sizes "$1")', expected '$program_icon_sizes'"
 }
 
 start_program en_US.UTF-8

@@ -31,12 +31,13 @@ struct SeenBox {
     std::string text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     bool hasPixmap = false;
+    bool hasWindowIcon = false;
     int buttons = 0;
     bool okOnly = false;
 };
 
 TEST(DesktopPlatform, MessageBoxesHaveTheirTitleIconAndOneOk) {
-    DesktopPlatform platform(TestIcon());
+    DesktopPlatform platform({TestIcon(), {}});
     for (const bool framework : {false, true}) {
         SeenBox seen;
         QTimer::singleShot(0, [&] {
@@ -46,6 +47,7 @@ TEST(DesktopPlatform, MessageBoxesHaveTheirTitleIconAndOneOk) {
             seen.text = box->text().toStdString();
             seen.icon = box->icon();
             seen.hasPixmap = !box->iconPixmap().isNull();
+            seen.hasWindowIcon = !box->windowIcon().isNull();
             seen.buttons = static_cast<int>(box->buttons().size());
             seen.okOnly = box->standardButtons() == QMessageBox::Ok;
             box->button(QMessageBox::Ok)->click();
@@ -61,6 +63,7 @@ TEST(DesktopPlatform, MessageBoxesHaveTheirTitleIconAndOneOk) {
             EXPECT_EQ(seen.text, "Vyn 8620 Configuration file is generated");
             EXPECT_TRUE(seen.hasPixmap) << "the program's icon";
         }
+        EXPECT_TRUE(seen.hasWindowIcon) << "the program's icon on the window";
         EXPECT_EQ(seen.buttons, 1);
         EXPECT_TRUE(seen.okOnly);
     }
@@ -68,7 +71,7 @@ TEST(DesktopPlatform, MessageBoxesHaveTheirTitleIconAndOneOk) {
 
 // Messages name folders, which may hold anything: a name that looks like markup is shown as typed.
 TEST(DesktopPlatform, MessageTextsAreShownVerbatim) {
-    DesktopPlatform platform(TestIcon());
+    DesktopPlatform platform({TestIcon(), {}});
     const QString text =
         QStringLiteral("The file /media/<b>card</b>/menu.dat could not be written: No such file (open).");
     ASSERT_TRUE(Qt::mightBeRichText(text)) << "a text Qt would otherwise render as markup";
@@ -94,7 +97,7 @@ TEST(DesktopPlatform, MessageTextsAreShownVerbatim) {
 }
 
 TEST(DesktopPlatform, CancelledFolderBrowserAnswersEmpty) {
-    DesktopPlatform platform(TestIcon());
+    DesktopPlatform platform({TestIcon(), {}});
     bool browserSeen = false;
     QTimer::singleShot(0, [&] {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
@@ -110,7 +113,7 @@ TEST(DesktopPlatform, CancelledFolderBrowserAnswersEmpty) {
 // The browser opens at the folder it is given, or at the nearest folder above it that still exists (a
 // card taken out leaves a path that leads nowhere), and answers the folder the user takes.
 TEST(DesktopPlatform, FolderBrowserOpensAtTheStartFolderOrItsNearestExistingParent) {
-    DesktopPlatform platform(TestIcon());
+    DesktopPlatform platform({TestIcon(), {}});
     QTemporaryDir dir;
     ASSERT_TRUE(QDir(dir.path()).mkpath("cards/CAM01"));
     const QString cards = QDir(dir.path()).filePath("cards");
@@ -144,7 +147,7 @@ TEST(DesktopPlatform, FolderBrowserOpensAtTheStartFolderOrItsNearestExistingPare
 }
 
 TEST(DesktopPlatform, ClockLanguageAndDefaultFolderComeFromTheSystem) {
-    DesktopPlatform platform(TestIcon());
+    DesktopPlatform platform({TestIcon(), {}});
     const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
     const LocalTime now = platform.Now();
     const QDateTime after = QDateTime::currentDateTime().addSecs(1);
@@ -168,7 +171,7 @@ TEST(DesktopPlatform, ClockLanguageAndDefaultFolderComeFromTheSystem) {
 }
 
 TEST(DesktopPlatform, PreferencesLiveInTheConfigFolder) {
-    DesktopPlatform platform(TestIcon());
+    DesktopPlatform platform({TestIcon(), {}});
     PreferenceStore& store = platform.Preferences();
     int32_t language = 0;
     store.ReadLanguage(language, 2);  // creates the file when missing

@@ -16,4 +16,8 @@ struct IconPixels {
 
 std::span<const IconPixels> ProgramIconPixels();
 
+// The same sizes as the X11 window property _NET_WM_ICON: for each, its width, its height, then its pixels
+// as straight (not premultiplied) 0xAARRGGBB words.
+std::span<const uint32_t> ProgramIconX11Property();
+
 }  // namespace corvane

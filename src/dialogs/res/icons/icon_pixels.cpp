@@ -1,13 +1,34 @@
 // Build-time tool: decodes the program icon's PNG files into a C++ source of premultiplied ARGB words, the
 // form in which Qt keeps pixmaps for painting, so that the program never decodes images (nor loads Qt's
-// image-format plugins) to show its window icon, and its pixmaps use the words in place.
+// image-format plugins) to show its icon, and its pixmaps use the words in place. It also writes the X11
+// window property of the icon (straight ARGB words after each size's width and height), which the program
+// sends as it is.
 //
 //   icon_pixels OUTPUT.cpp ICON.png...   (square images, one per size)
 
 #include <QImage>
+#include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <string>
+
+namespace {
+
+// The image's pixels as 32-bit words, eight to a line.
+std::string Words(const QImage& image) {
+    std::string words;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const uint32_t*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            char word[32];
+            std::snprintf(word, sizeof word, "%s0x%08x,", (x % 8) == 0 ? "\n    " : " ", line[x]);
+            words += word;
+        }
+    }
+    return words;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     if (argc < 3) {
@@ -20,30 +41,27 @@ int main(int argc, char** argv) {
            "namespace corvane {\n"
            "namespace {\n";
     std::string table;
+    std::string property;
     for (int i = 2; i < argc; ++i) {
         QImage image(QString::fromLocal8Bit(argv[i]));
         if (image.isNull() || image.width() != image.height()) {
             std::fprintf(stderr, "icon_pixels: %s is not a square image\n", argv[i]);
             return 1;
         }
-        image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
         const std::string name = "kPixels" + std::to_string(i - 2);
         out << "const uint32_t " << name << "[] = {";
-        for (int y = 0; y < image.height(); ++y) {
-            const auto* line = reinterpret_cast<const uint32_t*>(image.constScanLine(y));
-            for (int x = 0; x < image.width(); ++x) {
-                char word[32];
-                std::snprintf(word, sizeof word, "%s0x%08x,", (x % 8) == 0 ? "\n    " : " ", line[x]);
-                out << word;
-            }
-        }
+        out << Words(image.convertToFormat(QImage::Format_ARGB32_Premultiplied));
         out << "\n};\n";
         table += "    {" + std::to_string(image.width()) + ", " + name + "},\n";
+        property += "\n    " + std::to_string(image.width()) + ", " + std::to_string(image.height()) + ",";
+        property += Words(image.convertToFormat(QImage::Format_ARGB32));
     }
     out << "constexpr IconPixels kSizes[] = {\n"
         << table << "};\n"
+        << "const uint32_t kX11Property[] = {" << property << "\n};\n"
         << "}  // namespace\n\n"
         << "std::span<const IconPixels> ProgramIconPixels() {\n    return kSizes;\n}\n\n"
+        << "std::span<const uint32_t> ProgramIconX11Property() {\n    return kX11Property;\n}\n\n"
         << "}  // namespace corvane\n";
     out.close();
     if (!out) {

@@ -1,0 +1,51 @@
+#include "platform/window_icon.h"
+
+#include <xcb/xcb.h>
+
+#include <QGuiApplication>
+#include <QWidget>
+#include <cstdlib>
+#include <cstring>
+
+namespace corvane::platform {
+
+namespace {
+
+xcb_atom_t NetWmIconAtom(xcb_connection_t* connection) {
+    static const xcb_atom_t atom = [connection] {
+        const char name[] = "_NET_WM_ICON";
+        xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
+            connection, xcb_intern_atom(connection, 0, std::strlen(name), name), nullptr);
+        const xcb_atom_t found = reply != nullptr ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+        std::free(reply);
+        return found;
+    }();
+    return atom;
+}
+
+}  // namespace
+
+void ShowWindowIcon(QWidget& window, const WindowIcon& icon) {
+    // Only the xcb platform talks to an X server for its windows (offscreen, say, may offer an X11
+    // interface without a connection).
+    const auto* x11 = qGuiApp != nullptr && QGuiApplication::platformName() == QLatin1String("xcb")
+                          ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>()
+                          : nullptr;
+    xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
+    if (connection == nullptr || icon.x11Property.empty()) {
+        window.setWindowIcon(icon.icon);
+        return;
+    }
+    const xcb_atom_t atom = NetWmIconAtom(connection);
+    if (atom == xcb_atom_t{XCB_ATOM_NONE}) {
+        window.setWindowIcon(icon.icon);
+        return;
+    }
+    // Requests on one connection reach the server in order: the property is there before the window is
+    // mapped, where the window manager looks for it.
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(window.winId()), atom,
+                        XCB_ATOM_CARDINAL, 32, static_cast<uint32_t>(icon.x11Property.size()),
+                        icon.x11Property.data());
+}
+
+}  // namespace corvane::platform
