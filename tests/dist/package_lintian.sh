@@ -43,7 +43,7 @@ for path in ./usr/bin/corvane ./usr/bin/corvane-inspect \
     ./usr/share/man/man1/corvane.1.gz ./usr/share/man/man1/corvane-inspect.1.gz \
     ./usr/share/doc/corvane/copyright ./usr/share/doc/corvane/changelog.gz \
     ./usr/share/applications/com.example.Corvane.desktop ./usr/share/metainfo/com.example.Corvane.metainfo.xml \
-    ./usr/share/icons/hicolor/scalable/apps/com.example.Corvane.svg ./usr/lib/corvane/corvane-mail.so; do
+    ./usr/share/icons/hicolor/scalable/apps/com.example.Corvane.svg ./usr/lib/corvane/plugins/corvane-mail.so; do
     grep -q " $path\$" "$work/contents" || fail "the package lacks $path"
 done
 # The program loads libcurl with its mail module, only for a test e-mail; the package still depends on it.
@@ -51,7 +51,7 @@ dpkg-deb --extract "$deb" "$work/root"
 if readelf -d "$work/root/usr/bin/corvane" | grep -q 'NEEDED.*libcurl'; then
     fail "corvane itself needs libcurl: it would load it at every start"
 fi
-readelf -d "$work/root/usr/lib/corvane/corvane-mail.so" | grep -q 'NEEDED.*libcurl' || fail "the mail module lacks libcurl"
+readelf -d "$work/root/usr/lib/corvane/plugins/corvane-mail.so" | grep -q 'NEEDED.*libcurl' || fail "the mail module lacks libcurl"
 depends=$(dpkg-deb --field "$deb" Depends)
 [[ "$depends" == *libcurl* ]] || fail "Depends ($depends) lacks libcurl"
 recommends=$(dpkg-deb --field "$deb" Recommends)
