@@ -76,7 +76,13 @@ bool CSetupApp::InitInstance() {
         {
             CSetupMainDlg mainWindow(settings_, platform_);
             if (!released) {
-                new AfterFirstPaint(mainWindow, release);
+                new AfterFirstPaint(mainWindow, [this, &release] {
+                    release();
+                    // A setup dialog reads the mounted volumes as it opens. The first reading in a process
+                    // also loads the user database and Qt's volume code (about half a millisecond); it
+                    // happens here, while the main window waits for the user.
+                    static_cast<void>(platform_.MountedVolumes());
+                });
             }
             mainWindow.DoModal();
             release();  // a window closed before it was painted

@@ -327,9 +327,9 @@ std::vector<size_t> NamingControls(const std::vector<ControlTemplate>& controls,
 
     std::vector<size_t> sources;
     const int rowLabel =
-        nearest([&](const ControlTemplate& c) { return IsWordLabel(c) && onRowLeft(c); }, moreRight);
+        nearest([&](const ControlTemplate& c) { return onRowLeft(c) && IsWordLabel(c); }, moreRight);
     const int heading =
-        nearest([&](const ControlTemplate& c) { return IsWordLabel(c) && rightAbove(c); }, lower);
+        nearest([&](const ControlTemplate& c) { return rightAbove(c) && IsWordLabel(c); }, lower);
     for (const int source : {rowLabel, heading}) {
         if (source >= 0) {
             sources.push_back(static_cast<size_t>(source));

@@ -136,7 +136,11 @@ std::vector<Volume> DesktopPlatform::MountedVolumes() {
 }
 
 std::string DesktopPlatform::MediaUser() {
-    return CurrentUserName();
+    // The process's user does not change; the user database is read once.
+    if (!mediaUser_) {
+        mediaUser_ = CurrentUserName();
+    }
+    return *mediaUser_;
 }
 
 }  // namespace corvane::platform

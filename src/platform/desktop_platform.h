@@ -1,6 +1,8 @@
 #pragma once
 
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "platform/platform.h"
 #include "platform/preference_store.h"
@@ -39,6 +41,7 @@ class DesktopPlatform : public Platform {
     std::unique_ptr<PreferenceKey> key_;
     std::unique_ptr<PreferenceStore> store_;
     std::unique_ptr<TestMailSender> mailSender_;
+    std::optional<std::string> mediaUser_;
 };
 
 // The preference key of this operating system, and its system language identifier.
