@@ -1,11 +1,11 @@
 #include "app/setup_app.h"
 
 #include <QApplication>
-#include <QEvent>
-#include <QMetaObject>
 #include <functional>
+#include <memory>
 #include <utility>
 
+#include "app/after_first_paint.h"
 #include "app/program_icon.h"
 #include "app/setup_dialogs.h"
 #include "app/setup_main_dlg.h"
@@ -16,30 +16,6 @@
 #include "platform/system_file_system.h"
 
 namespace corvane {
-
-namespace {
-
-// Runs an action once, from the event loop, after the window's first paint has reached the screen.
-class AfterFirstPaint : public QObject {
-  public:
-    AfterFirstPaint(QWidget& window, std::function<void()> action)
-        : QObject(&window), action_(std::move(action)) {
-        window.installEventFilter(this);
-    }
-
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint && action_) {
-            watched->removeEventFilter(this);
-            QMetaObject::invokeMethod(this, std::exchange(action_, nullptr), Qt::QueuedConnection);
-        }
-        return false;
-    }
-
-  private:
-    std::function<void()> action_;
-};
-
-}  // namespace
 
 CSetupApp::CSetupApp()
     : ownPlatform_(std::make_unique<platform::DesktopPlatform>(ProgramWindowIcon())),
@@ -70,13 +46,17 @@ bool CSetupApp::InitInstance() {
     SetWindowIcon(ProgramWindowIcon());
     SetDialogBkColor(QColor(111, 153, 224), QColor(255, 255, 255));
 
-    // Main window, setup dialog, fresh main window, ...: a loop, so the modal runs never nest.
+    // Main window, setup dialog, fresh main window, ...: a loop, so the modal runs never nest. A main window
+    // that a setup button ended is hidden at once but freed only when the setup dialog is on the screen:
+    // freeing it first (about a millisecond) kept the dialog waiting.
+    std::unique_ptr<CSetupMainDlg> endedMainWindow;
     for (;;) {
         std::optional<SetupKind> setup;
         {
-            CSetupMainDlg mainWindow(settings_, platform_);
+            auto mainWindow = std::make_unique<CSetupMainDlg>(settings_, platform_);
+            endedMainWindow.reset();
             if (!released) {
-                new AfterFirstPaint(mainWindow, [this, &release] {
+                new AfterFirstPaint(*mainWindow, [this, &release] {
                     release();
                     // A setup dialog reads the mounted volumes as it opens. The first reading in a process
                     // also loads the user database and Qt's volume code (about half a millisecond); it
@@ -84,15 +64,16 @@ bool CSetupApp::InitInstance() {
                     static_cast<void>(platform_.MountedVolumes());
                 });
             }
-            mainWindow.DoModal();
+            mainWindow->DoModal();
             release();  // a window closed before it was painted
-            setup = mainWindow.RequestedSetup();
+            setup = mainWindow->RequestedSetup();
+            endedMainWindow = std::move(mainWindow);
         }
         if (!setup) {
             return false;
         }
-        if (RunSetupDialog(*setup, SetupFamily(*setup, settings_.model), settings_, platform_, fs_) !=
-            IDCANCEL) {
+        if (RunSetupDialog(*setup, SetupFamily(*setup, settings_.model), settings_, platform_, fs_,
+                           [&endedMainWindow] { endedMainWindow.reset(); }) != IDCANCEL) {
             return false;
         }
     }

@@ -1,5 +1,9 @@
 #include "app/setup_dialogs.h"
 
+#include <utility>
+
+#include "app/after_first_paint.h"
+
 #include "core/models/app_settings.h"
 #include "dialogs/camera/camera_setup_dlg.h"
 #include "dialogs/mms/mms_setup_dlg.h"
@@ -15,20 +19,31 @@ ModelFamily SetupFamily(SetupKind kind, ModelId model) {
     return FamilyOfModel(model);
 }
 
+namespace {
+
+int RunModal(CDialog& dialog, std::function<void()> whenShown) {
+    if (whenShown) {
+        new AfterFirstPaint(dialog, std::move(whenShown));
+    }
+    return dialog.DoModal();
+}
+
+}  // namespace
+
 int RunSetupDialog(SetupKind kind, ModelFamily family, AppSettings& settings, platform::Platform& platform,
-                   FileSystem& fs) {
+                   FileSystem& fs, std::function<void()> whenShown) {
     switch (kind) {
         case SetupKind::kCamera: {
             CCameraSetupDlg dialog(family, settings, platform, fs);
-            return dialog.DoModal();
+            return RunModal(dialog, std::move(whenShown));
         }
         case SetupKind::kMms: {
             CMmsSetupDlg dialog(family, settings, platform, fs);
-            return dialog.DoModal();
+            return RunModal(dialog, std::move(whenShown));
         }
         case SetupKind::kSmtp: {
             CSmtpSetupDlg dialog(family, settings, platform, fs);
-            return dialog.DoModal();
+            return RunModal(dialog, std::move(whenShown));
         }
     }
     return IDCANCEL;

@@ -19,10 +19,10 @@ using testing::ChooseListEntry;
 using testing::Click;
 using testing::ModalScript;
 
-int LiveMainWindows() {
+int LiveMainWindows(bool visibleOnly = false) {
     int count = 0;
     for (QWidget* w : QApplication::topLevelWidgets()) {
-        count += qobject_cast<CSetupMainDlg*>(w) != nullptr ? 1 : 0;
+        count += qobject_cast<CSetupMainDlg*>(w) != nullptr && (!visibleOnly || w->isVisible()) ? 1 : 0;
     }
     return count;
 }
@@ -90,6 +90,7 @@ TEST(SetupApp, MainWindowAndSetupDialogsTakeTurnsUntilAMainWindowCloses) {
     PosixFileSystem fs;
     platform.systemLanguageId = 0x1407;
     platform.preferenceKey.exists = false;
+    int mainWindowsShownWithSetup = -1;
     int mainWindowsDuringSetup = -1;
     int mainWindowsAtReturn = -1;
     int modelShownAgain = -1;
@@ -101,6 +102,9 @@ TEST(SetupApp, MainWindowAndSetupDialogsTakeTurnsUntilAMainWindowCloses) {
             Click(main, 1000);
         },
         [&](QWidget* setup) {
+            // The ended main window is hidden at once and freed once the setup dialog has been painted.
+            mainWindowsShownWithSetup = LiveMainWindows(true);
+            static_cast<void>(QTest::qWaitFor([] { return LiveMainWindows() == 0; }, 2000));
             mainWindowsDuringSetup = LiveMainWindows();
             QTest::keyClick(setup, Qt::Key_Escape);
         },
@@ -118,6 +122,7 @@ TEST(SetupApp, MainWindowAndSetupDialogsTakeTurnsUntilAMainWindowCloses) {
     EXPECT_FALSE(app.InitInstance());
 
     EXPECT_EQ(script.Seen(), (std::vector<std::string>{"102", "140", "102", "143", "102"}));
+    EXPECT_EQ(mainWindowsShownWithSetup, 0);
     EXPECT_EQ(mainWindowsDuringSetup, 0);
     EXPECT_EQ(mainWindowsAtReturn, 1);
     EXPECT_EQ(modelShownAgain, 3);
