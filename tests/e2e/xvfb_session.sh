@@ -21,6 +21,10 @@ fail() {
         echo "--- program output" >&2
         cat "$work/app.log" >&2
     fi
+    if [ -s "$work/xvfb.log" ]; then
+        echo "--- Xvfb (display ${DISPLAY:-none}, running: $(kill -0 "$xvfb_pid" 2>/dev/null && echo yes || echo no))" >&2
+        cat "$work/xvfb.log" >&2
+    fi
     exit 1
 }
 
