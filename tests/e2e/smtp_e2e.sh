@@ -25,23 +25,7 @@ focus_window '^Corvane$' >/dev/null
 keys Tab Tab Tab Tab space
 focus_window '^Corvane 8620$' >/dev/null
 
-# The Exit button has the focus; Tab order: Generate, test e-mail, Select, read, folder, mode, status,
-# pictures, country, operator, remote control, APN, account, password, server, port, sender, sender
-# password, recipient.
-keys Tab Tab Tab Tab Tab ctrl+a
-xdotool type --delay 10 "$card"
-keys Tab Tab Tab ctrl+a
-xdotool type --delay 30 "7"
-keys Tab Tab Down Tab Tab Tab Tab Tab
-xdotool type --delay 10 "smtp.example.com"
-keys Tab
-xdotool type --delay 10 "25"
-keys Tab
-xdotool type --delay 10 "x@example.com"
-keys Tab
-xdotool type --delay 10 "secret"
-keys Tab
-xdotool type --delay 10 "me@example.org"
+fill_email_dialog smtp.example.com 25 x@example.com secret me@example.org
 # phone, then round to Exit and Generate
 keys Tab Tab Tab space
 

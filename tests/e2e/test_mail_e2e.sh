@@ -57,22 +57,7 @@ focus_window '^Corvane$' >/dev/null
 keys Tab Tab Tab Tab space
 focus_window '^Corvane 8620$' >/dev/null
 
-# From Exit: folder, 7 pictures a day, the second operator of the first country, then server, port,
-# sender, sender password and recipient (the order of the e-mail end-to-end test).
-keys Tab Tab Tab Tab Tab ctrl+a
-xdotool type --delay 10 "$card"
-keys Tab Tab Tab ctrl+a
-xdotool type --delay 30 "7"
-keys Tab Tab Down Tab Tab Tab Tab Tab
-xdotool type --delay 10 "127.0.0.1"
-keys Tab
-xdotool type --delay 10 "$port"
-keys Tab
-xdotool type --delay 10 "$sender"
-keys Tab
-xdotool type --delay 10 "$password"
-keys Tab
-xdotool type --delay 10 "$recipient"
+fill_email_dialog 127.0.0.1 "$port" "$sender" "$password" "$recipient"
 # phone, Exit, Generate, then the test e-mail button
 keys Tab Tab Tab Tab space
 

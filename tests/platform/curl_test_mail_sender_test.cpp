@@ -33,19 +33,7 @@ class RecordingListener : public TestMailListener {
 };
 
 TestMailRequest Request(int port) {
-    TestMailRequest r;
-    r.host = "127.0.0.1";
-    r.port = port;
-    r.loginName = "sender@example.test";
-    r.password = "secret-1";
-    r.sender = "sender@example.test";
-    r.recipient = "owner@example.test";
-    r.subject = "Corvane test e-mail";
-    r.body = "First line.\nSecond line.";
-    r.connectTimeout = 5s;
-    r.responseTimeout = 5s;
-    r.totalTimeout = 20s;
-    return r;
+    return test::LocalTestMailRequest(port);
 }
 
 struct Case {

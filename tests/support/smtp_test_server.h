@@ -16,9 +16,12 @@
 #include <QProcess>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <chrono>
 #include <memory>
 #include <string>
 #include <vector>
+
+#include "platform/test_mail.h"
 
 namespace corvane::test {
 
@@ -88,6 +91,25 @@ inline const TestCertificates* TestCertificateFiles() {
 }
 
 // A port on 127.0.0.1 that the system just handed out and on which nothing listens any more.
+// A test e-mail to the local server on `port`, with the login the server is started with by default, and
+// time limits short enough for tests.
+inline platform::TestMailRequest LocalTestMailRequest(int port) {
+    using namespace std::chrono_literals;
+    platform::TestMailRequest r;
+    r.host = "127.0.0.1";
+    r.port = port;
+    r.loginName = "sender@example.test";
+    r.password = "secret-1";
+    r.sender = "sender@example.test";
+    r.recipient = "owner@example.test";
+    r.subject = "Corvane test e-mail";
+    r.body = "First line.\nSecond line.";
+    r.connectTimeout = 5s;
+    r.responseTimeout = 5s;
+    r.totalTimeout = 20s;
+    return r;
+}
+
 inline int UnusedPort() {
     const int probe = socket(AF_INET, SOCK_STREAM, 0);
     if (probe < 0)
