@@ -132,7 +132,7 @@ bool DesktopPlatform::FolderExists(const std::string& path) {
 }
 
 std::vector<Volume> DesktopPlatform::MountedVolumes() {
-    return ReadMountedVolumes(MediaUser());
+    return volumes_.Read(MediaUser());
 }
 
 std::string DesktopPlatform::MediaUser() {

@@ -3,7 +3,9 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "platform/mounted_volumes.h"
 #include "platform/platform.h"
 #include "platform/preference_store.h"
 #include "platform/qt_translations.h"
@@ -42,6 +44,7 @@ class DesktopPlatform : public Platform {
     std::unique_ptr<PreferenceStore> store_;
     std::unique_ptr<TestMailSender> mailSender_;
     std::optional<std::string> mediaUser_;
+    MountedVolumesReader volumes_;
 };
 
 // The preference key of this operating system, and its system language identifier.

@@ -36,4 +36,20 @@ std::vector<Volume> ReadMountedVolumes(const std::string& mediaUser) {
     return volumes;
 }
 
+std::vector<Volume> MountedVolumesReader::Read(const std::string& mediaUser) {
+    if (volumes_ && mediaUser == mediaUser_ && !mountTable_.Changed()) {
+        bool readable = true;
+        for (Volume& volume : *volumes_) {
+            readable = RefreshVolumeSpace(volume) && readable;
+        }
+        if (readable) {
+            return *volumes_;
+        }
+    }
+    mountTable_.Rearm();  // before reading: a change during the reading shows the next time
+    volumes_ = ReadMountedVolumes(mediaUser);
+    mediaUser_ = mediaUser;
+    return *volumes_;
+}
+
 }  // namespace corvane::platform

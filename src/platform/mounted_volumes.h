@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,5 +28,40 @@ std::string DeviceFileSystemFormat(const std::string& device);
 
 // Login name of the user running the program.
 std::string CurrentUserName();
+
+// Tells whether this process's mount table has changed (a volume mounted, unmounted or remounted) since
+// the watch was made or last rearmed; the kernel reports it, nothing is read. A watch that cannot be made
+// always answers true.
+class MountTableWatch {
+  public:
+    MountTableWatch();
+    ~MountTableWatch();
+    MountTableWatch(const MountTableWatch&) = delete;
+    MountTableWatch& operator=(const MountTableWatch&) = delete;
+
+    bool Changed() const;
+    // Starts watching anew from now.
+    void Rearm();
+
+  private:
+    int fd_ = -1;
+};
+
+// Reads the volume's size, free space and read-only state again from its file system; false when it cannot
+// be read (the volume is gone).
+bool RefreshVolumeSpace(Volume& volume);
+
+// ReadMountedVolumes for a window that looks at the volumes each time it opens: the list is read again
+// only when the mount table has changed (or for another user); the space and read-only state of each
+// volume are read every time.
+class MountedVolumesReader {
+  public:
+    std::vector<Volume> Read(const std::string& mediaUser);
+
+  private:
+    MountTableWatch mountTable_;
+    std::optional<std::vector<Volume>> volumes_;
+    std::string mediaUser_;
+};
 
 }  // namespace corvane::platform

@@ -39,8 +39,10 @@ namespace fs = std::filesystem;
 // Recorded messages as in every dialog test, but the volumes and the user of this system.
 class RealVolumesPlatform : public platform::FakePlatform {
   public:
-    std::vector<Volume> MountedVolumes() override { return platform::ReadMountedVolumes(MediaUser()); }
+    // As the program reads them: one reader for the whole test, so that it sees the card come and go.
+    std::vector<Volume> MountedVolumes() override { return volumes.Read(MediaUser()); }
     std::string MediaUser() override { return platform::CurrentUserName(); }
+    platform::MountedVolumesReader volumes;
 };
 
 std::string Env(const char* name) {

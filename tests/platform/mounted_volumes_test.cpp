@@ -1,5 +1,10 @@
 #include "platform/mounted_volumes.h"
 
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
@@ -136,6 +141,83 @@ TEST(MountedVolumes, TheSystemRootIsListedAsAFixedVolume) {
     EXPECT_GT(root->bytesTotal, 0u);
     EXPECT_LE(root->bytesFree, root->bytesTotal);
     EXPECT_FALSE(CurrentUserName().empty());
+}
+
+// What the reader must notice, on real mounts: a volume mounted, its space used, the volume unmounted, and a
+// watch that rests while nothing changes. In a child process with a private mount namespace (needs root),
+// so that no mount of the system or of another test is seen or touched.
+TEST(MountedVolumes, TheReaderFollowsMountsAndReadsTheSpaceEachTime) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string folder = dir.path().toStdString();
+    // Exit codes of the child: 0 passed, 77 cannot make the mount namespace or the mount, others: a step.
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (unshare(CLONE_NEWNS) != 0 || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) {
+            _exit(77);
+        }
+        MountTableWatch watch;
+        MountedVolumesReader reader;
+        const std::string user = CurrentUserName();
+        auto listed = [&](const std::vector<Volume>& volumes) -> const Volume* {
+            for (const Volume& v : volumes) {
+                if (v.rootPath == folder) {
+                    return &v;
+                }
+            }
+            return nullptr;
+        };
+        if (watch.Changed()) {
+            _exit(10);  // nothing has happened yet
+        }
+        if (listed(reader.Read(user)) != nullptr) {
+            _exit(11);
+        }
+        if (mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=4m") != 0) {
+            _exit(77);
+        }
+        if (!watch.Changed()) {
+            _exit(12);  // the mount is seen
+        }
+        watch.Rearm();
+        if (watch.Changed()) {
+            _exit(13);  // and the watch rests again
+        }
+        const std::vector<Volume> mounted = reader.Read(user);
+        const Volume* volume = listed(mounted);
+        if (volume == nullptr || volume->bytesTotal < 3u << 20) {
+            _exit(14);  // the reader read the table again
+        }
+        const uint64_t freeBefore = volume->bytesFree;
+        {
+            std::ofstream file(folder + "/filler", std::ios::binary);
+            const std::string megabyte(1 << 20, 'x');
+            file << megabyte;
+        }
+        const std::vector<Volume> filled = reader.Read(user);
+        volume = listed(filled);
+        if (volume == nullptr || volume->bytesFree + (1u << 20) > freeBefore) {
+            _exit(15);  // the space is read again, the table is not
+        }
+        if (umount(folder.c_str()) != 0) {
+            _exit(16);
+        }
+        if (listed(reader.Read(user)) != nullptr) {
+            _exit(17);  // the unmount is seen
+        }
+        _exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    if (WEXITSTATUS(status) == 77) {
+        GTEST_SKIP() << "no private mount namespace or tmpfs mount here (needs root)";
+    }
+    EXPECT_EQ(WEXITSTATUS(status), 0)
+        << "step that failed: 10 watch without a change, 11 folder listed before "
+           "the mount, 12 mount not seen, 13 watch not rearmed, 14 mount not "
+           "read, 15 space not read again, 16 unmount, 17 unmount not seen";
 }
 
 }  // namespace
