@@ -58,9 +58,10 @@ bool CSetupApp::InitInstance() {
             if (!released) {
                 new AfterFirstPaint(*mainWindow, [this, &release] {
                     release();
-                    // A setup dialog reads the mounted volumes as it opens. The first reading in a process
-                    // also loads the user database and Qt's volume code (about half a millisecond); it
-                    // happens here, while the main window waits for the user.
+                    // A setup dialog reads the mounted volumes as it opens. The whole list is read here,
+                    // while the main window waits for the user (with the user database and Qt's volume code
+                    // the first time); the dialog then reads only the space on each volume, unless something
+                    // was mounted or unmounted meanwhile.
                     static_cast<void>(platform_.MountedVolumes());
                 });
             }

@@ -32,11 +32,8 @@ void ShowWindowIcon(QWidget& window, const WindowIcon& icon) {
                           ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>()
                           : nullptr;
     xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
-    if (connection == nullptr || icon.x11Property.empty()) {
-        window.setWindowIcon(icon.icon);
-        return;
-    }
-    const xcb_atom_t atom = NetWmIconAtom(connection);
+    const xcb_atom_t atom = connection != nullptr && !icon.x11Property.empty() ? NetWmIconAtom(connection)
+                                                                               : xcb_atom_t{XCB_ATOM_NONE};
     if (atom == xcb_atom_t{XCB_ATOM_NONE}) {
         window.setWindowIcon(icon.icon);
         return;

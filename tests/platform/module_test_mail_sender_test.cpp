@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtGlobal>
-#include <chrono>
 #include <string>
 #include <vector>
 
@@ -15,7 +14,6 @@
 namespace corvane::platform {
 namespace {
 
-using namespace std::chrono_literals;
 using test::SmtpTestServer;
 
 class StageListener : public TestMailListener {
@@ -25,10 +23,6 @@ class StageListener : public TestMailListener {
     bool AllowPasswordInClear() override { return false; }
     bool CancelRequested() override { return false; }
 };
-
-TestMailRequest Request(int port) {
-    return test::LocalTestMailRequest(port);
-}
 
 // The module where the program looks for it, in this build tree laid out as once installed.
 TEST(ModuleTestMailSender, TheProgramsModuleSendsTheTestEMail) {
@@ -40,7 +34,7 @@ TEST(ModuleTestMailSender, TheProgramsModuleSendsTheTestEMail) {
         GTEST_SKIP() << why;
     ModuleTestMailSender sender(MailModuleFile(CORVANE_PROGRAM_FOLDER), certificates->caFile);
     StageListener listener;
-    const TestMailResult result = sender.Send(Request(server.Port()), listener);
+    const TestMailResult result = sender.Send(test::LocalTestMailRequest(server.Port()), listener);
     EXPECT_EQ(result.outcome, TestMailOutcome::kSent) << result.detail;
     EXPECT_EQ(server.EventsOf("message").size(), 1u);
     EXPECT_FALSE(listener.stages.empty());
@@ -81,7 +75,7 @@ TEST(ModuleTestMailSender, AModuleThatCannotBeLoadedFailsTheTest) {
         ModuleTestMailSender sender(c.file, {});
         for (int attempt = 0; attempt < 2; ++attempt) {
             StageListener listener;
-            const TestMailResult result = sender.Send(Request(port), listener);
+            const TestMailResult result = sender.Send(test::LocalTestMailRequest(port), listener);
             EXPECT_EQ(result.outcome, TestMailOutcome::kOther);
             EXPECT_NE(result.detail.find(c.inDetail), std::string::npos) << result.detail;
             EXPECT_TRUE(listener.stages.empty());

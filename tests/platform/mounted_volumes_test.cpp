@@ -198,7 +198,7 @@ TEST(MountedVolumes, TheReaderFollowsMountsAndReadsTheSpaceEachTime) {
         const std::vector<Volume> filled = reader.Read(user);
         volume = listed(filled);
         if (volume == nullptr || volume->bytesFree + (1u << 20) > freeBefore) {
-            _exit(15);  // the space is read again, the table is not
+            _exit(15);  // the space is read again
         }
         if (umount(folder.c_str()) != 0) {
             _exit(16);

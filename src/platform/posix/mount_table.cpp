@@ -29,9 +29,9 @@ bool MountTableWatch::Changed() const {
     if (fd_ < 0) {
         return true;
     }
+    // Only a change makes the descriptor ready for POLLPRI; an error of poll counts as a change too.
     pollfd watched{fd_, POLLPRI, 0};
-    const int ready = ::poll(&watched, 1, 0);
-    return ready != 0 || (watched.revents & (POLLPRI | POLLERR | POLLNVAL)) != 0;
+    return ::poll(&watched, 1, 0) != 0;
 }
 
 void MountTableWatch::Rearm() {
