@@ -17,7 +17,7 @@ run_packages=(
 )
 test_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev libxcb-xtest0-dev
-    python3-aiosmtpd openssl
+    python3 python3-aiosmtpd openssl ccache
     clang clang-format libfuzzer-14-dev libclang-rt-14-dev
     xvfb xauth xdotool x11-utils imagemagick
     desktop-file-utils appstream lintian

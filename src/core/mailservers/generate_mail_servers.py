@@ -3,7 +3,8 @@
 
 Run once when the table changes, then commit the generated file; the build never reads the table:
 
-    python3 src/core/mailservers/generate_mail_servers.py smtp.tsv > src/core/mailservers/mail_server_table.cpp
+    python3 src/core/mailservers/generate_mail_servers.py src/core/mailservers/data/smtp.tsv \
+        > src/core/mailservers/mail_server_table.cpp
 
 The table is tab-separated with one header line (starting with "# ") and one row per domain: domain,
 provider, smtp_host, port, security, username, authentication. Rows are emitted sorted by domain so the

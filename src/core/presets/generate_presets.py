@@ -3,7 +3,8 @@
 
 Run once when the tables change, then commit the generated file; the build never reads the tables:
 
-    python3 src/core/presets/generate_presets.py GPRS_TSV MMS_TSV > src/core/presets/preset_table.cpp
+    python3 src/core/presets/generate_presets.py src/core/presets/data/gprs.tsv src/core/presets/data/mms.tsv \
+        > src/core/presets/preset_table.cpp
 
 Each table is tab-separated with one header line and one row per used operator slot, in country and
 slot order. Empty cells stay empty strings.
