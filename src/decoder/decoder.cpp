@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <optional>
 
+#include "languages/languages.h"
+
 namespace corvane::decoder {
 
 namespace {
@@ -180,7 +182,7 @@ void CheckMenuCommon(std::span<const uint8_t> b, std::vector<Fault>& faults) {
     for (size_t i = 0; i < 4; ++i) {
         Expect(faults, "serial character", kSerialChar1 + i, b[kSerialChar1 + i], 0, 35);
     }
-    Expect(faults, "language", kFileLanguage, b[kFileLanguage], 1, 10);
+    Expect(faults, "language", kFileLanguage, b[kFileLanguage], 1, kLanguageCount);
 }
 
 // The first reason why bytes 31..37 (and the video size) do not fit a family, or empty when they fit.
@@ -429,7 +431,7 @@ MmsFile DecodeMmsFile(std::span<const uint8_t> bytes) {
     Expect(f.faults, "APN type", 2, v.apnType, 0, 1);
     Expect(f.faults, "pictures per day, tens", 3, v.picturesTens, 0, 9);
     Expect(f.faults, "pictures per day, units", 4, v.picturesUnits, 0, 9);
-    Expect(f.faults, "language", 5, v.fileLanguage, 1, 10);
+    Expect(f.faults, "language", 5, v.fileLanguage, 1, kLanguageCount);
     Expect(f.faults, "phone type", 7, v.phoneIsInternational, 0, 1);
     if (v.countryCode != kManualCountry) {
         Expect(f.faults, "country", 8, v.countryCode, 0, 41);
@@ -482,7 +484,7 @@ SmtpFile DecodeSmtpFile(std::span<const uint8_t> bytes) {
     }
     Expect(f.faults, "pictures per day, tens", 3, v.picturesTens, 0, 9);
     Expect(f.faults, "pictures per day, units", 4, v.picturesUnits, 0, 9);
-    Expect(f.faults, "language", 5, v.fileLanguage, 1, 10);
+    Expect(f.faults, "language", 5, v.fileLanguage, 1, kLanguageCount);
     CheckZero(h, 9, kTextCapacity, FaultKind::kValue, 1, "unused", f.faults);
     Expect(f.faults, "mode flag", kAutoFlagOffset, v.autoFlag, 0, 1);
     CheckModeAgainstCountry(f.faults, v.autoFlag, v.countryIndex, 2, v.operatorIndex, 1);

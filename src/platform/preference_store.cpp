@@ -1,5 +1,7 @@
 #include "platform/preference_store.h"
 
+#include "languages/languages.h"
+
 namespace corvane::platform {
 
 namespace {
@@ -70,14 +72,12 @@ bool PreferenceStore::WriteLastFolder(const std::string& folder) {
 }
 
 int32_t DefaultLanguageFor(uint16_t systemLanguageId) {
-    switch (systemLanguageId) {
-        case 0x0804:
-            return 1;
-        case 0x1407:
-            return 3;
-        default:
-            return 2;
+    for (const LanguageInfo& language : kLanguages) {
+        if (language.systemLanguageId != 0 && language.systemLanguageId == systemLanguageId) {
+            return language.value;
+        }
     }
+    return kDefaultLanguage;
 }
 
 }  // namespace corvane::platform

@@ -3,11 +3,13 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 
+#include "languages/languages.h"
+
 namespace corvane::platform {
 
 QString QtLocaleName(int32_t language) {
-    static const char* const kNames[] = {"zh_CN", "en", "de", "fi", "it", "fr", "hu", "sl", "cs", "ja"};
-    return QString::fromLatin1(language >= 1 && language <= 10 ? kNames[language - 1] : "en");
+    const std::string_view locale = LanguageAt(IsLanguage(language) ? language : kDefaultLanguage).qtLocale;
+    return QString::fromLatin1(locale.data(), static_cast<qsizetype>(locale.size()));
 }
 
 QtTranslations::~QtTranslations() {

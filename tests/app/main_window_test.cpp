@@ -9,6 +9,7 @@
 #include "app/program_icon.h"
 #include "app/setup_main_dlg.h"
 #include "core/models/app_settings.h"
+#include "corvane_version.h"
 #include "framework/cwinapp.h"
 #include "support/dialog_test_support.h"
 #include "support/fake_platform.h"
@@ -44,16 +45,20 @@ class MainWindowTest : public ::testing::Test {
 
 TEST_F(MainWindowTest, CaptionsInEveryLanguage) {
     // camera, MMS, SMTP, update link, version, language label, model label; nullptr: the English text
-    const char* const english[7] = {
-        "Camera Setup",    "MMS Setup",       "Smtp Setup",  "Click here to get the latest updates",
-        "Version:1.2.027", "Select Language", "Camera Model"};
+    const char* const english[7] = {"Camera Setup",
+                                    "MMS Setup",
+                                    "Smtp Setup",
+                                    "Click here to get the latest updates",
+                                    "Version:" CORVANE_SHOWN_VERSION,
+                                    "Select Language",
+                                    "Camera Model"};
     const struct {
         int32_t language;
         const char* own[7];
     } cases[] = {
         {1,
-         {"相机设置", "彩信设置", "SMTP设置", "获取最新版本程序更新", "程序版本:1.2.027", "选择语言",
-          "机器型号"}},
+         {"相机设置", "彩信设置", "SMTP设置", "获取最新版本程序更新", "程序版本:" CORVANE_SHOWN_VERSION,
+          "选择语言", "机器型号"}},
         {2, {}},
         {3, {"Kamera Installation", "MMS Installation"}},
         {4, {"kamera-asetukset", "MMS valikot", nullptr, "paina tasta saadaksesi uusimmat paivitykset"}},

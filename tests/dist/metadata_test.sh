@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # What the package's metadata promises, checked against the source: the desktop entry in every language
 # of the program, one version everywhere, and every bundled data set named in the copyright file.
-#   metadata_test.sh SOURCE_DIR VERSION APP_ID
+#   metadata_test.sh SOURCE_DIR VERSION APP_ID DESKTOP_LOCALES_PROGRAM
 set -uo pipefail
 
 src=$1
 version=$2
 app_id=$3
+locales=$("$4") || { echo "FAIL: $4 did not run" >&2; exit 1; }
+[ -n "$locales" ] || { echo "FAIL: the language catalogue names no desktop locale" >&2; exit 1; }
 desktop="$src/dist/$app_id.desktop"
 failed=0
 fail() {
@@ -16,7 +18,7 @@ fail() {
 
 for key in Name GenericName Comment; do
     grep -q "^$key=." "$desktop" || fail "$key missing"
-    for lang in zh_CN de fi it fr hu sl cs ja; do
+    for lang in $locales; do
         grep -q "^$key\[$lang\]=." "$desktop" || fail "$key[$lang] missing in the desktop entry"
     done
 done

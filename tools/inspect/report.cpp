@@ -8,6 +8,7 @@
 #include <ostream>
 
 #include "decoder/decoder.h"
+#include "languages/languages.h"
 
 namespace corvane::inspect {
 
@@ -41,11 +42,9 @@ std::string Pick(const std::array<const char*, N>& words, unsigned index) {
     return index < N ? std::string(words[index]) : "?" + std::to_string(index);
 }
 
-const std::array<const char*, 10> kLanguages = {"Chinese", "English",   "German",    "Finnish", "Italian",
-                                                "French",  "Hungarian", "Slovenian", "Czech",   "Japanese"};
-
 std::string LanguageName(unsigned value) {
-    return value >= 1 && value <= kLanguages.size() ? kLanguages[value - 1] : "?" + std::to_string(value);
+    return IsLanguage(value) ? std::string(LanguageAt(static_cast<int32_t>(value)).name)
+                             : "?" + std::to_string(value);
 }
 
 // Length of the well-formed UTF-8 sequence of two to four bytes at text[i], or 0 when there is none.

@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-#include "core/l10n/language.h"
+#include "core/l10n/per_language.h"
 
 namespace corvane {
 
@@ -15,22 +15,15 @@ struct Around {
     std::string_view before;
     std::string_view after;
 };
-using Table = std::array<Around, kLanguageCount>;
+using Table = PerLanguage<Around>;
 
-constexpr Table kWrittenTo = {{
-    {"已写入：", ""},
-    {"Written to: ", ""},
-    {"Gespeichert unter: ", ""},
-    {"Tallennettu: ", ""},
-    {"Scritto in: ", ""},
-    {"Ecrit dans : ", ""},
-    {"Mentve ide: ", ""},
-    {"Zapisano v: ", ""},
-    {"Zapsano do: ", ""},
-    {"書き込み先：", ""},
-}};
+constexpr Table kWrittenTo = {
+    {"已写入：", ""},     {"Written to: ", ""},  {"Gespeichert unter: ", ""}, {"Tallennettu: ", ""},
+    {"Scritto in: ", ""}, {"Ecrit dans : ", ""}, {"Mentve ide: ", ""},        {"Zapisano v: ", ""},
+    {"Zapsano do: ", ""}, {"書き込み先：", ""},
+};
 
-constexpr Table kCardGone = {{
+constexpr Table kCardGone = {
     {"存储卡已不在 ", "。请重新插入存储卡，或选择其他文件夹。没有写入任何文件。"},
     {"The memory card is no longer mounted at ",
      ". Insert the card again or choose another folder. Nothing was written."},
@@ -52,10 +45,10 @@ constexpr Table kCardGone = {{
     {"メモリーカードは ",
      " にマウントされていません。カードを挿し直すか、別のフォルダーを選んでください。何も書き込まれていません"
      "。"},
-}};
+};
 
 std::string Insert(const Table& table, int32_t language, const std::string& path) {
-    const Around& text = table[static_cast<std::size_t>(DisplayLanguage(language) - 1)];
+    const Around& text = table.In(language);
     return std::string(text.before) + path + std::string(text.after);
 }
 

@@ -2,12 +2,12 @@
 
 #include <array>
 
-#include "core/l10n/language.h"
+#include "core/l10n/text_row.h"
 
 namespace corvane {
 namespace {
 
-using Column = std::array<std::string_view, kLanguageCount>;  // languages 1..10 in order
+using Column = TextRow;
 
 // One row per MailTestText; columns: Chinese, English, German, Finnish, Italian, French, Hungarian,
 // Slovenian, Czech, Japanese. Latin-script languages without diacritics, as every text of the program.
@@ -187,7 +187,7 @@ constexpr std::array<Column, kMailTestTextCount> kTexts = {{
 }  // namespace
 
 std::string_view MailTestTextOf(MailTestText text, int32_t language) {
-    return kTexts[static_cast<size_t>(text)][static_cast<size_t>(DisplayLanguage(language) - 1)];
+    return TextIn(kTexts[static_cast<size_t>(text)], language);
 }
 
 }  // namespace corvane

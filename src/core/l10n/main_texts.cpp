@@ -2,6 +2,7 @@
 
 #include "core/l10n/text_row.h"
 #include "core/models/models.h"
+#include "corvane_version.h"
 
 namespace corvane {
 
@@ -24,20 +25,24 @@ constexpr TextRow kUpdateLink = {"获取最新版本程序更新",
                                  "Click here to get the latest updates",
                                  "Stisknete pro update",
                                  "Click here to get the latest updates"};
-constexpr TextRow kVersion = {"程序版本:1.2.027", "Version:1.2.027", "Version:1.2.027", "Version:1.2.027",
-                              "Version:1.2.027",  "Version:1.2.027", "Version:1.2.027", "Version:1.2.027",
-                              "Version:1.2.027",  "Version:1.2.027"};
+#define VERSION_TEXT "Version:" CORVANE_SHOWN_VERSION
+constexpr TextRow kVersion = {"程序版本:" CORVANE_SHOWN_VERSION,
+                              VERSION_TEXT,
+                              VERSION_TEXT,
+                              VERSION_TEXT,
+                              VERSION_TEXT,
+                              VERSION_TEXT,
+                              VERSION_TEXT,
+                              VERSION_TEXT,
+                              VERSION_TEXT,
+                              VERSION_TEXT};
+#undef VERSION_TEXT
 constexpr TextRow kLanguageLabel = {
     "选择语言",        "Select Language", "Select Language", "Select Language", "Select Language",
     "Select Language", "Select Language", "Select Language", "Zvolit Jazyk",    "Select Language"};
 constexpr TextRow kModelLabel = {"机器型号",       "Camera Model", "Camera Model", "Camera Model",
                                  "Camera Model",   "Camera Model", "Camera Model", "Camera Model",
                                  "Fotopast Model", "Camera Model"};
-
-constexpr const char* kLanguageEntries[kLanguageListSize] = {
-    "Chinese",  "English", "Deutsch",   "Suomi", "Italiano",
-    "Francais", "Magyar",  "Slovensko", "Cesky", "Japanese",
-};
 
 }  // namespace
 
@@ -58,7 +63,8 @@ const char* LanguageListEntry(int position, bool textsChinese) {
     if (position < 0 || position >= kLanguageListSize) {
         return nullptr;
     }
-    return position == 0 && textsChinese ? "中文" : kLanguageEntries[position];
+    const LanguageInfo& entry = LanguageAt(position + 1);
+    return entry.value == kChinese && textsChinese ? "中文" : entry.listEntry.data();
 }
 
 const char* ModelListEntry(int position) {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "core/l10n/language.h"
 #include "core/models/models.h"
 
 namespace corvane {
@@ -21,11 +22,12 @@ struct MainTexts {
 // any value outside 1..10 shows all English captions.
 MainTexts MainTextsFor(int32_t language);
 
-inline constexpr int kLanguageListSize = 10;
+inline constexpr int kLanguageListSize = kLanguageCount;
 inline constexpr int kModelListSize = kModelCount;
 
-// Entry `position` (0..9) of the language list, or nullptr outside that range. Entry 0 reads "中文" only when
-// `textsChinese`, otherwise "Chinese"; the other entries are never translated.
+// Entry `position` (0..kLanguageListSize - 1) of the language list, or nullptr outside that range. The
+// Chinese entry reads "中文" only when `textsChinese`, otherwise "Chinese"; the other entries are never
+// translated.
 const char* LanguageListEntry(int position, bool textsChinese);
 
 // Entry `position` (0..3) of the model list, model position + 1; nullptr outside that range.

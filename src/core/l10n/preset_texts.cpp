@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "core/l10n/language.h"
+#include "core/l10n/per_language.h"
 
 namespace corvane {
 namespace {
@@ -14,7 +14,7 @@ struct Parts {
 };
 
 // clang-format off
-constexpr std::array<Parts, kLanguageCount> kNoPresetSettings = {{
+constexpr PerLanguage<Parts> kNoPresetSettings = {
     {"没有该运营商的已知网络设置，未生成文件。请选择“", "”模式，自行输入这些设置。"},
     {"No network settings are known for this operator, so no file was generated. Choose \"",
      "\" mode to type them in yourself."},
@@ -34,13 +34,13 @@ constexpr std::array<Parts, kLanguageCount> kNoPresetSettings = {{
      "\" je muzete zadat sami."},
     {"この通信会社のネットワーク設定は不明のため、ファイルは作成されませんでした。「",
      "」モードを選ぶと、設定を入力できます。"},
-}};
+};
 // clang-format on
 
 }  // namespace
 
 std::string NoPresetSettingsMessage(int32_t language, std::string_view manualWord) {
-    const Parts& parts = kNoPresetSettings[static_cast<std::size_t>(DisplayLanguage(language) - 1)];
+    const Parts& parts = kNoPresetSettings.In(language);
     std::string text(parts.before);
     text += manualWord;
     text += parts.after;

@@ -9,16 +9,17 @@
 #include <string_view>
 
 #include "core/l10n/language.h"
+#include "core/l10n/per_language.h"
 
 namespace corvane {
 
-// One text in languages 1..10, in order: Chinese, English, German, Finnish, Italian, French, Hungarian,
-// Slovenian, Czech, Japanese. A language without its own word repeats another's.
-using TextRow = std::array<std::string_view, kLanguageCount>;
+// One text in every language of the catalogue, in its order: Chinese, English, German, Finnish, Italian,
+// French, Hungarian, Slovenian, Czech, Japanese. A language without its own word repeats another's.
+using TextRow = PerLanguage<std::string_view>;
 
-// The row's text for any language value; values outside 1..10 give the English text.
+// The row's text for any language value; values outside the catalogue give the English text.
 constexpr std::string_view TextIn(const TextRow& row, int32_t language) {
-    return row[static_cast<std::size_t>(DisplayLanguage(language) - 1)];
+    return row.In(language);
 }
 
 // The row's texts of the entries of a list, in index order, for any language value.

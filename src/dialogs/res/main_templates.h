@@ -1,5 +1,6 @@
 #pragma once
 
+#include "corvane_version.h"
 #include "framework/dialog_template.h"
 
 namespace corvane {
@@ -23,7 +24,8 @@ inline constexpr int IDC_ABOUT_ICON = 1046;
 inline constexpr int IDC_ABOUT_WEB = 1047;
 
 // Texts of the about box and its system-menu entry (string 101).
-inline constexpr const char* kAboutNotice = "Corvane Setup 1.2.027, (C) Corvane Outdoor Imaging";
+inline constexpr const char* kAboutNotice =
+    "Corvane Setup " CORVANE_SHOWN_VERSION ", (C) Corvane Outdoor Imaging";
 inline constexpr const char* kAboutWebAddress = "https://corvane.example.com";
 inline constexpr const char* kAboutMenuText = "CopyRight";
 

@@ -7,6 +7,14 @@
 namespace corvane {
 namespace {
 
+// "1.2.27" -> "1.2.027": the windows show the last part of the project's version with three digits.
+std::string ShownVersion(const std::string& projectVersion) {
+    const std::size_t lastDot = projectVersion.rfind('.');
+    std::string patch = projectVersion.substr(lastDot + 1);
+    patch.insert(0, patch.size() < 3 ? 3 - patch.size() : 0, '0');
+    return projectVersion.substr(0, lastDot + 1) + patch;
+}
+
 std::string Field(const MainTexts& t, int i) {
     const char* fields[] = {t.cameraSetup, t.mmsSetup,      t.smtpSetup, t.updateLink,
                             t.version,     t.languageLabel, t.modelLabel};
@@ -40,8 +48,8 @@ TEST(MainTextsFor, OwnCaptionsPerLanguageAndEnglishForTheRest) {
             }
         }
     }
-    EXPECT_EQ(Field(english, 4), "Version:1.2.027");
-    EXPECT_EQ(Field(MainTextsFor(1), 4), "程序版本:1.2.027");
+    EXPECT_EQ(Field(english, 4), "Version:" + ShownVersion(CORVANE_PROJECT_VERSION));
+    EXPECT_EQ(Field(MainTextsFor(1), 4), "程序版本:" + ShownVersion(CORVANE_PROJECT_VERSION));
 }
 
 TEST(MainTextsFor, ValuesOutsideTheTenLanguagesShowEnglish) {
