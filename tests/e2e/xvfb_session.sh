@@ -109,7 +109,13 @@ expect_program_end() {
 
 # An X server of our own; it reports its display number on a pipe once it accepts clients.
 start_xvfb() {
-    local display_number
+    local display_number tool
+    for tool in Xvfb xdotool xdpyinfo; do
+        command -v "$tool" >/dev/null 2>&1 || {
+            echo "skipped: $tool is not installed (scripts/install-deps.sh test installs it)"
+            exit 77
+        }
+    done
     mkfifo "$work/displayfd"
     Xvfb -displayfd 3 -screen 0 "${1}x24" -nolisten tcp 3>"$work/displayfd" 2>"$work/xvfb.log" &
     xvfb_pid=$!

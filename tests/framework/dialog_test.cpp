@@ -478,8 +478,7 @@ TEST_F(DialogTest, DropDownClosedWithoutChoiceIsNotified) {
     QComboBox* combo = List(1010);
     combo->showPopup();
     combo->hidePopup();
-    QTest::qWait(1);
-    QCoreApplication::processEvents();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog->events.empty(); }, 5000));
     EXPECT_EQ(dialog->events, (std::vector<std::string>{"closed 1010"}));
 
     // Closing it with a choice notifies the choice only.
@@ -745,8 +744,8 @@ TEST(ModalRunTest, EndingDuringInitialisationSkipsTheModalLoop) {
     EXPECT_EQ(dialog.DoModal(), 7);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.events, (std::vector<std::string>{"OnInitDialog"}));
-    QTest::qWait(20);
-    QCoreApplication::processEvents();
+    const int looksBefore = script.Looks();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return script.Looks() > looksBefore; }, 5000));
     EXPECT_FALSE(scriptRan);
     EXPECT_TRUE(script.Seen().empty());
 }

@@ -24,11 +24,15 @@ class ModalScript {
         timer_.start(5);
     }
     size_t StepsRun() const { return next_; }
+    // How often the script has looked for a modal window: once it has looked, a window that was there
+    // would have been seen.
+    int Looks() const { return looks_; }
     // objectName of every modal window seen, in order.
     const std::vector<std::string>& Seen() const { return seen_; }
 
   private:
     void Tick() {
+        ++looks_;
         QWidget* modal = QApplication::activeModalWidget();
         if (modal == nullptr || !modal->isVisible()) {
             return;
@@ -50,6 +54,7 @@ class ModalScript {
     std::vector<std::string> seen_;
     size_t next_ = 0;
     int ticks_ = 0;
+    int looks_ = 0;
     QPointer<QWidget> current_;
     QTimer timer_;
 };
