@@ -6,8 +6,8 @@ namespace corvane {
 
 namespace {
 
+// The one application object; the first one made while none lives.
 CWinApp* theApp = nullptr;
-std::optional<DialogColors> dialogColors;
 std::optional<platform::WindowIcon> windowIcon;
 
 }  // namespace
@@ -32,19 +32,11 @@ int CWinApp::Run() {
 }
 
 void CWinApp::SetDialogBkColor(const QColor& background, const QColor& text) {
-    dialogColors = DialogColors{background, text};
+    dialogColors_ = DialogColors{background, text};
 }
 
 std::optional<DialogColors> CWinApp::GetDialogColors() {
-    return dialogColors;
-}
-
-void CWinApp::ResetDialogColors() {
-    dialogColors.reset();
-}
-
-CWinApp* AfxGetApp() {
-    return theApp;
+    return theApp != nullptr ? theApp->dialogColors_ : std::nullopt;
 }
 
 void CWinApp::SetWindowIcon(platform::WindowIcon icon) {

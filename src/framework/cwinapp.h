@@ -29,20 +29,17 @@ class CWinApp {
     // InitInstance, then the Qt event loop when it returned true, then ExitInstance. Returns the exit code.
     int Run();
 
-    // Colours of every dialog built afterwards, for the whole program.
-    static void SetDialogBkColor(const QColor& background = QColor(192, 192, 192),
-                                 const QColor& text = QColor(0, 0, 0));
-    // The colours set, if any.
+    // Colours of every dialog built afterwards while this application object lives.
+    void SetDialogBkColor(const QColor& background = QColor(192, 192, 192), const QColor& text = QColor(0, 0, 0));
+    // The colours the application object set, if there is one and it set any.
     static std::optional<DialogColors> GetDialogColors();
-    // Back to Qt's own palette (tests).
-    static void ResetDialogColors();
 
     // The icon of every dialog shown afterwards, for the whole program; none until set.
     static void SetWindowIcon(platform::WindowIcon icon);
     static const std::optional<platform::WindowIcon>& GetWindowIcon();
-};
 
-// The one application object, or nullptr.
-CWinApp* AfxGetApp();
+  private:
+    std::optional<DialogColors> dialogColors_;
+};
 
 }  // namespace corvane

@@ -120,11 +120,7 @@ PreferenceStore& DesktopPlatform::Preferences() {
 }
 
 std::string DesktopPlatform::DefaultOutputFolder() {
-#ifdef Q_OS_WIN
-    return "C:\\";
-#else
-    return QDir::toNativeSeparators(QDir::homePath()).toStdString();
-#endif
+    return SystemDefaultOutputFolder();
 }
 
 bool DesktopPlatform::FolderExists(const std::string& path) {

@@ -47,9 +47,11 @@ class DesktopPlatform : public Platform {
     MountedVolumesReader volumes_;
 };
 
-// The preference key of this operating system, and its system language identifier.
+// The preference key of this operating system, its system language identifier, and the folder a setup
+// dialog starts on when there is neither a card nor a remembered folder.
 std::unique_ptr<PreferenceKey> MakeSystemPreferenceKey();
 uint16_t SystemDefaultLanguageId();
+std::string SystemDefaultOutputFolder();
 
 // Whether a graphical display can be reached; checked before Qt starts, which would abort without one.
 bool DisplayAvailable();

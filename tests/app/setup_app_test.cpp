@@ -132,7 +132,6 @@ TEST(SetupApp, MainWindowAndSetupDialogsTakeTurnsUntilAMainWindowCloses) {
     EXPECT_EQ(platform.preferenceKey.numbers.at("model"), 4u);
     EXPECT_EQ(platform.preferenceKey.numbers.at("language"), 3u);
     EXPECT_EQ(LiveMainWindows(), 0);
-    CWinApp::ResetDialogColors();
 }
 
 // A first start's four defaults are held while the main window is built and reach the key together once
@@ -163,7 +162,6 @@ TEST(SetupApp, FirstStartDefaultsReachTheKeyTogetherOnceTheMainWindowIsPainted) 
         EXPECT_FALSE(platform.preferenceKey.holding);
         EXPECT_EQ(platform.preferenceKey.numbers.at("language"), 2u);
         EXPECT_EQ(platform.preferenceKey.numbers.at("model"), 1u);
-        CWinApp::ResetDialogColors();
     }
 }
 
@@ -183,7 +181,6 @@ TEST(SetupApp, ChoicesInTheMainWindowAreNotHeld) {
     CSetupApp app(platform, fs);
     EXPECT_FALSE(app.InitInstance());
     EXPECT_EQ(script.StepsRun(), 1u);
-    CWinApp::ResetDialogColors();
 }
 
 bool SameIcon(const QIcon& a, const QIcon& b) {
@@ -229,7 +226,6 @@ TEST(SetupApp, QtTextsFollowTheStoredLanguageAndEveryWindowShowsTheIcon) {
     EXPECT_EQ(script.Seen(), (std::vector<std::string>{"102", "140", "102", "142", "102", "143", "102"}));
     EXPECT_EQ(platform.languagesUsed, std::vector<int32_t>{6});
     EXPECT_EQ(withoutIcon, std::vector<std::string>{});
-    CWinApp::ResetDialogColors();
 }
 
 TEST(SetupApp, ASetupDialogEndedWithOkEndsTheProgram) {
@@ -247,7 +243,6 @@ TEST(SetupApp, ASetupDialogEndedWithOkEndsTheProgram) {
     EXPECT_FALSE(app.InitInstance());
     EXPECT_EQ(script.Seen(), (std::vector<std::string>{"102", "130"}));
     EXPECT_EQ(LiveMainWindows(), 0);
-    CWinApp::ResetDialogColors();
 }
 
 }  // namespace

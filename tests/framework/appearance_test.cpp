@@ -34,9 +34,11 @@ double Contrast(const QColor& a, const QColor& b) {
 class AppearanceTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        CWinApp::SetDialogBkColor(kDialogBlue, QColor(255, 255, 255));
-        dialog = std::make_unique<test::TestDialog>(platform);
-        CWinApp::ResetDialogColors();
+        {
+            CWinApp app;
+            app.SetDialogBkColor(kDialogBlue, QColor(255, 255, 255));
+            dialog = std::make_unique<test::TestDialog>(platform);
+        }
         ASSERT_TRUE(dialog->Create());
         QApplication::setActiveWindow(dialog.get());
     }

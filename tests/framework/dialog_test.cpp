@@ -240,11 +240,12 @@ TEST_F(DialogTest, ControlsSitAtTheDialogFontsBaseUnits) {
     EXPECT_LT(List(1010)->height(), px(60, cy, 8));
 }
 
-TEST(DialogColorsTest, ProgramWideColoursReachDialogsBuiltAfterwards) {
+TEST(DialogColorsTest, ProgramWideColoursReachDialogsBuiltWhileTheApplicationLives) {
     platform::FakePlatform platform;
-    CWinApp::SetDialogBkColor(QColor(111, 153, 224), QColor(255, 255, 255));
+    auto app = std::make_unique<CWinApp>();
+    app->SetDialogBkColor(QColor(111, 153, 224), QColor(255, 255, 255));
     TestDialog coloured(platform);
-    CWinApp::ResetDialogColors();
+    app.reset();
     TestDialog plain(platform);
 
     EXPECT_EQ(coloured.palette().color(QPalette::Window), QColor(111, 153, 224));
@@ -781,7 +782,6 @@ class RecordingApp : public CWinApp {
 TEST(WinAppTest, RunEntersTheEventLoopOnlyWhenInitInstanceAsksForIt) {
     for (const bool initResult : {false, true}) {
         RecordingApp app;
-        EXPECT_EQ(AfxGetApp(), &app);
         app.initResult = initResult;
         EXPECT_EQ(app.Run(), 3);
         const std::vector<std::string> expected =
@@ -789,7 +789,6 @@ TEST(WinAppTest, RunEntersTheEventLoopOnlyWhenInitInstanceAsksForIt) {
                        : std::vector<std::string>{"InitInstance", "ExitInstance"};
         EXPECT_EQ(app.calls, expected);
     }
-    EXPECT_EQ(AfxGetApp(), nullptr);
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 // Preference key, system language and display on systems other than Windows.
+#include <QDir>
 #include <QtGlobal>
 #include <cstdlib>
 
@@ -10,6 +11,10 @@ namespace corvane::platform {
 
 std::unique_ptr<PreferenceKey> MakeSystemPreferenceKey() {
     return std::make_unique<IniPreferenceKey>(PreferenceFilePath());
+}
+
+std::string SystemDefaultOutputFolder() {
+    return QDir::homePath().toStdString();
 }
 
 uint16_t SystemDefaultLanguageId() {
