@@ -30,7 +30,8 @@ class CWinApp {
     int Run();
 
     // Colours of every dialog built afterwards while this application object lives.
-    void SetDialogBkColor(const QColor& background = QColor(192, 192, 192), const QColor& text = QColor(0, 0, 0));
+    void SetDialogBkColor(const QColor& background = QColor(192, 192, 192),
+                          const QColor& text = QColor(0, 0, 0));
     // The colours the application object set, if there is one and it set any.
     static std::optional<DialogColors> GetDialogColors();
 
