@@ -7,7 +7,7 @@ AppSettings LoadStartupSettings(uint16_t systemLanguageId, platform::PreferenceS
     AppSettings settings;
     settings.systemIsChinese = systemLanguageId == 0x0804;
 
-    const int32_t defaultLanguage = platform::DefaultLanguageFor(systemLanguageId);
+    const int32_t defaultLanguage = DefaultLanguageFor(systemLanguageId);
     int32_t language = defaultLanguage;
     if (!store.ReadLanguage(language, defaultLanguage)) {
         store.WriteLanguage(defaultLanguage);
@@ -20,17 +20,18 @@ AppSettings LoadStartupSettings(uint16_t systemLanguageId, platform::PreferenceS
     // Every window and file would otherwise carry a language no text table and no camera knows.
     settings.language = DisplayLanguage(language);
 
-    int32_t model = 1;
+    const auto modelFallback = static_cast<int32_t>(kRememberedModel.fallback);
+    int32_t model = modelFallback;
     if (!store.ReadModel(model)) {
-        store.WriteModel(1);
-        model = 1;
+        store.WriteModel(modelFallback);
+        model = modelFallback;
     }
     settings.model = model;
 
-    uint32_t tvMode = 0;
+    uint32_t tvMode = kRememberedTvMode.fallback;
     if (!store.ReadTvMode(tvMode)) {
-        store.WriteTvMode(0);
-        tvMode = 0;
+        store.WriteTvMode(kRememberedTvMode.fallback);
+        tvMode = kRememberedTvMode.fallback;
     }
     settings.tvMode = tvMode;
 

@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "core/models/remembered_settings.h"
+
 namespace corvane::platform {
 
 // The raw key behind the preferences: the registry key on Windows, an INI file elsewhere. Each call opens,
@@ -30,15 +32,8 @@ class PreferenceKey {
     virtual bool ReleaseWrites() { return true; }
 };
 
-inline constexpr const char* kLanguageValue = "language";
-inline constexpr const char* kModelValue = "model";
-inline constexpr const char* kTvModeValue = "TvMode";
-inline constexpr const char* kCompanyValue = "Company";
-inline constexpr const char* kLastFolderValue = "LastFolder";
-// The one-time marker stored in "Company".
-inline constexpr const char* kCompanyName = "Corvane Outdoor Imaging Co., Ltd.";
-
-// The remembered language, model and TV mode, and the company marker. Numbers are kept as 16-bit values:
+// Stores the remembered settings declared in core/models/remembered_settings.h: the language, model and
+// TV mode, the company marker and the last folder. Numbers are kept as 16-bit values:
 // a write stores the low 16 bits of its argument, a read uses only the low 16 bits of what is stored.
 // Every operation returns true on success and reports nothing to the user.
 class PreferenceStore {
@@ -49,10 +44,10 @@ class PreferenceStore {
     // or unreadable: `value` = `defaultLanguage`, returns true.
     bool ReadLanguage(int32_t& value, int32_t defaultLanguage);
     bool WriteLanguage(int32_t value);
-    // Reads "model". Key missing: false, `value` untouched. Value unreadable: `value` = 1, false.
+    // Reads "model". Key missing: false, `value` untouched. Value unreadable: `value` = its fallback, false.
     bool ReadModel(int32_t& value);
     bool WriteModel(int32_t value);
-    // Reads "TvMode". Key missing or value unreadable: `value` = 0, false.
+    // Reads "TvMode". Key missing or value unreadable: `value` = its fallback, false.
     bool ReadTvMode(uint32_t& value);
     bool WriteTvMode(uint32_t value);
     // True when "Company" is present and readable.
@@ -72,9 +67,5 @@ class PreferenceStore {
   private:
     PreferenceKey& key_;
 };
-
-// The language shown when no preference says otherwise: 1 (Chinese) for 0x0804, 3 (German) for 0x1407
-// (German, Liechtenstein), 2 (English) for every other system language identifier.
-int32_t DefaultLanguageFor(uint16_t systemLanguageId);
 
 }  // namespace corvane::platform

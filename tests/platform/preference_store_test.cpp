@@ -52,7 +52,7 @@ TEST(PreferenceStore, ReadsFollowTheFallbacksOfEachValue) {
         const State state = static_cast<State>(s);
         SCOPED_TRACE(names[s]);
         {
-            MemoryPreferenceKey key = makeKey(state, kLanguageValue, stored);
+            MemoryPreferenceKey key = makeKey(state, std::string(kRememberedLanguage.key), stored);
             PreferenceStore store(key);
             int32_t value = 77;
             EXPECT_EQ(store.ReadLanguage(value, 3), language[s].ok);
@@ -62,7 +62,7 @@ TEST(PreferenceStore, ReadsFollowTheFallbacksOfEachValue) {
             EXPECT_EQ(key.writeCalls, 0) << "a read never stores a value";
         }
         {
-            MemoryPreferenceKey key = makeKey(state, kModelValue, stored);
+            MemoryPreferenceKey key = makeKey(state, std::string(kRememberedModel.key), stored);
             PreferenceStore store(key);
             int32_t value = 77;
             EXPECT_EQ(store.ReadModel(value), model[s].ok);
@@ -70,7 +70,7 @@ TEST(PreferenceStore, ReadsFollowTheFallbacksOfEachValue) {
             EXPECT_EQ(key.createCalls, 0);
         }
         {
-            MemoryPreferenceKey key = makeKey(state, kTvModeValue, stored);
+            MemoryPreferenceKey key = makeKey(state, std::string(kRememberedTvMode.key), stored);
             PreferenceStore store(key);
             uint32_t value = 77;
             EXPECT_EQ(store.ReadTvMode(value), tvMode[s].ok);
@@ -93,7 +93,7 @@ TEST(PreferenceStore, WritesKeepTheLow16BitsAndFailWithoutAWritableKey) {
     EXPECT_FALSE(store.HasCompany());
     EXPECT_TRUE(store.WriteCompany());
     EXPECT_TRUE(store.HasCompany());
-    EXPECT_EQ(key.texts.at("Company"), kCompanyName);
+    EXPECT_EQ(key.texts.at("Company"), kRememberedCompany.fallback);
 
     for (const char* what : {"missing", "no access", "read-only"}) {
         MemoryPreferenceKey locked;
@@ -116,7 +116,7 @@ TEST(PreferenceStore, WritesKeepTheLow16BitsAndFailWithoutAWritableKey) {
 TEST(PreferenceStore, LastFolderIsAnEntryOfItsOwn) {
     MemoryPreferenceKey key;
     key.numbers = {{"language", 3}, {"model", 4}, {"TvMode", 1}};
-    key.texts["Company"] = kCompanyName;
+    key.texts["Company"] = std::string(kRememberedCompany.fallback);
     PreferenceStore store(key);
     EXPECT_FALSE(store.ReadLastFolder().has_value());
     EXPECT_TRUE(store.WriteLastFolder("/media/alice/CAM 01"));
