@@ -41,6 +41,14 @@ void VolumeSpaceQuestions::Ask(const std::vector<Volume*>& volumes) {
     std::vector<std::pair<Volume*, std::shared_ptr<Question>>> asked;
     for (Volume* volume : volumes) {
         std::shared_ptr<Question>& question = open_[QuestionKey(*volume)];
+        bool answeredLate = false;  // after an earlier call gave up: asked afresh
+        if (question) {
+            const std::lock_guard lock(question->mutex);
+            answeredLate = question->answered;
+        }
+        if (answeredLate) {
+            question.reset();
+        }
         if (!question) {
             question = std::make_shared<Question>();
             question->asked = now;
@@ -69,7 +77,7 @@ void VolumeSpaceQuestions::Ask(const std::vector<Volume*>& volumes) {
         // Each question gets the limit from when it was asked: one still open from an earlier call has had
         // its time, or has the rest of it.
         question->answeredSignal.wait_until(lock, question->asked + limit_,
-                                            [&question = *question] { return question.answered; });
+                                            [&open = *question] { return open.answered; });
         if (!question->answered) {
             MarkNotReady(*volume);
             continue;
