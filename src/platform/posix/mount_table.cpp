@@ -78,8 +78,9 @@ std::map<std::string, std::string> LabelsByDevice() {
     std::map<std::string, std::string> labels;
     std::error_code error;
     for (const fs::directory_entry& link : fs::directory_iterator("/dev/disk/by-label", error)) {
-        const fs::path device = fs::canonical(link.path(), error);
-        if (error) {
+        std::error_code broken;
+        const fs::path device = fs::canonical(link.path(), broken);
+        if (broken) {
             continue;
         }
         const std::string name = link.path().filename().string();
