@@ -59,9 +59,9 @@ bool CSetupApp::InitInstance() {
                 new AfterFirstPaint(*mainWindow, [this, &release] {
                     release();
                     // A setup dialog reads the mounted volumes as it opens. The whole list is read here,
-                    // while the main window waits for the user (with the user database and Qt's volume code
-                    // the first time); the dialog then reads only the space on each volume, unless something
-                    // was mounted or unmounted meanwhile.
+                    // while the main window waits for the user (with the user database the first time); the
+                    // dialog then asks only the space of the cards, unless something was mounted or
+                    // unmounted meanwhile.
                     static_cast<void>(platform_.MountedVolumes());
                 });
             }

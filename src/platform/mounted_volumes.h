@@ -1,18 +1,28 @@
 #pragma once
 
+#include <chrono>
+#include <map>
+#include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/files/camera_card.h"
 
 namespace corvane::platform {
 
-// The mounted volumes that Qt's storage information reports now (it leaves out pseudo file systems), each
-// with this system's removable-medium information (see IsRemovableMedium); a "fuseblk" mount is named
-// "fuseblk.<format>" when DeviceFileSystemFormat knows the format. `mediaUser` is the user whose
+// The mounted volumes of this process's mount table now (special mounts below /dev, /proc and /sys left
+// out), each with this system's removable-medium information (see IsRemovableMedium); a "fuseblk" mount is
+// named "fuseblk.<format>" when DeviceFileSystemFormat knows the format. `mediaUser` is the user whose
 // media folders count for media that the kernel cannot place (file-backed loop devices, FUSE images).
+// No mounted file system is asked anything, so a stalled one cannot hold this up: sizes are left 0, the
+// read-only state is the mount's.
 std::vector<Volume> ReadMountedVolumes(const std::string& mediaUser);
+
+// The entries of a mount table in the kernel's mountinfo format: mount folder, file system type, source
+// and read-only state (of the mount or of the file system); escaped characters decoded.
+std::vector<Volume> ParseMountInfo(std::string_view text);
 
 // Whether the medium behind `device`, mounted at `rootPath`, is removable. On Linux: the kernel's flag of
 // the disk holding the device (a partition is followed to its disk; an SD card slot counts even where the
@@ -48,20 +58,44 @@ class MountTableWatch {
 };
 
 // Reads the volume's size, free space and read-only state again from its file system; false when it cannot
-// be read (the volume is gone).
+// be read (the volume is gone). Waits as long as the file system takes to answer.
 bool RefreshVolumeSpace(Volume& volume);
 
+// Asks volumes for their space (RefreshVolumeSpace) on worker threads and waits for the answers at most a
+// time limit. A volume that has not answered within the limit of being asked, or that gives an error, is
+// marked not ready. A question still unanswered is not asked again until it is answered: a stalled driver
+// holds one worker, and the caller waits for it no longer than the limit in all.
+class VolumeSpaceQuestions {
+  public:
+    explicit VolumeSpaceQuestions(std::chrono::milliseconds limit);
+    ~VolumeSpaceQuestions();
+    VolumeSpaceQuestions(const VolumeSpaceQuestions&) = delete;
+    VolumeSpaceQuestions& operator=(const VolumeSpaceQuestions&) = delete;
+
+    void Ask(const std::vector<Volume*>& volumes);
+
+  private:
+    struct Question;
+    std::chrono::milliseconds limit_;
+    std::map<std::string, std::shared_ptr<Question>> open_;  // by mount folder and source
+};
+
 // ReadMountedVolumes for a window that looks at the volumes each time it opens: the list is read again
-// only when the mount table has changed (or for another user); the space and read-only state of each
-// volume are read every time.
+// only when the mount table has changed (or for another user). Each time, the volumes that can be camera
+// cards, and only these, are asked for their space (VolumeSpaceQuestions): the window waits at most
+// `kSpaceAnswerLimit` for a stalled file system and then sees it as not ready.
 class MountedVolumesReader {
   public:
+    static constexpr std::chrono::milliseconds kSpaceAnswerLimit{500};
+
+    explicit MountedVolumesReader(std::chrono::milliseconds spaceAnswerLimit = kSpaceAnswerLimit);
     std::vector<Volume> Read(const std::string& mediaUser);
 
   private:
     MountTableWatch mountTable_;
     std::optional<std::vector<Volume>> volumes_;
     std::string mediaUser_;
+    VolumeSpaceQuestions space_;
 };
 
 }  // namespace corvane::platform

@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
-# A real memory card for tests: a small FAT image made with mkfs.fat (or exFAT, with mkfs.exfat), attached
-# to a loop device and mounted read-write where the desktop mounts media, /media/<user>/<LABEL>. FAT goes
-# through the kernel's vfat where it exists, otherwise the FUSE driver fusefat; exFAT always goes through
-# the FUSE driver exfat-fuse, whose mounts show only as "fuseblk".
+# A real memory card for tests: a small FAT image made with mkfs.fat (FAT32 with --fat32; exFAT with --exfat
+# and mkfs.exfat), attached to a loop device and mounted read-write where the desktop mounts media,
+# /media/<user>/<LABEL>. FAT goes through the kernel's vfat where it exists, otherwise the FUSE driver
+# fusefat; exFAT always goes through the FUSE driver exfat-fuse, whose mounts show only as "fuseblk".
 #
-#   fat_card.sh run [--exfat] COMMAND [ARG...]
+#   fat_card.sh run [--fat32|--exfat] COMMAND [ARG...]
 #                                      make and mount the card, run COMMAND, always take the card down
 #                                      again; COMMAND sees CORVANE_TEST_CARD (mount folder),
-#                                      CORVANE_TEST_CARD_DEVICE, CORVANE_TEST_CARD_FORMAT (fat or exfat),
-#                                      CORVANE_TEST_CARD_SCRIPT (this script)
+#                                      CORVANE_TEST_CARD_DEVICE, CORVANE_TEST_CARD_FORMAT (fat, fat32 or
+#                                      exfat), CORVANE_TEST_CARD_SCRIPT (this script)
 #   fat_card.sh remount ro|rw          (inside COMMAND) mount the card again read-only or read-write
 #   fat_card.sh unmount                (inside COMMAND) take the card away, leaving its empty folder
 #
@@ -82,14 +82,16 @@ case "${1:-}" in
     run)
         shift
         export CORVANE_TEST_CARD_FORMAT=fat
-        if [ "${1:-}" = --exfat ]; then
-            CORVANE_TEST_CARD_FORMAT=exfat
-            shift
-        fi
-        [ $# -gt 0 ] || { echo "usage: $0 run [--exfat] COMMAND [ARG...]" >&2; exit 2; }
+        case "${1:-}" in
+            --fat32 | --exfat)
+                CORVANE_TEST_CARD_FORMAT=${1#--}
+                shift
+                ;;
+        esac
+        [ $# -gt 0 ] || { echo "usage: $0 run [--fat32|--exfat] COMMAND [ARG...]" >&2; exit 2; }
         ;;
     *)
-        echo "usage: $0 run [--exfat] COMMAND [ARG...] | remount ro|rw | unmount" >&2
+        echo "usage: $0 run [--fat32|--exfat] COMMAND [ARG...] | remount ro|rw | unmount" >&2
         exit 2
         ;;
 esac
@@ -125,13 +127,22 @@ teardown() {
 trap teardown EXIT
 trap 'exit 130' INT TERM
 
-# 4 MiB (FAT12 as on small cards when FAT): room for the three files and little else, so a test can fill it fast.
-truncate -s 4M "$image"
-if [ "$CORVANE_TEST_CARD_FORMAT" = exfat ]; then
-    mkfs.exfat -L "$label" "$image" >/dev/null
-else
-    mkfs.fat -n "$label" "$image" >/dev/null
-fi
+# 4 MiB (FAT12 as on small cards when FAT): room for the three files and little else, so a test can fill it
+# fast. FAT32 needs 64 MiB; fusefat reports no size for it.
+case "$CORVANE_TEST_CARD_FORMAT" in
+    exfat)
+        truncate -s 4M "$image"
+        mkfs.exfat -L "$label" "$image" >/dev/null
+        ;;
+    fat32)
+        truncate -s 64M "$image"
+        mkfs.fat -F 32 -n "$label" "$image" >/dev/null
+        ;;
+    *)
+        truncate -s 4M "$image"
+        mkfs.fat -n "$label" "$image" >/dev/null
+        ;;
+esac
 CORVANE_TEST_CARD_DEVICE=$(losetup --find --show "$image" 2>/dev/null) || skip "no free loop device"
 mkdir -p "$CORVANE_TEST_CARD"
 mount_card rw || skip "the image could not be mounted"

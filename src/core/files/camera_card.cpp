@@ -66,9 +66,17 @@ bool IsUnderUserMedia(const std::string& rootPath, const std::string& user) {
     return false;
 }
 
-bool IsCameraCard(const Volume& volume, const std::string& user) {
+bool CanBeCameraCard(const Volume& volume, const std::string& user) {
     return IsCardFileSystem(volume.fileSystem) &&
            (volume.removable || IsUnderUserMedia(volume.rootPath, user));
+}
+
+bool IsCameraCard(const Volume& volume, const std::string& user) {
+    return volume.ready && CanBeCameraCard(volume, user);
+}
+
+bool LacksRoomFor(const Volume& card, uint64_t bytes) {
+    return card.ready && !card.readOnly && card.bytesTotal > 0 && card.bytesFree < bytes;
 }
 
 std::vector<Volume> CameraCards(const std::vector<Volume>& volumes, const std::string& user) {

@@ -20,6 +20,9 @@ struct Volume {
     uint64_t bytesFree = 0;  // available to this user
     bool readOnly = false;
     bool removable = false;  // the system counts the medium as removable
+    // The file system answered when last asked for its space. A stalled driver or a hung network mount does
+    // not; such a volume is mounted but cannot be used now. Sizes of 0 then mean unknown.
+    bool ready = true;
 };
 
 // True for the file systems a camera formats its card with: FAT (vfat, msdos, fat, FAT32 ...) and exFAT,
@@ -31,8 +34,16 @@ bool IsCardFileSystem(const std::string& fileSystem);
 // /run/media/USER/... (the user's folder itself does not count). False for an empty user.
 bool IsUnderUserMedia(const std::string& rootPath, const std::string& user);
 
-// A camera card: a card file system on a removable medium or mounted among `user`'s media.
+// A card file system on a removable medium or mounted among `user`'s media, whether it answers or not.
+bool CanBeCameraCard(const Volume& volume, const std::string& user);
+
+// A camera card: a volume that can be one and is ready. A card counts whatever size its driver reports
+// (fusefat reports none).
 bool IsCameraCard(const Volume& volume, const std::string& user);
+
+// True when `card` reports its size and has fewer than `bytes` free for this user on a writable medium. A
+// driver that reports no size (0 in all) says nothing about the room left.
+bool LacksRoomFor(const Volume& card, uint64_t bytes);
 
 // The camera cards among `volumes`, in the given order; a device mounted more than once counts once
 // (its first mount).

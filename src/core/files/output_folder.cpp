@@ -45,11 +45,9 @@ bool IsCameraCardRoot(const std::vector<Volume>& volumes, const std::string& use
 
 bool CardGone(const std::vector<Volume>& volumes, const std::string& user, const std::string& folder,
               const std::string& cardRoot) {
-    if (!cardRoot.empty() && SameFolder(folder, cardRoot) && !IsCameraCardRoot(volumes, user, folder)) {
-        return true;
-    }
     const std::string path = Comparable(folder);
-    if (!IsMediaMountFolder(path, user)) {
+    const bool chosenCardRoot = !cardRoot.empty() && SameFolder(folder, cardRoot);
+    if (!chosenCardRoot && !IsMediaMountFolder(path, user)) {
         return false;
     }
     return std::none_of(volumes.begin(), volumes.end(),

@@ -24,11 +24,12 @@ std::string StartOutputFolder(const StartFolderFacts& facts);
 // True when `folder` is the root of a camera card among `volumes` (a trailing separator does not matter).
 bool IsCameraCardRoot(const std::vector<Volume>& volumes, const std::string& user, const std::string& folder);
 
-// True when a write into `folder` must not happen because the memory card it stands for is gone:
-// `folder` is `cardRoot` (the root of a camera card when the folder was chosen; may be empty) and no
-// camera card is mounted there now; or `folder` is a mount folder among `user`'s media
-// (/media/USER/NAME, /run/media/USER/NAME) with no volume mounted on it, the empty folder a desktop can
-// leave behind when a reader is unplugged. Writing there would put the file on the system disk.
+// True when a write into `folder` must not happen because the memory card it stands for is gone: `folder`
+// is `cardRoot` (the root of a camera card when the folder was chosen; may be empty) or a mount folder among
+// `user`'s media (/media/USER/NAME, /run/media/USER/NAME), and it is no longer a mount point: no volume of
+// the mount table `volumes` is mounted on it. That is the empty folder a desktop can leave behind when a
+// reader is unplugged; writing there would put the file on the system disk. A volume still mounted there
+// counts, whatever size it reports and whether it answers.
 bool CardGone(const std::vector<Volume>& volumes, const std::string& user, const std::string& folder,
               const std::string& cardRoot);
 

@@ -80,7 +80,7 @@ bool CSetupDialog::CardReadyFor(const std::string& fileName, std::size_t bytes) 
         return false;
     }
     const std::optional<Volume> card = CameraCardHolding(volumes, platform.MediaUser(), outputFolder);
-    if (card && !card->readOnly && card->bytesFree < bytes) {
+    if (card && LacksRoomFor(*card, bytes)) {
         const WriteFailure full{PathInFolder(outputFolder, fileName), outputFolder, "free space", ENOSPC};
         Tell(DescribeWriteFailure(full, settings_.language));
         return false;

@@ -24,12 +24,16 @@ std::string FirstLine(const fs::path& file) {
 
 bool IsRemovableMedium(const std::string& device, const std::string& rootPath, const std::string& mediaUser,
                        const std::string& sysRoot) {
+    if (device.rfind("/dev/", 0) != 0) {
+        // Not a kernel block device: a FUSE driver's own name or an image file, which may lie on a mount
+        // that does not answer; only the folder tells.
+        return IsUnderUserMedia(rootPath, mediaUser);
+    }
     std::error_code error;
     const fs::path node = fs::weakly_canonical(fs::path(device), error);  // follows /dev/disk/by-* links
     const std::string name = error ? fs::path(device).filename().string() : node.filename().string();
     const fs::path block = fs::path(sysRoot) / "class" / "block" / name;
-    if (device.rfind("/dev/", 0) != 0 || name.empty() || !fs::exists(block, error)) {
-        // Not a kernel block device: a FUSE driver's own name or an image file.
+    if (name.empty() || !fs::exists(block, error)) {
         return IsUnderUserMedia(rootPath, mediaUser);
     }
     // A partition's sysfs folder lies inside its disk's folder.

@@ -33,6 +33,18 @@ Volume FuseFatImage() {
     // fusefat on a loop device: the kernel calls loop devices fixed, the desktop folder decides.
     return {"/media/alice/CAMIMG", "", "fuse.fusefat", "/dev/loop4", 8'000'000, 8'000'000, false, false};
 }
+Volume FuseFat32Card() {
+    // fusefat reports no size for FAT32: 0 blocks, 0 free.
+    return {"/media/alice/CARD", "", "fuse.fusefat", "/dev/loop5", 0, 0, false, false};
+}
+Volume StalledCard() {
+    // A card whose driver did not answer when asked for its space.
+    Volume card = SecondCard();
+    card.bytesTotal = 0;
+    card.bytesFree = 0;
+    card.ready = false;
+    return card;
+}
 
 TEST(CameraCard, FileSystemsOfACard) {
     struct Case {
@@ -97,6 +109,12 @@ TEST(CameraCard, WhichCardToStartOn) {
         {"read-only card", {SystemDisk(), LockedCard()}, "/media/alice/LOCKED", 1},
         {"fusefat image in the media folder", {SystemDisk(), FuseFatImage()}, "/media/alice/CAMIMG", 1},
         {"one card mounted twice", {SystemDisk(), CardInReader(), cardMountedTwice}, "/media/alice/CAM01", 1},
+        {"FAT32 card without a reported size", {SystemDisk(), FuseFat32Card()}, "/media/alice/CARD", 1},
+        {"a card that does not answer", {SystemDisk(), StalledCard()}, nullptr, 0},
+        {"a card beside one that does not answer",
+         {SystemDisk(), StalledCard(), CardInReader()},
+         "/media/alice/CAM01",
+         1},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(CameraCards(c.volumes, "alice").size(), c.cards) << c.what;
@@ -120,6 +138,35 @@ TEST(CameraCard, RemovableOrMediaFolderMakesACard) {
     EXPECT_TRUE(IsCameraCard(image, "alice"));
     image.fileSystem = "fuseblk";
     EXPECT_FALSE(IsCameraCard(image, "alice")) << "a FUSE block mount of unknown format";
+}
+
+TEST(CameraCard, ACardThatDoesNotAnswerCanBeOneButIsNotReady) {
+    EXPECT_TRUE(CanBeCameraCard(StalledCard(), "alice"));
+    EXPECT_FALSE(IsCameraCard(StalledCard(), "alice"));
+    EXPECT_FALSE(CameraCardHolding({StalledCard()}, "alice", "/run/media/alice/TRAIL").has_value());
+    EXPECT_FALSE(CanBeCameraCard(UsbDiskExt4(), "alice"));
+}
+
+TEST(CameraCard, RoomOnACard) {
+    struct Case {
+        const char* what;
+        Volume card;
+        uint64_t bytes;
+        bool lacksRoom;
+    };
+    Volume full = CardInReader();
+    full.bytesFree = 59;
+    const Case cases[] = {
+        {"room", CardInReader(), 60, false},
+        {"one byte short", full, 60, true},
+        {"just enough", full, 59, false},
+        {"no size reported", FuseFat32Card(), 60, false},   // the write itself finds out
+        {"read-only", LockedCard(), 8'000'000'000, false},  // the write error says why
+        {"not answering", StalledCard(), 60, false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(LacksRoomFor(c.card, c.bytes), c.lacksRoom) << c.what;
+    }
 }
 
 TEST(CameraCard, CardHoldingAFolder) {

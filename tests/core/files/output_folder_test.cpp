@@ -71,6 +71,12 @@ TEST(OutputFolder, CardRoot) {
 TEST(OutputFolder, CardGone) {
     Volume elsewhere = kCard;  // the same card, mounted again under another name
     elsewhere.rootPath = "/media/alice/CAM01_";
+    Volume noSize = kCard;  // fusefat on FAT32
+    noSize.fileSystem = "fuse.fusefat";
+    noSize.bytesTotal = 0;
+    noSize.bytesFree = 0;
+    Volume stalled = noSize;
+    stalled.ready = false;
     struct Case {
         const char* what;
         std::vector<Volume> volumes;
@@ -90,6 +96,10 @@ TEST(OutputFolder, CardGone) {
         {"mounted media that is no card", {kDisk, kUsbExt4}, "/media/alice/backup", "", false},
         {"a card root outside the media folders, removed", {kDisk}, "/mnt/sd", "/mnt/sd", true},
         {"someone else's media folder", {kDisk}, "/media/bob/CAM01", "", false},
+        // Still a mount point: a card counts whatever its driver reports, and whether it answers.
+        {"card without a reported size", {kDisk, noSize}, "/media/alice/CAM01", "/media/alice/CAM01", false},
+        {"card without a reported size, typed", {kDisk, noSize}, "/media/alice/CAM01", "", false},
+        {"card that does not answer", {kDisk, stalled}, "/media/alice/CAM01", "/media/alice/CAM01", false},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(CardGone(c.volumes, "alice", c.folder, c.cardRoot), c.gone) << c.what;
