@@ -64,17 +64,20 @@ bool SmtpTestMail::Running() const {
     return job_ && job_->Running();
 }
 
+// On the status line: a message box would take the keys still being typed ("...@hotmail.com" on the way
+// to "...@hotmail.com.au"). A running test keeps the line for its stages.
+void SmtpTestMail::ShowOAuth2Notice(bool show) {
+    if (!Running() && show != showsOAuth2Notice_) {
+        dialog_.SetDlgItemText(IDC_SMTP_TEST_STATUS, show ? Text(MailTestText::kOAuth2OnlyNotice) : "");
+        showsOAuth2Notice_ = show;
+    }
+}
+
 void SmtpTestMail::OnSenderChanged() {
     // The field itself, not the value: a failed check earlier in the exchange leaves the value behind.
     const std::string sender = dialog_.GetDlgItemText(IDC_SMTP_SENDER);
     const std::optional<MailServerSuggestion> suggestion = SuggestMailServer(sender);
-    // The notice goes on the status line: a message box would take the keys still being typed
-    // ("...@hotmail.com" on the way to "...@hotmail.com.au"). A running test keeps the line for its stages.
-    const bool oauth2Only = suggestion && suggestion->oauth2Only;
-    if (!Running() && oauth2Only != showsOAuth2Notice_) {
-        dialog_.SetDlgItemText(IDC_SMTP_TEST_STATUS, oauth2Only ? Text(MailTestText::kOAuth2OnlyNotice) : "");
-        showsOAuth2Notice_ = oauth2Only;
-    }
+    ShowOAuth2Notice(suggestion && suggestion->oauth2Only);
     const bool usable = suggestion && !suggestion->oauth2Only;
     const std::string server = usable ? suggestion->host : std::string();
     const std::string port = usable ? std::to_string(suggestion->port) : std::string();
@@ -180,6 +183,10 @@ void SmtpTestMail::OnFinished(const platform::TestMailResult& result) {
     using platform::TestMailOutcome;
     dialog_.SetDlgItemText(IDC_SMTP_TEST_MAIL, Text(MailTestText::kTestButton));
     dialog_.SetDlgItemText(IDC_SMTP_TEST_STATUS, "");
+    // The address may have changed while the test ran.
+    const std::optional<MailServerSuggestion> provider =
+        SuggestMailServer(dialog_.GetDlgItemText(IDC_SMTP_SENDER));
+    ShowOAuth2Notice(provider && provider->oauth2Only);
     MailTestText text = MailTestText::kOther;
     switch (result.outcome) {
         case TestMailOutcome::kSent:

@@ -40,6 +40,7 @@ class SmtpTestMail {
     void Start(const platform::TestMailRequest& request);
     void OnStage(platform::TestMailStage stage);
     void OnFinished(const platform::TestMailResult& result);
+    void ShowOAuth2Notice(bool show);
     std::string Text(MailTestText text) const;
 
     CSmtpSetupDlg& dialog_;

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
-#include <cstdio>
 #include <ctime>
 #include <memory>
 #include <mutex>
@@ -361,8 +360,9 @@ class Transfer {
             const bool late = connected ? now - connection_.lastTraffic > request_.responseTimeout
                                         : now - started > request_.connectTimeout;
             if (late) {
-                std::snprintf(connection_.error, sizeof connection_.error, "%s",
-                              connected ? "No answer from the server in time" : "Connection timed out");
+                const std::string_view why =
+                    connected ? "No answer from the server in time" : "Connection timed out";
+                connection_.error[why.copy(connection_.error, sizeof connection_.error - 1)] = '\0';
                 return CURLE_OPERATION_TIMEDOUT;
             }
             curl_multi_poll(multi, nullptr, 0, kPollMilliseconds, nullptr);

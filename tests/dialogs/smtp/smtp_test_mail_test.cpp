@@ -423,6 +423,23 @@ TEST_F(SmtpTestMailTest, ShowsStagesAndCancelsFromTheSameButton) {
     EXPECT_TRUE(FolderEmpty());
 }
 
+// An address typed while a test runs leaves the status line to the test's stages; its notice follows.
+TEST_F(SmtpTestMailTest, OAuth2NoticeWaitsForTheRunningTest) {
+    test::SmtpTestServer server;
+    if (const auto why = server.Start({.mode = "silent"}); !why.empty())
+        GTEST_SKIP() << why;
+    Open(ModelFamily::k8620, kCzech);
+    FillForServer(server.Port());
+    Click(IDC_SMTP_TEST_MAIL);
+    ASSERT_TRUE(WaitFor([&] { return Text(IDC_SMTP_TEST_STATUS) == Says(MailTestText::kConnecting); }, 5000));
+    Retype(IDC_SMTP_SENDER, "joe@outlook.com");
+    EXPECT_EQ(Text(IDC_SMTP_TEST_STATUS), Says(MailTestText::kConnecting));
+    Click(IDC_SMTP_TEST_MAIL);
+    ASSERT_TRUE(WaitFor([&] { return !platform.messages.empty(); }, 5000));
+    EXPECT_EQ(platform.messages, std::vector<std::string>{Says(MailTestText::kCancelled)});
+    EXPECT_EQ(Text(IDC_SMTP_TEST_STATUS), Says(MailTestText::kOAuth2OnlyNotice));
+}
+
 TEST_F(SmtpTestMailTest, NothingListeningOnThePort) {
     Open(ModelFamily::k8620, kItalian);
     FillForServer(test::UnusedPort());
