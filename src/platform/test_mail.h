@@ -16,11 +16,16 @@ enum class TestMailStage {
 
 enum class TestMailOutcome {
     kSent,
+    kSentWithoutLogin,  // the server asked for no login, so the password was not checked
     kServerNotFound,
     kConnectionRefused,
     kTimedOut,
-    kCertificateInvalid,  // not valid for this server name, or from an authority the system does not trust
-    kNoTlsOffered,        // and the password was not sent
+    kNoGreeting,  // connected, but the server never said a word: it may expect TLS from the first byte
+    kCertificateWrongName,
+    kCertificateUntrusted,  // from an unknown authority, or self-signed
+    kCertificateExpired,    // or not valid yet
+    kCertificateInvalid,    // any other fault of the certificate
+    kNoTlsOffered,          // and the password was not sent
     kTlsFailed,
     kLoginRefused,
     kRecipientRefused,
@@ -39,8 +44,12 @@ struct TestMailRequest {
     std::string recipient;
     std::string subject;  // ASCII
     std::string body;     // ASCII, lines separated by "\n"
+    // Sent instead of `body` when the server asked for no login, so that the message claims no more
+    // than was checked; empty: `body`.
+    std::string bodyWithoutLogin;
+    // Longest wait for the connection itself (name lookup and TCP).
     std::chrono::seconds connectTimeout{10};
-    // Longest wait for any one answer of the server.
+    // Longest wait for any one answer of the server once connected, the greeting and login included.
     std::chrono::seconds responseTimeout{15};
     std::chrono::seconds totalTimeout{60};
 };

@@ -78,22 +78,23 @@ choose_model_8620mg() {
     wait_for "model 4 stored" grep -qx 'model=4' "$prefs"
 }
 
-# In the 8620 e-mail dialog just opened (the Exit button has the focus), from the keyboard: the card's
-# folder, 7 pictures a day, the second operator of the first country, then SERVER PORT SENDER PASSWORD
-# RECIPIENT. Tab order: Generate, test e-mail, Select, read, folder, mode, status, pictures, country,
-# operator, remote control, APN, account, password, server, port, sender, sender password, recipient.
-# The recipient field keeps the focus.
+# In the 8620 e-mail dialog just opened (its mode list has the focus), from the keyboard: 7 pictures a day,
+# the second operator of the first country, then SERVER PORT SENDER PASSWORD RECIPIENT, then the card's
+# folder. Tab order, top to bottom: mode, status, pictures, country, operator, remote control, APN,
+# account, password, server, port, sender, sender password, recipient, phone, Select, read, folder,
+# Generate, test e-mail, Exit. The folder field keeps the focus.
 fill_email_dialog() {
-    keys Tab Tab Tab Tab Tab ctrl+a
-    xdotool type --delay 10 "$card"
-    keys Tab Tab Tab ctrl+a
+    keys Tab Tab ctrl+a
     xdotool type --delay 30 "7"
     keys Tab Tab Down Tab Tab Tab Tab Tab
     local i
     for ((i = 1; i <= $#; i++)); do
         xdotool type --delay 10 "${!i}"
-        ((i == $#)) || keys Tab
+        keys Tab
     done
+    # phone, Select, read, folder
+    keys Tab Tab Tab ctrl+a
+    xdotool type --delay 10 "$card"
 }
 
 app_running() { kill -0 "$app_pid" 2>/dev/null; }

@@ -22,7 +22,8 @@ TestMailRequest Request(int port) {
     TestMailRequest r;
     r.host = "127.0.0.1";
     r.port = port;
-    r.loginName = r.sender = "sender@example.test";
+    r.loginName = "sender";
+    r.sender = "sender@example.test";
     r.password = "secret-1";
     r.recipient = "owner@example.test";
     r.subject = "Corvane test e-mail";

@@ -27,14 +27,36 @@ namespace corvane::test {
 
 inline const char* kSystemPython = "/usr/bin/python3";
 
-// Files of a test authority and of two server certificates it signed: one for 127.0.0.1 and localhost,
-// one only for another name.
-struct TestCertificates {
-    std::string caFile;
+// The server certificates a test server can show; all but the self-signed one come from the test
+// authority, and all but the one for another name are for 127.0.0.1 and localhost.
+enum class ServerCertificate { kValid, kOtherName, kSelfSigned, kExpired };
+
+struct CertificateFiles {
     std::string certFile;
     std::string keyFile;
-    std::string otherNameCertFile;
-    std::string otherNameKeyFile;
+};
+
+// Files of a test authority and of the server certificates.
+struct TestCertificates {
+    std::string caFile;
+    CertificateFiles valid;
+    CertificateFiles otherName;
+    CertificateFiles selfSigned;
+    CertificateFiles expired;
+
+    const CertificateFiles& Of(ServerCertificate which) const {
+        switch (which) {
+            case ServerCertificate::kOtherName:
+                return otherName;
+            case ServerCertificate::kSelfSigned:
+                return selfSigned;
+            case ServerCertificate::kExpired:
+                return expired;
+            case ServerCertificate::kValid:
+                break;
+        }
+        return valid;
+    }
 };
 
 inline bool RunTool(const QString& program, const QStringList& arguments, const QString& folder) {
@@ -83,22 +105,66 @@ inline const TestCertificates* TestCertificateFiles() {
         if (!sign("server", "IP:127.0.0.1,DNS:localhost") || !sign("other", "DNS:mail.other.invalid")) {
             return nullptr;
         }
-        auto path = [&](const QString& file) { return (dir + "/" + file).toStdString(); };
-        return std::make_unique<TestCertificates>(TestCertificates{
-            path("ca.pem"), path("server.pem"), path("server.key"), path("other.pem"), path("other.key")});
+        // Self-signed, for the right name.
+        if (!RunTool("openssl",
+                     QStringList{"req", "-x509"} + ecKey +
+                         QStringList{"-keyout", "self.key", "-out", "self.pem", "-days", "2", "-subj",
+                                     "/CN=127.0.0.1", "-addext", "subjectAltName=IP:127.0.0.1,DNS:localhost"},
+                     dir)) {
+            return nullptr;
+        }
+        // From the test authority for the right name, valid for one day in 2020 (only "openssl ca" takes
+        // dates in the past).
+        QFile config(dir + "/ca.cnf");
+        if (!config.open(QIODevice::WriteOnly))
+            return nullptr;
+        config.write(
+            "[ca]\ndefault_ca = test_ca\n[test_ca]\ndatabase = index.txt\nnew_certs_dir = .\n"
+            "serial = serial\ndefault_md = sha256\npolicy = any_name\n[any_name]\n"
+            "commonName = supplied\n");
+        config.close();
+        QFile index(dir + "/index.txt");
+        QFile serial(dir + "/serial");
+        if (!index.open(QIODevice::WriteOnly) || !serial.open(QIODevice::WriteOnly) ||
+            serial.write("01\n") != 3)
+            return nullptr;
+        index.close();
+        serial.close();
+        QFile ext(dir + "/expired.ext");
+        if (!ext.open(QIODevice::WriteOnly))
+            return nullptr;
+        ext.write("subjectAltName=IP:127.0.0.1,DNS:localhost\nextendedKeyUsage=serverAuth\n");
+        ext.close();
+        if (!RunTool("openssl",
+                     QStringList{"req"} + ecKey +
+                         QStringList{"-keyout", "expired.key", "-out", "expired.csr", "-subj", "/CN=expired"},
+                     dir) ||
+            !RunTool("openssl",
+                     {"ca", "-batch", "-config", "ca.cnf", "-cert", "ca.pem", "-keyfile", "ca.key", "-in",
+                      "expired.csr", "-out", "expired.pem", "-startdate", "20200101000000Z", "-enddate",
+                      "20200102000000Z", "-extfile", "expired.ext", "-notext"},
+                     dir)) {
+            return nullptr;
+        }
+        auto files = [&](const QString& name) {
+            return CertificateFiles{(dir + "/" + name + ".pem").toStdString(),
+                                    (dir + "/" + name + ".key").toStdString()};
+        };
+        return std::make_unique<TestCertificates>(TestCertificates{(dir + "/ca.pem").toStdString(),
+                                                                   files("server"), files("other"),
+                                                                   files("self"), files("expired")});
     }();
     return made.get();
 }
 
-// A port on 127.0.0.1 that the system just handed out and on which nothing listens any more.
-// A test e-mail to the local server on `port`, with the login the server is started with by default, and
-// time limits short enough for tests.
+// A test e-mail to the local server on `port`, with the login the server is started with by default (the
+// part of the sender address before "@", as the camera logs in), and time limits short enough for tests.
 inline platform::TestMailRequest LocalTestMailRequest(int port) {
     using namespace std::chrono_literals;
     platform::TestMailRequest r;
     r.host = "127.0.0.1";
     r.port = port;
-    r.loginName = "sender@example.test";
+    r.loginName = "sender";
     r.password = "secret-1";
     r.sender = "sender@example.test";
     r.recipient = "owner@example.test";
@@ -110,6 +176,7 @@ inline platform::TestMailRequest LocalTestMailRequest(int port) {
     return r;
 }
 
+// A port on 127.0.0.1 that the system just handed out and on which nothing listens any more.
 inline int UnusedPort() {
     const int probe = socket(AF_INET, SOCK_STREAM, 0);
     if (probe < 0)
@@ -128,10 +195,14 @@ class SmtpTestServer {
   public:
     struct Options {
         QString mode = "starttls";  // starttls, implicit, plain or silent
-        QString login = "sender@example.test";
+        QString login = "sender";
         QString password = "secret-1";
         QStringList refusedRecipients = {};
-        bool otherNameCertificate = false;
+        ServerCertificate certificate = ServerCertificate::kValid;
+        bool noAuth = false;  // offers no login and takes mail without one
+        // "greeting": answers nothing after it; "auth": no answer to the login; "mail": no answer to MAIL
+        // FROM after the login.
+        QString stall = {};
     };
 
     SmtpTestServer() = default;
@@ -162,13 +233,15 @@ class SmtpTestServer {
                                  options.login,
                                  "--password",
                                  options.password};
-        const auto& cert =
-            options.otherNameCertificate ? certificates->otherNameCertFile : certificates->certFile;
-        const auto& key =
-            options.otherNameCertificate ? certificates->otherNameKeyFile : certificates->keyFile;
-        arguments += {"--cert", QString::fromStdString(cert), "--key", QString::fromStdString(key)};
+        const CertificateFiles& files = certificates->Of(options.certificate);
+        arguments += {"--cert", QString::fromStdString(files.certFile), "--key",
+                      QString::fromStdString(files.keyFile)};
         for (const auto& address : options.refusedRecipients)
             arguments += {"--refuse", address};
+        if (options.noAuth)
+            arguments += "--no-auth";
+        if (!options.stall.isEmpty())
+            arguments += {"--stall", options.stall};
         process_.start(kSystemPython, arguments);
         if (!process_.waitForStarted(10000))
             return "the test server did not start";
@@ -186,7 +259,7 @@ class SmtpTestServer {
 
     int Port() const { return port_; }
 
-    // What the server saw so far: auth-command, login and message events in order.
+    // What the server saw so far: auth-command, login, stalled and message events in order.
     std::vector<QJsonObject> Events() const {
         std::vector<QJsonObject> events;
         QFile file(log_);

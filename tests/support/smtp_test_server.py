@@ -6,6 +6,9 @@ every accepted message is appended to the log file as one JSON line, before the 
 
 Modes: starttls (plain, STARTTLS offered), implicit (TLS from the first byte), plain (no TLS, AUTH offered
 in clear), silent (accepts connections and never says anything).
+--no-auth: the server offers no AUTH and takes mail without a login.
+--stall greeting: after its greeting the server never answers again; --stall auth: it never answers the
+login; --stall mail: it accepts the login and never answers MAIL FROM.
 """
 import argparse
 import asyncio
@@ -24,15 +27,38 @@ def main():
     parser.add_argument("--password", default="")
     parser.add_argument("--refuse", action="append", default=[], help="recipient address to refuse")
     parser.add_argument("--log", required=True)
+    parser.add_argument("--no-auth", action="store_true")
+    parser.add_argument("--stall", choices=["greeting", "auth", "mail"])
     args = parser.parse_args()
 
     def log(event):
         with open(args.log, "a", encoding="utf-8") as f:
             f.write(json.dumps(event) + "\n")
 
+    async def stall(command):
+        log({"event": "stalled", "command": command})
+        await asyncio.sleep(3600)
+
     class LoggingSMTP(SMTP):
+        async def push(self, status):
+            if args.no_auth and status.startswith("250-AUTH"):
+                return
+            await super().push(status)
+
+        async def smtp_EHLO(self, hostname):
+            if args.stall == "greeting":
+                return await stall("EHLO")
+            return await super().smtp_EHLO(hostname)
+
+        async def smtp_MAIL(self, arg):
+            if args.stall == "mail":
+                return await stall("MAIL")
+            return await super().smtp_MAIL(arg)
+
         async def smtp_AUTH(self, arg):
             log({"event": "auth-command", "tls": self._tls_protocol is not None or args.mode == "implicit"})
+            if args.stall == "auth":
+                return await stall("AUTH")
             return await super().smtp_AUTH(arg)
 
     def authenticator(server, session, envelope, mechanism, auth_data):

@@ -78,7 +78,7 @@ constexpr std::array<Column, kMailTestTextCount> kTexts = {{
      "Streznik ni odgovoril pravocasno. Preverite Smtp Server in Port.",
      "Server neodpovedel vcas. Zkontrolujte Smtp Server a Port.",
      "サーバーが時間内に応答しませんでした。Smtp Serverとポートを確認してください。"},
-    // certificate invalid
+    // certificate for another name
     {"TLS失败：服务器证书对此名称无效。请检查Smtp服务器。",
      "TLS failed: the server's certificate is not valid for this name. Check the Smtp Server.",
      "TLS fehlgeschlagen: Das Zertifikat des Servers gilt nicht fuer diesen Namen. Pruefen Sie den Smtp "
@@ -115,16 +115,27 @@ constexpr std::array<Column, kMailTestTextCount> kTexts = {{
      "TLS selhalo: sifrovane spojeni se nepodarilo navazat. Zkontrolujte Port.",
      "TLSに失敗しました：暗号化接続を確立できませんでした。ポートを確認してください。"},
     // login refused
-    {"服务器拒绝登录。请检查发送人Email和密码。",
-     "The server refused the login. Check the Sender Email and Password.",
-     "Der Server hat die Anmeldung abgelehnt. Pruefen Sie Sender Email und Password.",
-     "Palvelin torjui kirjautumisen. Tarkista Sender Email ja Password.",
-     "Il server ha rifiutato l'accesso. Controllare Sender Email e Password.",
-     "Le serveur a refuse la connexion du compte. Verifiez Sender Email et Password.",
-     "A szerver elutasitotta a bejelentkezest. Ellenorizze: Sender Email, Password.",
-     "Streznik je zavrnil prijavo. Preverite Sender Email in Password.",
-     "Server odmitl prihlaseni. Zkontrolujte Sender Email a Heslo.",
-     "サーバーがログインを拒否しました。Sender Emailとパスワードを確認してください。"},
+    {"服务器拒绝以“%1”登录：相机使用此名称登录，即发送人Email中“@”之前的部分。请检查发送人Email和密码。",
+     "The server refused the login as \"%1\": the camera logs in with this name, the part of the Sender "
+     "Email "
+     "before \"@\". Check the Sender Email and Password.",
+     "Der Server hat die Anmeldung als \"%1\" abgelehnt: Die Kamera meldet sich mit diesem Namen an, dem "
+     "Teil "
+     "der Sender Email vor \"@\". Pruefen Sie Sender Email und Password.",
+     "Palvelin torjui kirjautumisen nimella \"%1\": kamera kirjautuu talla nimella, Sender Email -osoitteen "
+     "osalla ennen \"@\"-merkkia. Tarkista Sender Email ja Password.",
+     "Il server ha rifiutato l'accesso come \"%1\": la fotocamera accede con questo nome, la parte di Sender "
+     "Email prima di \"@\". Controllare Sender Email e Password.",
+     "Le serveur a refuse la connexion du compte \"%1\" : la camera se connecte avec ce nom, la partie de "
+     "Sender Email avant \"@\". Verifiez Sender Email et Password.",
+     "A szerver elutasitotta a bejelentkezest ezzel a nevvel: \"%1\". A kamera ezzel a nevvel lep be, a "
+     "Sender Email \"@\" elotti reszevel. Ellenorizze: Sender Email, Password.",
+     "Streznik je zavrnil prijavo z imenom \"%1\": kamera se prijavi s tem imenom, delom Sender Email pred "
+     "\"@\". Preverite Sender Email in Password.",
+     "Server odmitl prihlaseni jako \"%1\": fotoaparat se prihlasuje timto jmenem, casti Sender Email pred "
+     "\"@\". Zkontrolujte Sender Email a Heslo.",
+     "サーバーが「%1」としてのログインを拒否しました。カメラはこの名前（Sender "
+     "Emailの「@」より前の部分）でログインします。Sender Emailとパスワードを確認してください。"},
     // recipient refused
     {"服务器拒绝收件人。请检查Email 01。", "The server refused the recipient. Check Email 01.",
      "Der Server hat den Empfaenger abgelehnt. Pruefen Sie Email 01.",
@@ -182,6 +193,114 @@ constexpr std::array<Column, kMailTestTextCount> kTexts = {{
      "La porta deve essere un numero da 1 a 65535.", "Le port doit etre un nombre de 1 a 65535.",
      "A port 1 es 65535 kozotti szam legyen.", "Vrata morajo biti stevilo od 1 do 65535.",
      "Port musi byt cislo od 1 do 65535.", "ポートは1から65535までの数字で指定してください。"},
+    // sent without a login
+    {"测试邮件已发送到 %1。请检查是否收到。服务器未要求登录，因此密码未经检验。",
+     "Test e-mail sent to %1. Check that it arrived. The server did not ask for a login, so the password was "
+     "not checked.",
+     "Test-Mail an %1 gesendet. Pruefen Sie, ob sie angekommen ist. Der Server hat keine Anmeldung verlangt, "
+     "das Passwort wurde also nicht geprueft.",
+     "Testiviesti lahetetty osoitteeseen %1. Tarkista, etta se saapui. Palvelin ei pyytanyt kirjautumista, "
+     "joten salasanaa ei tarkistettu.",
+     "Email di prova inviata a %1. Verificare che sia arrivata. Il server non ha chiesto l'accesso, quindi "
+     "la "
+     "password non e stata verificata.",
+     "E-mail de test envoye a %1. Verifiez qu'il est arrive. Le serveur n'a pas demande de connexion, le mot "
+     "de passe n'a donc pas ete verifie.",
+     "A tesztlevel elkuldve ide: %1. Ellenorizze, hogy megerkezett-e. A szerver nem kert bejelentkezest, "
+     "igy a jelszo nem lett ellenorizve.",
+     "Testno sporocilo poslano na %1. Preverite, ali je prispelo. Streznik ni zahteval prijave, zato geslo "
+     "ni "
+     "bilo preverjeno.",
+     "Testovaci e-mail odeslan na %1. Overte, ze dorazil. Server nepozadoval prihlaseni, heslo proto nebylo "
+     "overeno.",
+     "テストメールを %1 "
+     "に送信しました。届いたか確認してください。サーバーがログインを求めなかったため、パスワードは確認されて"
+     "いま"
+     "せん。"},
+    // no greeting
+    {"服务器没有及时响应。它可能要求从第一个字节起使用TLS（如端口465）：请检查端口。",
+     "The server did not answer in time. It may expect TLS from the first byte (as on port 465): check the "
+     "Port.",
+     "Der Server hat nicht rechtzeitig geantwortet. Vielleicht erwartet er TLS ab dem ersten Byte (wie auf "
+     "Port 465): Pruefen Sie den Port.",
+     "Palvelin ei vastannut ajoissa. Se saattaa odottaa TLS-yhteytta heti ensimmaisesta tavusta (kuten "
+     "portissa 465): tarkista Port.",
+     "Il server non ha risposto in tempo. Forse si aspetta TLS fin dal primo byte (come sulla porta 465): "
+     "controllare Port.",
+     "Le serveur n'a pas repondu a temps. Il attend peut-etre TLS des le premier octet (comme sur le port "
+     "465) : verifiez Port.",
+     "A szerver nem valaszolt idoben. Lehet, hogy mar az elso bajttol TLS-t var (mint a 465-os porton): "
+     "ellenorizze: Port.",
+     "Streznik ni odgovoril pravocasno. Morda pricakuje TLS ze od prvega bajta (kot na vratih 465): "
+     "preverite "
+     "Port.",
+     "Server neodpovedel vcas. Mozna ocekava TLS od prvniho bajtu (jako na portu 465): zkontrolujte Port.",
+     "サーバーが時間内に応答しませんでした。最初のバイトからTLSを求めている可能性があります（ポート465と同様"
+     "）。"
+     "ポートを確認してください。"},
+    // certificate from an unknown or self-signed authority
+    {"TLS失败：服务器证书来自未知或自签名的颁发机构。请检查Smtp服务器。",
+     "TLS failed: the server's certificate comes from an unknown or self-signed authority. Check the Smtp "
+     "Server.",
+     "TLS fehlgeschlagen: Das Zertifikat des Servers stammt von einer unbekannten oder selbst signierten "
+     "Stelle. Pruefen Sie den Smtp Server.",
+     "TLS epaonnistui: palvelimen varmenteen myontaja on tuntematon tai varmenne on itse allekirjoitettu. "
+     "Tarkista Smtp Server.",
+     "TLS non riuscito: il certificato del server proviene da un'autorita sconosciuta o autofirmata. "
+     "Controllare Smtp Server.",
+     "Echec TLS : le certificat du serveur vient d'une autorite inconnue ou auto-signee. Verifiez Smtp "
+     "Server.",
+     "TLS hiba: a szerver tanusitvanya ismeretlen vagy onalairt kibocsatotol szarmazik. Ellenorizze: Smtp "
+     "Server.",
+     "TLS ni uspel: potrdilo streznika je izdal neznan ali samopodpisan izdajatelj. Preverite Smtp Server.",
+     "TLS selhalo: certifikat serveru pochazi od neznameho nebo sebou podepsaneho vydavatele. Zkontrolujte "
+     "Smtp Server.",
+     "TLSに失敗しました：サーバーの証明書は不明または自己署名の認証局によるものです。Smtp "
+     "Serverを確認してください。"},
+    // certificate expired
+    {"TLS失败：服务器证书已过期或尚未生效。请检查Smtp服务器和电脑日期。",
+     "TLS failed: the server's certificate has expired or is not valid yet. Check the Smtp Server and the "
+     "computer's date.",
+     "TLS fehlgeschlagen: Das Zertifikat des Servers ist abgelaufen oder noch nicht gueltig. Pruefen Sie den "
+     "Smtp Server und das Datum des Computers.",
+     "TLS epaonnistui: palvelimen varmenne on vanhentunut tai ei ole viela voimassa. Tarkista Smtp Server ja "
+     "tietokoneen paivays.",
+     "TLS non riuscito: il certificato del server e scaduto o non ancora valido. Controllare Smtp Server e "
+     "la "
+     "data del computer.",
+     "Echec TLS : le certificat du serveur a expire ou n'est pas encore valide. Verifiez Smtp Server et la "
+     "date de l'ordinateur.",
+     "TLS hiba: a szerver tanusitvanya lejart vagy meg nem ervenyes. Ellenorizze: Smtp Server, a szamitogep "
+     "datuma.",
+     "TLS ni uspel: potrdilo streznika je poteklo ali se ni veljavno. Preverite Smtp Server in datum "
+     "racunalnika.",
+     "TLS selhalo: platnost certifikatu serveru vyprsela nebo jeste nezacala. Zkontrolujte Smtp Server a "
+     "datum "
+     "pocitace.",
+     "TLSに失敗しました：サーバーの証明書は期限切れか、まだ有効ではありません。Smtp "
+     "Serverとコンピューターの日付を確認してください。"},
+    // certificate not accepted for another reason
+    {"TLS失败：服务器证书未被接受。请检查Smtp服务器。",
+     "TLS failed: the server's certificate was not accepted. Check the Smtp Server.",
+     "TLS fehlgeschlagen: Das Zertifikat des Servers wurde nicht angenommen. Pruefen Sie den Smtp Server.",
+     "TLS epaonnistui: palvelimen varmennetta ei hyvaksytty. Tarkista Smtp Server.",
+     "TLS non riuscito: il certificato del server non e stato accettato. Controllare Smtp Server.",
+     "Echec TLS : le certificat du serveur n'a pas ete accepte. Verifiez Smtp Server.",
+     "TLS hiba: a szerver tanusitvanya nem fogadhato el. Ellenorizze: Smtp Server.",
+     "TLS ni uspel: potrdilo streznika ni bilo sprejeto. Preverite Smtp Server.",
+     "TLS selhalo: certifikat serveru nebyl prijat. Zkontrolujte Smtp Server.",
+     "TLSに失敗しました：サーバーの証明書は受け入れられませんでした。Smtp Serverを確認してください。"},
+    // OAuth2 only, on the status line
+    {"仅支持OAuth2登录：相机无法通过此服务商发送邮件。",
+     "OAuth2 logins only: the camera cannot send through this provider.",
+     "Nur OAuth2-Anmeldung: Die Kamera kann ueber diesen Anbieter nicht senden.",
+     "Vain OAuth2-kirjautuminen: kamera ei voi lahettaa taman palvelun kautta.",
+     "Solo accesso OAuth2: la fotocamera non puo inviare tramite questo provider.",
+     "Connexion OAuth2 seulement : la camera ne peut pas envoyer par ce fournisseur.",
+     "Csak OAuth2 bejelentkezes: a kamera nem tud kuldeni ezen a szolgaltaton at.",
+     "Samo prijava OAuth2: kamera prek tega ponudnika ne more posiljati.",
+     "Pouze prihlaseni OAuth2: fotoaparat pres tohoto poskytovatele nemuze odesilat.",
+     "OAuth2ログインのみ：カメラはこのプロバイダー経由で送信できません。"},
 }};
 
 }  // namespace

@@ -19,18 +19,24 @@ enum class MailTestText {
     kServerNotFound,
     kConnectionRefused,
     kTimedOut,
-    kCertificateInvalid,
+    kCertificateWrongName,
     kNoTlsOffered,
     kTlsFailed,
-    kLoginRefused,
+    kLoginRefused,  // %1: the user name the camera logs in with
     kRecipientRefused,
     kCancelled,
     kOther,  // followed by the mail library's own words
     kPasswordInClearQuestion,
     kOAuth2Only,
     kPortNotNumber,
+    kSentWithoutLogin,  // %1: the recipient address
+    kNoGreeting,
+    kCertificateUntrusted,
+    kCertificateExpired,
+    kCertificateInvalid,  // any other fault of the certificate
+    kOAuth2OnlyNotice,    // short, for the status line
 };
-inline constexpr int kMailTestTextCount = 20;
+inline constexpr int kMailTestTextCount = 26;
 
 // Takes a text and any language value; returns its text. Values outside 1..10 give English.
 std::string_view MailTestTextOf(MailTestText text, int32_t language);

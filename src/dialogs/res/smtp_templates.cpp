@@ -32,21 +32,13 @@ constexpr int kOperatorWidth = 75;
 
 constexpr uint32_t kSmtpDialogStyle = DialogStyle::kSysMenu | DialogStyle::kMaximizeBox;
 
-// Both templates, one row per control in creation order: ids (one for both, or {8620, 8520}), text, 8620
-// place, 8520 place (left out where it is the 8620 one; Down(n): the 8620 place n units lower). The 8520
-// template has no SMTP status list, lies lower from the pictures row down and gives the remote control and
-// phone controls other ids.
+// Both templates, one row per control in creation order, which is the Tab order: from the top of the
+// dialog down, so that it opens on its first list, as the camera and MMS dialogs do. Each row: ids (one
+// for both, or {8620, 8520}), text, 8620 place, 8520 place (left out where it is the 8620 one; Down(n): the
+// 8620 place n units lower). The 8520 template has no SMTP status list, lies lower from the pictures row
+// down and gives the remote control and phone controls other ids.
 // clang-format off
 constexpr Row kSmtpRows[] = {
-    Button(IDCANCEL,               "Button", {176, 312, 50, 14}, {176, 327, 50, 14}),
-    Button(IDC_SMTP_GENERATE,      "Button", {55, 312, 50, 14},  {55, 327, 50, 14}),
-    // the test e-mail, between Generate and Exit, its progress on a line below them
-    Button(IDC_SMTP_TEST_MAIL,     "Button", {110, 312, 61, 14}, {110, 327, 61, 14}),
-    Label(IDC_SMTP_TEST_STATUS,    "",       {16, 330, 262, 8},  {16, 345, 262, 8}),
-    Button(IDC_SMTP_FOLDER_BUTTON, "Button", {16, 293, 50, 14},  {16, 303, 50, 14}),
-    Button(IDC_SMTP_READ_FILE,     "",       {69, 293, 50, 14},  {69, 303, 50, 14}),
-    Edit(IDC_SMTP_FOLDER,                    {122, 293, 149, 14}, {122, 303, 149, 14}),
-
     GroupBox(1094,                "",            {11, 0, 267, 27}),
     Label(IDC_SMTP_MODE_LABEL,    "Static",      {18, 11, 51, 8}),
     List(IDC_SMTP_MODE,                          {72, 9, 62, 30}),
@@ -95,6 +87,16 @@ constexpr Row kSmtpRows[] = {
     GroupBox({kNoId, 1083},      "SMS",    {13, 262, 266, 26}, {13, 266, 263, 28}),
     Label(Per(&Ids::phoneLabel), "Static", {17, 272, 50, 8},   {18, 279, 51, 8}),
     Edit(Per(&Ids::phone),                 {71, 269, 201, 14}, {73, 276, 196, 14}),
+
+    Button(IDC_SMTP_FOLDER_BUTTON, "Button", {16, 293, 50, 14},  {16, 303, 50, 14}),
+    Button(IDC_SMTP_READ_FILE,     "",       {69, 293, 50, 14},  {69, 303, 50, 14}),
+    Edit(IDC_SMTP_FOLDER,                    {122, 293, 149, 14}, {122, 303, 149, 14}),
+
+    Button(IDC_SMTP_GENERATE,      "Button", {55, 312, 50, 14},  {55, 327, 50, 14}),
+    // the test e-mail, between Generate and Exit, its progress on a line below them
+    Button(IDC_SMTP_TEST_MAIL,     "Button", {110, 312, 61, 14}, {110, 327, 61, 14}),
+    Button(IDCANCEL,               "Button", {176, 312, 50, 14}, {176, 327, 50, 14}),
+    Label(IDC_SMTP_TEST_STATUS,    "",       {16, 330, 262, 8},  {16, 345, 262, 8}),
 };
 // clang-format on
 static_assert(family_template::RowsAreSound(kSmtpRows));

@@ -7,6 +7,7 @@
 #include "core/l10n/mail_test_texts.h"
 #include "core/l10n/smtp_texts.h"
 #include "core/mailservers/mail_servers.h"
+#include "core/smtp/smtp_file.h"
 #include "core/smtp/smtp_form.h"
 #include "dialogs/res/smtp_templates.h"
 #include "dialogs/smtp/smtp_setup_dlg.h"
@@ -21,6 +22,10 @@ constexpr std::string_view kSubject = "Corvane test e-mail";
 constexpr std::string_view kBody =
     "This test e-mail was sent by the Corvane setup tool with the e-mail settings for your camera.\n"
     "It arrived, so the server, port, sender address and password work.";
+constexpr std::string_view kBodyWithoutLogin =
+    "This test e-mail was sent by the Corvane setup tool with the e-mail settings for your camera.\n"
+    "It arrived, so the server, port and sender address work. The server asked for no login, so the "
+    "password was not checked.";
 
 std::string Trimmed(std::string_view text) {
     const auto first = text.find_first_not_of(" \t");
@@ -38,11 +43,6 @@ std::optional<int> PortNumber(std::string_view text) {
         return std::nullopt;
     }
     return value;
-}
-
-std::string DomainOf(std::string_view address) {
-    const auto at = address.rfind('@');
-    return at == std::string_view::npos ? std::string() : Trimmed(address.substr(at + 1));
 }
 
 }  // namespace
@@ -64,17 +64,20 @@ bool SmtpTestMail::Running() const {
     return job_ && job_->Running();
 }
 
+// On the status line: a message box would take the keys still being typed ("...@hotmail.com" on the way
+// to "...@hotmail.com.au"). A running test keeps the line for its stages.
+void SmtpTestMail::ShowOAuth2Notice(bool show) {
+    if (!Running() && show != showsOAuth2Notice_) {
+        dialog_.SetDlgItemText(IDC_SMTP_TEST_STATUS, show ? Text(MailTestText::kOAuth2OnlyNotice) : "");
+        showsOAuth2Notice_ = show;
+    }
+}
+
 void SmtpTestMail::OnSenderChanged() {
     // The field itself, not the value: a failed check earlier in the exchange leaves the value behind.
     const std::string sender = dialog_.GetDlgItemText(IDC_SMTP_SENDER);
     const std::optional<MailServerSuggestion> suggestion = SuggestMailServer(sender);
-    if (suggestion && suggestion->oauth2Only) {
-        const std::string domain = DomainOf(sender);
-        if (domain != namedOAuth2Domain_) {
-            namedOAuth2Domain_ = domain;
-            dialog_.GetPlatform().ShowMessage(Text(MailTestText::kOAuth2Only));
-        }
-    }
+    ShowOAuth2Notice(suggestion && suggestion->oauth2Only);
     const bool usable = suggestion && !suggestion->oauth2Only;
     const std::string server = usable ? suggestion->host : std::string();
     const std::string port = usable ? std::to_string(suggestion->port) : std::string();
@@ -126,12 +129,15 @@ void SmtpTestMail::OnTestClicked() {
     request.implicitTls =
         *port == kImplicitTlsPort ||
         (provider && provider->security == MailSecurity::kImplicitTls && provider->port == *port);
-    request.loginName = provider ? provider->loginName : sender;
+    // The camera logs in with the user name smtp.dat gives it, whatever the provider's usual form: only
+    // that login passing means the camera's will.
+    request.loginName = std::string(SenderUserName(values.senderAddress));
     request.password = values.senderPassword;
     request.sender = sender;
     request.recipient = Trimmed(values.recipient);
     request.subject = kSubject;
     request.body = kBody;
+    request.bodyWithoutLogin = kBodyWithoutLogin;
     Start(request);
 }
 
@@ -146,8 +152,10 @@ void SmtpTestMail::Start(const platform::TestMailRequest& request) {
                 [this](const platform::TestMailResult& result) { OnFinished(result); }});
     }
     recipient_ = request.recipient;
+    loginName_ = request.loginName;
     if (!job_->Start(request))
         return;
+    showsOAuth2Notice_ = false;
     dialog_.SetDlgItemText(IDC_SMTP_TEST_MAIL, Text(MailTestText::kCancelButton));
 }
 
@@ -175,10 +183,29 @@ void SmtpTestMail::OnFinished(const platform::TestMailResult& result) {
     using platform::TestMailOutcome;
     dialog_.SetDlgItemText(IDC_SMTP_TEST_MAIL, Text(MailTestText::kTestButton));
     dialog_.SetDlgItemText(IDC_SMTP_TEST_STATUS, "");
+    // The address may have changed while the test ran.
+    const std::optional<MailServerSuggestion> provider =
+        SuggestMailServer(dialog_.GetDlgItemText(IDC_SMTP_SENDER));
+    ShowOAuth2Notice(provider && provider->oauth2Only);
     MailTestText text = MailTestText::kOther;
     switch (result.outcome) {
         case TestMailOutcome::kSent:
             text = MailTestText::kSent;
+            break;
+        case TestMailOutcome::kSentWithoutLogin:
+            text = MailTestText::kSentWithoutLogin;
+            break;
+        case TestMailOutcome::kNoGreeting:
+            text = MailTestText::kNoGreeting;
+            break;
+        case TestMailOutcome::kCertificateWrongName:
+            text = MailTestText::kCertificateWrongName;
+            break;
+        case TestMailOutcome::kCertificateUntrusted:
+            text = MailTestText::kCertificateUntrusted;
+            break;
+        case TestMailOutcome::kCertificateExpired:
+            text = MailTestText::kCertificateExpired;
             break;
         case TestMailOutcome::kServerNotFound:
             text = MailTestText::kServerNotFound;
@@ -213,7 +240,7 @@ void SmtpTestMail::OnFinished(const platform::TestMailResult& result) {
     }
     std::string message = Text(text);
     if (const auto at = message.find("%1"); at != std::string::npos)
-        message.replace(at, 2, recipient_);
+        message.replace(at, 2, text == MailTestText::kLoginRefused ? loginName_ : recipient_);
     // The server's or library's own words help where ours can only say what kind of failure it was.
     if (!result.detail.empty())
         message += (text == MailTestText::kOther ? " " : "\n\n") + result.detail;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <ctime>
 #include <memory>
 #include <mutex>
@@ -14,8 +15,21 @@ namespace corvane::platform {
 
 namespace {
 
-// How often a test that waits on the network looks at the cancel request.
+// How often a test that waits on the network looks at the cancel request and its time limits.
 constexpr int kPollMilliseconds = 100;
+
+using Clock = std::chrono::steady_clock;
+
+// OpenSSL's certificate verification results (x509_vfy.h) that the user can act on.
+constexpr long kX509UnableToGetIssuerCert = 2;
+constexpr long kX509CertNotYetValid = 9;
+constexpr long kX509CertHasExpired = 10;
+constexpr long kX509DepthZeroSelfSigned = 18;
+constexpr long kX509SelfSignedCertInChain = 19;
+constexpr long kX509UnableToGetIssuerCertLocally = 20;
+constexpr long kX509UnableToVerifyLeafSignature = 21;
+constexpr long kX509HostnameMismatch = 62;
+constexpr long kX509IpAddressMismatch = 64;
 
 void InitCurlOnce() {
     static std::once_flag once;
@@ -38,15 +52,34 @@ struct ListDeleter {
 // What one connection saw, filled by libcurl's callbacks.
 struct Connection {
     TestMailListener* listener = nullptr;
-    std::string payload;
+    const TestMailRequest* request = nullptr;
+    std::string payload;  // made when the server first asks for it: by then the login is over
+    bool payloadMade = false;
     size_t payloadRead = 0;
     std::string lastCommand;  // the verb of the last command sent: "EHLO", "STARTTLS", "AUTH", "MAIL" ...
     bool tlsStarted = false;
+    bool authSent = false;     // the client logged in (or tried to)
+    bool authOffered = false;  // the server's EHLO answer listed AUTH
+    bool heardServer = false;  // any byte came from the server
     bool cancelled = false;
+    Clock::time_point lastTraffic;
     char error[CURL_ERROR_SIZE] = {};
 
     void Stage(TestMailStage stage) { listener->OnStage(stage); }
 };
+
+bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
+    if (text.size() < prefix.size())
+        return false;
+    for (size_t i = 0; i < prefix.size(); ++i) {
+        const auto lower = [](char ch) {
+            return ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch;
+        };
+        if (lower(text[i]) != lower(prefix[i]))
+            return false;
+    }
+    return true;
+}
 
 // The commands whose refusal is told apart. QUIT is left out: libcurl sends it while closing after a
 // failure, which must not hide the command that failed.
@@ -55,7 +88,17 @@ constexpr std::array<std::string_view, 7> kVerbs = {"EHLO", "HELO", "STARTTLS", 
 
 int OnDebug(CURL*, curl_infotype type, char* data, size_t size, void* user) {
     auto& c = *static_cast<Connection*>(user);
-    if (type == CURLINFO_SSL_DATA_OUT && !c.tlsStarted) {
+    if (type == CURLINFO_HEADER_IN || type == CURLINFO_DATA_IN || type == CURLINFO_SSL_DATA_IN) {
+        c.heardServer = true;
+        c.lastTraffic = Clock::now();
+    } else if (type == CURLINFO_HEADER_OUT || type == CURLINFO_DATA_OUT || type == CURLINFO_SSL_DATA_OUT) {
+        c.lastTraffic = Clock::now();
+    }
+    if (type == CURLINFO_HEADER_IN) {
+        const std::string_view line(data, size);
+        if (StartsWithNoCase(line, "250-AUTH") || StartsWithNoCase(line, "250 AUTH"))
+            c.authOffered = true;
+    } else if (type == CURLINFO_SSL_DATA_OUT && !c.tlsStarted) {
         c.tlsStarted = true;
         c.Stage(TestMailStage::kSecuring);
     } else if (type == CURLINFO_HEADER_OUT) {
@@ -64,8 +107,10 @@ int OnDebug(CURL*, curl_infotype type, char* data, size_t size, void* user) {
         const std::string_view verb = line.substr(0, line.find_first_of(" \r\n"));
         if (std::find(kVerbs.begin(), kVerbs.end(), verb) == kVerbs.end())
             return 0;
-        if (verb == "AUTH")
+        if (verb == "AUTH") {
+            c.authSent = true;
             c.Stage(TestMailStage::kLoggingIn);
+        }
         if (verb == "MAIL")
             c.Stage(TestMailStage::kSending);
         c.lastCommand = verb;
@@ -79,8 +124,14 @@ int OnProgress(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
     return c.cancelled ? 1 : 0;
 }
 
+std::string MessageText(const TestMailRequest& r, bool loggedIn);
+
 size_t OnRead(char* buffer, size_t size, size_t count, void* user) {
     auto& c = *static_cast<Connection*>(user);
+    if (!c.payloadMade) {
+        c.payload = MessageText(*c.request, c.authSent);
+        c.payloadMade = true;
+    }
     const size_t n = std::min(size * count, c.payload.size() - c.payloadRead);
     c.payload.copy(buffer, n, c.payloadRead);
     c.payloadRead += n;
@@ -91,7 +142,7 @@ bool HasLineBreak(std::string_view text) {
     return text.find_first_of("\r\n") != std::string_view::npos;
 }
 
-std::string MessageText(const TestMailRequest& r) {
+std::string MessageText(const TestMailRequest& r, bool loggedIn) {
     char date[64] = {};
     const std::time_t now = std::time(nullptr);
     std::tm utc{};
@@ -100,7 +151,8 @@ std::string MessageText(const TestMailRequest& r) {
     std::string text = std::string("Date: ") + date + "\r\nFrom: <" + r.sender + ">\r\nTo: <" + r.recipient +
                        ">\r\nSubject: " + r.subject +
                        "\r\nMIME-Version: 1.0\r\nContent-Type: text/plain; charset=us-ascii\r\n\r\n";
-    for (char ch : r.body) {
+    const std::string& body = loggedIn || r.bodyWithoutLogin.empty() ? r.body : r.bodyWithoutLogin;
+    for (char ch : body) {
         if (ch == '\n') {
             text += "\r\n";
         } else if (ch != '\r') {
@@ -112,7 +164,32 @@ std::string MessageText(const TestMailRequest& r) {
 
 enum class Tls { kFromFirstByte, kRequireStartTls, kStartTlsIfOffered };
 
-TestMailResult Classify(CURLcode code, const Connection& c) {
+// OpenSSL's verdict on the chain, and libcurl's own words from its host name check (older and newer
+// spelling), which runs after OpenSSL accepted the chain and leaves no verdict of its own.
+TestMailOutcome CertificateFault(long verifyResult, std::string_view error) {
+    if (verifyResult == kX509HostnameMismatch || verifyResult == kX509IpAddressMismatch ||
+        error.find("target host name") != std::string_view::npos ||
+        error.find("target hostname") != std::string_view::npos) {
+        return TestMailOutcome::kCertificateWrongName;
+    }
+    switch (verifyResult) {
+        case kX509UnableToGetIssuerCert:
+        case kX509DepthZeroSelfSigned:
+        case kX509SelfSignedCertInChain:
+        case kX509UnableToGetIssuerCertLocally:
+        case kX509UnableToVerifyLeafSignature:
+            return TestMailOutcome::kCertificateUntrusted;
+        case kX509CertNotYetValid:
+        case kX509CertHasExpired:
+            return TestMailOutcome::kCertificateExpired;
+        default:
+            return TestMailOutcome::kCertificateInvalid;
+    }
+}
+
+// `implicitTls`: the connection spoke TLS from the first byte; `verifyResult`: OpenSSL's verdict on the
+// server's certificate.
+TestMailResult Classify(CURLcode code, const Connection& c, bool implicitTls, long verifyResult) {
     std::string detail = c.error[0] ? std::string(c.error) : std::string(curl_easy_strerror(code));
     auto result = [&](TestMailOutcome outcome) { return TestMailResult{outcome, detail}; };
     if (c.cancelled || code == CURLE_ABORTED_BY_CALLBACK)
@@ -126,9 +203,11 @@ TestMailResult Classify(CURLcode code, const Connection& c) {
         case CURLE_COULDNT_CONNECT:
             return result(TestMailOutcome::kConnectionRefused);
         case CURLE_OPERATION_TIMEDOUT:
-            return result(TestMailOutcome::kTimedOut);
+            // Not even a greeting on a plain connection: a server waiting for a TLS handshake looks so.
+            return result(!implicitTls && !c.heardServer ? TestMailOutcome::kNoGreeting
+                                                         : TestMailOutcome::kTimedOut);
         case CURLE_PEER_FAILED_VERIFICATION:
-            return result(TestMailOutcome::kCertificateInvalid);
+            return result(CertificateFault(verifyResult, detail));
         case CURLE_USE_SSL_FAILED:
             return result(TestMailOutcome::kNoTlsOffered);
         case CURLE_SSL_CONNECT_ERROR:
@@ -163,32 +242,38 @@ class Transfer {
         connection_.listener = &listener;
     }
 
-    // Runs one connection. `connectOnly` stops after the greeting, EHLO and any STARTTLS, before login.
-    // Returns the result and whether the connection ran over TLS.
-    std::pair<TestMailResult, bool> Run(Tls tls, bool connectOnly) {
+    struct Outcome {
+        TestMailResult result;
+        bool overTls = false;      // the connection ran over TLS
+        bool authOffered = false;  // the server listed AUTH (after STARTTLS where it ran)
+    };
+
+    // Runs one connection. `connectOnly` stops after the greeting, EHLO and any STARTTLS, before login;
+    // `login` sends the user name and password when the server asks for a login.
+    Outcome Run(Tls tls, bool connectOnly, bool login) {
         std::unique_ptr<CURL, EasyDeleter> easy(curl_easy_init());
         std::unique_ptr<CURLM, MultiDeleter> multi(curl_multi_init());
         std::unique_ptr<CURLU, UrlDeleter> url(curl_url());
         if (!easy || !multi || !url)
-            return {{TestMailOutcome::kOther, "out of memory"}, false};
+            return {{TestMailOutcome::kOther, "out of memory"}};
         CURL* e = easy.get();
 
         const std::string port = std::to_string(request_.port);
         if (curl_url_set(url.get(), CURLUPART_SCHEME, tls == Tls::kFromFirstByte ? "smtps" : "smtp", 0) ||
             curl_url_set(url.get(), CURLUPART_HOST, request_.host.c_str(), 0) ||
             curl_url_set(url.get(), CURLUPART_PORT, port.c_str(), 0)) {
-            return {{TestMailOutcome::kServerNotFound, "invalid server name or port"}, false};
+            return {{TestMailOutcome::kServerNotFound, "invalid server name or port"}};
         }
         curl_easy_setopt(e, CURLOPT_CURLU, url.get());
         curl_easy_setopt(e, CURLOPT_PROTOCOLS_STR, "smtp,smtps");
         curl_easy_setopt(e, CURLOPT_NOSIGNAL, 1L);
         curl_easy_setopt(e, CURLOPT_ERRORBUFFER, connection_.error);
-        curl_easy_setopt(e, CURLOPT_CONNECTTIMEOUT, static_cast<long>(request_.connectTimeout.count()));
+        // libcurl's connect time limit covers the greeting, EHLO, STARTTLS and the login as well; Perform
+        // keeps the connection's and the answers' own limits instead.
+        curl_easy_setopt(e, CURLOPT_CONNECTTIMEOUT, static_cast<long>(request_.totalTimeout.count()));
         curl_easy_setopt(e, CURLOPT_SERVER_RESPONSE_TIMEOUT,
                          static_cast<long>(request_.responseTimeout.count()));
         curl_easy_setopt(e, CURLOPT_TIMEOUT, static_cast<long>(request_.totalTimeout.count()));
-        curl_easy_setopt(e, CURLOPT_LOW_SPEED_LIMIT, 1L);
-        curl_easy_setopt(e, CURLOPT_LOW_SPEED_TIME, static_cast<long>(request_.responseTimeout.count()));
         curl_easy_setopt(e, CURLOPT_SSL_VERIFYPEER, 1L);
         curl_easy_setopt(e, CURLOPT_SSL_VERIFYHOST, 2L);
         if (!caFile_.empty())
@@ -207,14 +292,16 @@ class Transfer {
         if (connectOnly) {
             curl_easy_setopt(e, CURLOPT_CONNECT_ONLY, 1L);
         } else {
-            if (!request_.loginName.empty()) {
+            if (login && !request_.loginName.empty()) {
                 curl_easy_setopt(e, CURLOPT_USERNAME, request_.loginName.c_str());
                 curl_easy_setopt(e, CURLOPT_PASSWORD, request_.password.c_str());
             }
             recipients.reset(curl_slist_append(nullptr, ("<" + request_.recipient + ">").c_str()));
             curl_easy_setopt(e, CURLOPT_MAIL_FROM, from.c_str());
             curl_easy_setopt(e, CURLOPT_MAIL_RCPT, recipients.get());
-            connection_.payload = MessageText(request_);
+            connection_.request = &request_;
+            connection_.payload.clear();
+            connection_.payloadMade = false;
             connection_.payloadRead = 0;
             curl_easy_setopt(e, CURLOPT_UPLOAD, 1L);
             curl_easy_setopt(e, CURLOPT_READFUNCTION, OnRead);
@@ -223,20 +310,32 @@ class Transfer {
 
         connection_.Stage(TestMailStage::kConnecting);
         connection_.tlsStarted = false;
+        connection_.authSent = false;
+        connection_.authOffered = false;
+        connection_.heardServer = false;
+        connection_.lastTraffic = {};
         connection_.lastCommand.clear();
         const CURLcode code = Perform(multi.get(), e);
         // A handshake that began and a connection that then succeeded ran over TLS (libcurl's TLS
         // session info stays empty after STARTTLS).
         const bool overTls = code == CURLE_OK && connection_.tlsStarted;
+        long verifyResult = 0;
+        curl_easy_getinfo(e, CURLINFO_SSL_VERIFYRESULT, &verifyResult);
         curl_multi_remove_handle(multi.get(), e);
-        return {Classify(code, connection_), overTls};
+        TestMailResult result = Classify(code, connection_, tls == Tls::kFromFirstByte, verifyResult);
+        if (result.outcome == TestMailOutcome::kSent && !connectOnly && !connection_.authSent)
+            result.outcome = TestMailOutcome::kSentWithoutLogin;
+        return {result, overTls, connection_.authOffered};
     }
 
   private:
     // The multi interface with a short poll, so a cancel is seen within kPollMilliseconds in every phase
-    // (name lookup, connect, waiting for an answer).
+    // (name lookup, connect, waiting for an answer). The connection gets connectTimeout; from then on
+    // each wait for the server gets responseTimeout from the last byte either side sent.
     CURLcode Perform(CURLM* multi, CURL* easy) {
         curl_multi_add_handle(multi, easy);
+        const Clock::time_point started = Clock::now();
+        bool connected = false;
         for (;;) {
             int running = 0;
             if (curl_multi_perform(multi, &running) != CURLM_OK)
@@ -249,6 +348,22 @@ class Transfer {
             if (connection_.listener->CancelRequested()) {
                 connection_.cancelled = true;
                 return CURLE_ABORTED_BY_CALLBACK;
+            }
+            const Clock::time_point now = Clock::now();
+            if (!connected) {
+                curl_off_t connectTime = 0;
+                connected = curl_easy_getinfo(easy, CURLINFO_CONNECT_TIME_T, &connectTime) == CURLE_OK &&
+                            connectTime > 0;
+                if (connected)
+                    connection_.lastTraffic = std::max(connection_.lastTraffic, now);
+            }
+            const bool late = connected ? now - connection_.lastTraffic > request_.responseTimeout
+                                        : now - started > request_.connectTimeout;
+            if (late) {
+                const std::string_view why =
+                    connected ? "No answer from the server in time" : "Connection timed out";
+                connection_.error[why.copy(connection_.error, sizeof connection_.error - 1)] = '\0';
+                return CURLE_OPERATION_TIMEDOUT;
             }
             curl_multi_poll(multi, nullptr, 0, kPollMilliseconds, nullptr);
         }
@@ -273,19 +388,22 @@ TestMailResult CurlTestMailSender::Send(const TestMailRequest& request, TestMail
     }
     Transfer transfer(request, caFile_, listener);
     if (request.implicitTls)
-        return transfer.Run(Tls::kFromFirstByte, false).first;
+        return transfer.Run(Tls::kFromFirstByte, false, true).result;
 
     // Find out whether the server offers STARTTLS before any password is sent, then send over a second
     // connection that insists on what the first one found.
-    auto [probe, overTls] = transfer.Run(Tls::kStartTlsIfOffered, true);
-    if (probe.outcome != TestMailOutcome::kSent)
-        return probe;
-    if (overTls)
-        return transfer.Run(Tls::kRequireStartTls, false).first;
+    const auto probe = transfer.Run(Tls::kStartTlsIfOffered, true, false);
+    if (probe.result.outcome != TestMailOutcome::kSent)
+        return probe.result;
+    if (probe.overTls)
+        return transfer.Run(Tls::kRequireStartTls, false, true).result;
+    // Without TLS the password goes out only when the server asks for a login and the user agrees.
+    if (!probe.authOffered)
+        return transfer.Run(Tls::kStartTlsIfOffered, false, false).result;
     if (!request.loginName.empty() && !listener.AllowPasswordInClear()) {
         return {TestMailOutcome::kNoTlsOffered, {}};
     }
-    return transfer.Run(Tls::kStartTlsIfOffered, false).first;
+    return transfer.Run(Tls::kStartTlsIfOffered, false, true).result;
 }
 
 }  // namespace corvane::platform

@@ -813,6 +813,55 @@ TEST_F(SmtpDialogTest, EnterInAnyFieldGeneratesAndTheDialogStays) {
                                      "Vyn 8620 SMTP configuration file has been generated", "smtp.dat")});
 }
 
+// Opening puts the focus on the first list, as in the camera and MMS dialogs, so that Enter right away
+// closes nothing; Tab then follows the screen from the top down and round again.
+TEST_F(SmtpDialogTest, OpensOnTheModeListAndTabRunsFromTopToBottom) {
+    for (ModelFamily family : kBoth) {
+        SCOPED_TRACE(Name(family));
+        const SmtpFamilyIds& ids = SmtpIdsOf(family);
+        std::vector<int> expected = {IDC_SMTP_MODE};
+        if (family == ModelFamily::k8620)
+            expected.push_back(ids.status);
+        for (int id : {IDC_SMTP_PICTURES,
+                       IDC_SMTP_COUNTRY,
+                       IDC_SMTP_OPERATOR,
+                       ids.remoteControl,
+                       IDC_SMTP_APN,
+                       IDC_SMTP_ACCOUNT,
+                       IDC_SMTP_GPRS_PASSWORD,
+                       IDC_SMTP_SERVER,
+                       IDC_SMTP_PORT,
+                       IDC_SMTP_SENDER,
+                       IDC_SMTP_SENDER_PASSWORD,
+                       IDC_SMTP_RECIPIENT,
+                       ids.phone,
+                       IDC_SMTP_FOLDER_BUTTON,
+                       IDC_SMTP_READ_FILE,
+                       IDC_SMTP_FOLDER,
+                       IDC_SMTP_GENERATE,
+                       IDC_SMTP_TEST_MAIL,
+                       IDCANCEL,
+                       IDC_SMTP_MODE}) {
+            expected.push_back(id);
+        }
+
+        Open(family);
+        ASSERT_NE(dialog->focusWidget(), nullptr);
+        std::vector<int> visited = {dialog->focusWidget()->objectName().toInt()};
+        while (visited.size() < expected.size()) {
+            QTest::keyClick(dialog->focusWidget(), Qt::Key_Tab);
+            visited.push_back(dialog->focusWidget()->objectName().toInt());
+        }
+        EXPECT_EQ(visited, expected);
+
+        // Enter on the list the dialog opened on generates (and says what is missing); the dialog stays.
+        Open(family);
+        QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+        EXPECT_FALSE(dialog->IsEnded());
+        EXPECT_EQ(platform.messages, std::vector<std::string>{"Smtp Server"});
+    }
+}
+
 // --- templates -----------------------------------------------------------------------------------------
 
 // Controls a user works with never overlap, and everything lies inside the dialog; ids are unique.

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -39,10 +40,11 @@ class SmtpTestMailTest : public SetupDialogTest<CSmtpSetupDlg> {
 
     // A form that passes Generate's checks, sending through the test server.
     void FillForServer(int port, const char* password = "secret-1",
-                       const char* recipient = "owner@example.test") {
+                       const char* recipient = "owner@example.test",
+                       const char* sender = "sender@example.test") {
         Retype(IDC_SMTP_SERVER, "127.0.0.1");
         Retype(IDC_SMTP_PORT, QString::number(port));
-        Retype(IDC_SMTP_SENDER, "sender@example.test");
+        Retype(IDC_SMTP_SENDER, sender);
         Retype(IDC_SMTP_SENDER_PASSWORD, password);
         Retype(IDC_SMTP_RECIPIENT, recipient);
     }
@@ -75,6 +77,16 @@ class SmtpTestMailTest : public SetupDialogTest<CSmtpSetupDlg> {
     const SmtpFamilyIds& Ids() const { return SmtpIdsOf(dialog->Family()); }
     bool FolderEmpty() const { return std::filesystem::is_empty(folder.path()); }
     std::string Says(MailTestText text) const { return std::string(MailTestTextOf(text, settings.language)); }
+    // The text with its "%1" filled in.
+    std::string Says(MailTestText text, const std::string& argument) const {
+        std::string said = Says(text);
+        if (const auto at = said.find("%1"); at != std::string::npos)
+            said.replace(at, 2, argument);
+        return said;
+    }
+    bool StartsWith(const std::string& text, const std::string& start) const {
+        return text.rfind(start, 0) == 0;
+    }
 };
 
 // --- server suggestions -----------------------------------------------------------------------------------
@@ -130,18 +142,37 @@ TEST_F(SmtpTestMailTest, SuggestionFollowsTheAddressButNeverReplacesTypedText) {
     EXPECT_EQ(Text(IDC_SMTP_PORT), "2525");
 }
 
-TEST_F(SmtpTestMailTest, OAuth2OnlyProviderIsNamedOnceAndNotSuggested) {
+// Typing goes on while the address passes through an OAuth2-only provider's domain ("...@hotmail.com" on
+// the way to "...@hotmail.com.au"): the notice goes on the status line, no window takes the keys.
+TEST_F(SmtpTestMailTest, OAuth2OnlyProviderIsNamedOnTheStatusLineWithoutTakingTheKeyboard) {
     for (const int32_t language : {kEnglish, kGerman, kJapanese}) {
         SCOPED_TRACE(language);
         Open(ModelFamily::k8520, language);
-        Retype(IDC_SMTP_SENDER, "joe@outlook.com");
-        EXPECT_EQ(platform.messages, std::vector<std::string>{Says(MailTestText::kOAuth2Only)});
+        QLineEdit* sender = Edit(IDC_SMTP_SENDER);
+        sender->setFocus();
+        QTest::keyClicks(sender, "someone@hotmail.com");
+        EXPECT_EQ(Text(IDC_SMTP_TEST_STATUS), Says(MailTestText::kOAuth2OnlyNotice));
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+        EXPECT_EQ(dialog->focusWidget(), sender);
+        QTest::keyClicks(sender, ".au");
+        EXPECT_EQ(Text(IDC_SMTP_SENDER), "someone@hotmail.com.au");
+        EXPECT_EQ(dialog->senderAddress, "someone@hotmail.com.au");
+        EXPECT_TRUE(platform.messages.empty());
+        // The same provider; nothing was suggested on the way.
+        EXPECT_EQ(Text(IDC_SMTP_TEST_STATUS), Says(MailTestText::kOAuth2OnlyNotice));
         EXPECT_EQ(Text(IDC_SMTP_SERVER), "");
         EXPECT_EQ(Text(IDC_SMTP_PORT), "");
-        // More typing in the same address does not repeat it.
-        QTest::keyClick(Edit(IDC_SMTP_SENDER), Qt::Key_Backspace);
-        QTest::keyClicks(Edit(IDC_SMTP_SENDER), "m");
-        EXPECT_EQ(platform.messages.size(), 1u);
+        // Another address takes the notice away.
+        Retype(IDC_SMTP_SENDER, "someone@example.org");
+        EXPECT_EQ(Text(IDC_SMTP_TEST_STATUS), "");
+
+        // The test button, pressed on purpose, says it in full and sends nothing.
+        FillForServer(test::UnusedPort(), "secret-1", "owner@example.test", "joe@outlook.com");
+        EXPECT_EQ(Text(IDC_SMTP_TEST_STATUS), Says(MailTestText::kOAuth2OnlyNotice));
+        EXPECT_TRUE(platform.messages.empty());
+        Click(IDC_SMTP_TEST_MAIL);
+        EXPECT_EQ(platform.messages, std::vector<std::string>{Says(MailTestText::kOAuth2Only)});
+        EXPECT_EQ(Button(IDC_SMTP_TEST_MAIL)->text().toStdString(), Says(MailTestText::kTestButton));
     }
 }
 
@@ -227,6 +258,7 @@ TEST_F(SmtpTestMailTest, SendsThroughTheServerFieldsWithoutChangingOrWritingAnyt
 }
 
 TEST_F(SmtpTestMailTest, ReportsRefusalsInTheDialogsLanguage) {
+    using test::ServerCertificate;
     struct Case {
         const char* what;
         test::SmtpTestServer::Options server;
@@ -246,10 +278,20 @@ TEST_F(SmtpTestMailTest, ReportsRefusalsInTheDialogsLanguage) {
          "nobody@example.test",
          MailTestText::kRecipientRefused},
         {"certificate for another name",
-         {.mode = "starttls", .otherNameCertificate = true},
+         {.mode = "starttls", .certificate = ServerCertificate::kOtherName},
          "secret-1",
          "owner@example.test",
-         MailTestText::kCertificateInvalid},
+         MailTestText::kCertificateWrongName},
+        {"self-signed certificate",
+         {.mode = "starttls", .certificate = ServerCertificate::kSelfSigned},
+         "secret-1",
+         "owner@example.test",
+         MailTestText::kCertificateUntrusted},
+        {"expired certificate",
+         {.mode = "starttls", .certificate = ServerCertificate::kExpired},
+         "secret-1",
+         "owner@example.test",
+         MailTestText::kCertificateExpired},
     };
     for (const int32_t language : {kJapanese, kCzech}) {
         for (const auto& c : cases) {
@@ -261,10 +303,87 @@ TEST_F(SmtpTestMailTest, ReportsRefusalsInTheDialogsLanguage) {
             FillForServer(server.Port(), c.password, c.recipient);
             ASSERT_TRUE(RunTest());
             ASSERT_EQ(platform.messages.size(), 1u);
-            EXPECT_EQ(platform.messages.front().rfind(Says(c.says), 0), 0u) << platform.messages.front();
+            // A refused login names the user name the camera logs in with.
+            EXPECT_TRUE(StartsWith(platform.messages.front(), Says(c.says, "sender")))
+                << platform.messages.front();
             EXPECT_TRUE(server.EventsOf("message").empty());
         }
     }
+}
+
+// The test logs in as the camera will: with the part of the sender address before "@" that smtp.dat
+// gives it, whatever form of user name the provider is known to use.
+TEST_F(SmtpTestMailTest, LogsInWithTheUserNameTheCameraUses) {
+    struct Case {
+        const char* what;
+        const char* sender;
+        const char* serverLogin;  // the only user name the server takes
+        bool sent;
+    };
+    const Case cases[] = {
+        {"unknown provider", "sender@example.test", "sender", true},
+        {"provider whose users log in with the whole address", "anna@163.com", "anna", true},
+        {"server that takes only the whole address", "sender@example.test", "sender@example.test", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        test::SmtpTestServer server;
+        if (const auto why = server.Start({.mode = "starttls", .login = c.serverLogin}); !why.empty())
+            GTEST_SKIP() << why;
+        Open(ModelFamily::k8620, kEnglish);
+        FillForServer(server.Port(), "secret-1", "owner@example.test", c.sender);
+        ASSERT_TRUE(RunTest());
+        const std::string cameraLogin = std::string(c.sender).substr(0, std::string(c.sender).find('@'));
+        const auto logins = server.EventsOf("login");
+        ASSERT_EQ(logins.size(), 1u);
+        EXPECT_EQ(logins.front()["login"].toString().toStdString(), cameraLogin);
+        ASSERT_EQ(platform.messages.size(), 1u);
+        if (c.sent) {
+            EXPECT_EQ(platform.messages.front(), Says(MailTestText::kSent, "owner@example.test"));
+            EXPECT_EQ(server.EventsOf("message").size(), 1u);
+        } else {
+            EXPECT_TRUE(StartsWith(platform.messages.front(), Says(MailTestText::kLoginRefused, cameraLogin)))
+                << platform.messages.front();
+            EXPECT_NE(platform.messages.front().find("\"sender\""), std::string::npos);
+            EXPECT_TRUE(server.EventsOf("message").empty());
+        }
+    }
+}
+
+// A server that asks for no login takes the mail without the password: the result and the message say so.
+TEST_F(SmtpTestMailTest, SaysWhenTheServerAskedForNoLogin) {
+    for (const char* mode : {"starttls", "plain"}) {
+        SCOPED_TRACE(mode);
+        test::SmtpTestServer server;
+        if (const auto why = server.Start({.mode = mode, .noAuth = true}); !why.empty())
+            GTEST_SKIP() << why;
+        Open(ModelFamily::k8620, kFinnish);
+        FillForServer(server.Port());
+        ASSERT_TRUE(RunTest());
+        EXPECT_EQ(platform.messages,
+                  std::vector<std::string>{Says(MailTestText::kSentWithoutLogin, "owner@example.test")});
+        EXPECT_TRUE(platform.questions.empty()) << "no password to protect";
+        EXPECT_TRUE(server.EventsOf("auth-command").empty());
+        const auto messages = server.EventsOf("message");
+        ASSERT_EQ(messages.size(), 1u);
+        const QString content = messages.front()["content"].toString();
+        EXPECT_TRUE(content.contains("password was not checked")) << content.toStdString();
+        EXPECT_FALSE(content.contains("password work")) << content.toStdString();
+    }
+}
+
+// A server that speaks TLS from the first byte on a port other than 465 never greets the plain connection.
+TEST_F(SmtpTestMailTest, NoGreetingSuggestsTlsFromTheFirstByte) {
+    test::SmtpTestServer server;
+    if (const auto why = server.Start({.mode = "implicit"}); !why.empty())
+        GTEST_SKIP() << why;
+    Open(ModelFamily::k8520, kSlovenian);
+    FillForServer(server.Port());
+    ASSERT_TRUE(RunTest(30000));  // the dialog's own limit of 15 s without an answer
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_TRUE(StartsWith(platform.messages.front(), Says(MailTestText::kNoGreeting)))
+        << platform.messages.front();
+    EXPECT_TRUE(server.EventsOf("auth-command").empty());
 }
 
 TEST_F(SmtpTestMailTest, AsksBeforeAPasswordInClearAndNoSendsNone) {
@@ -302,6 +421,23 @@ TEST_F(SmtpTestMailTest, ShowsStagesAndCancelsFromTheSameButton) {
     EXPECT_EQ(platform.messages, std::vector<std::string>{Says(MailTestText::kCancelled)});
     EXPECT_EQ(Button(IDC_SMTP_TEST_MAIL)->text().toStdString(), Says(MailTestText::kTestButton));
     EXPECT_TRUE(FolderEmpty());
+}
+
+// An address typed while a test runs leaves the status line to the test's stages; its notice follows.
+TEST_F(SmtpTestMailTest, OAuth2NoticeWaitsForTheRunningTest) {
+    test::SmtpTestServer server;
+    if (const auto why = server.Start({.mode = "silent"}); !why.empty())
+        GTEST_SKIP() << why;
+    Open(ModelFamily::k8620, kCzech);
+    FillForServer(server.Port());
+    Click(IDC_SMTP_TEST_MAIL);
+    ASSERT_TRUE(WaitFor([&] { return Text(IDC_SMTP_TEST_STATUS) == Says(MailTestText::kConnecting); }, 5000));
+    Retype(IDC_SMTP_SENDER, "joe@outlook.com");
+    EXPECT_EQ(Text(IDC_SMTP_TEST_STATUS), Says(MailTestText::kConnecting));
+    Click(IDC_SMTP_TEST_MAIL);
+    ASSERT_TRUE(WaitFor([&] { return !platform.messages.empty(); }, 5000));
+    EXPECT_EQ(platform.messages, std::vector<std::string>{Says(MailTestText::kCancelled)});
+    EXPECT_EQ(Text(IDC_SMTP_TEST_STATUS), Says(MailTestText::kOAuth2OnlyNotice));
 }
 
 TEST_F(SmtpTestMailTest, NothingListeningOnThePort) {
