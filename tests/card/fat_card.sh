@@ -12,7 +12,12 @@
 #   fat_card.sh remount ro|rw          (inside COMMAND) mount the card again read-only or read-write
 #   fat_card.sh unmount                (inside COMMAND) take the card away, leaving its empty folder
 #
-# Exits 77 (skipped) when the card cannot be made here: not root, no loop device, no driver for the format.
+# The card and COMMAND live in a private mount namespace whose media folders (/media, /run/media) are
+# empty but for this card: a card the developer has plugged in, or another test's, cannot change what a
+# test finds.
+#
+# Exits 77 (skipped) when the card cannot be made here: not root, no loop device, no driver for the format,
+# no private mount namespace.
 set -euo pipefail
 
 skip() {
@@ -109,6 +114,26 @@ elif ! grep -qw vfat /proc/filesystems; then
     command -v fusefat >/dev/null || skip "the kernel has no vfat and fusefat is missing"
     [ -c /dev/fuse ] || skip "the kernel has no vfat and there is no /dev/fuse"
 fi
+
+# Once, before anything is mounted: into a mount namespace of the card's own, with empty media folders.
+if [ "${CORVANE_TEST_CARD_NAMESPACE:-}" != "$$" ]; then
+    command -v unshare >/dev/null || skip "unshare is missing (util-linux)"
+    unshare --mount --propagation private true 2>/dev/null || skip "no private mount namespace can be made here"
+    format_option=()
+    [ "$CORVANE_TEST_CARD_FORMAT" = fat ] || format_option=("--$CORVANE_TEST_CARD_FORMAT")
+    # exec keeps the process id, which tells the script in the namespace that it is there.
+    export CORVANE_TEST_CARD_NAMESPACE=$$
+    exec unshare --mount --propagation private "$script" run "${format_option[@]}" "$@"
+fi
+for media in /media /run/media; do
+    [ -d "$media" ] || continue
+    # Deepest first; lazily, so that a busy card elsewhere on the machine is only hidden here.
+    findmnt -rn -o TARGET | { grep "^$media/" || true; } | sort -r | while read -r target; do
+        umount -l "$(printf '%b' "$target")" 2>/dev/null || true
+    done
+    mount -t tmpfs -o mode=0755 corvane-test-media "$media"
+done
+[ -d /media ] || skip "there is no /media folder to mount the card in"
 
 user=$(id -un)
 label=CV$(od -An -N3 -tx1 /dev/urandom | tr -d ' \n' | tr a-f A-F)
