@@ -67,6 +67,36 @@ CameraMenuSettings MenuValues(const decoder::MenuSettings& m, const CameraClock&
     return s;
 }
 
+decoder::MenuSettings MenuSection(const CameraMenuSettings& s) {
+    const auto I = [](uint32_t value) { return static_cast<int>(value); };
+    decoder::MenuSettings m;
+    m.cameraMode = I(s.cameraMode);
+    m.imageSize = I(s.imageSize);
+    m.videoSize = I(s.videoSize);
+    m.pictureCount = I(s.pictureCount);
+    m.videoLength = I(s.videoLength);
+    m.timeStamp = I(s.timeStamp);
+    m.intervalUnit = I(s.intervalUnit);
+    m.interval = I(s.interval);
+    m.senseLevel = I(s.senseLevel);
+    m.sidePir = I(s.sidePir);
+    m.timer1 = {I(s.timer1Enabled), I(s.timer1StartHour), I(s.timer1StartMinute), I(s.timer1StopHour),
+                I(s.timer1StopMinute)};
+    m.timer2 = {I(s.timer2Enabled), I(s.timer2StartHour), I(s.timer2StartMinute), I(s.timer2StopHour),
+                I(s.timer2StopMinute)};
+    m.timeLapse = I(s.timeLapse);
+    m.timeLapseHour = I(s.timeLapseHour);
+    m.timeLapseMinute = I(s.timeLapseMinute);
+    m.timeLapseSecond = I(s.timeLapseSecond);
+    m.serialEnabled = I(s.serialEnabled);
+    m.serialChars = {I(s.serialChar1), I(s.serialChar2), I(s.serialChar3), I(s.serialChar4)};
+    m.beep = I(s.beep);
+    m.sdCycle = I(s.sdCycle);
+    m.fileLanguage = 0;
+    m.tvMode = 0;
+    return m;
+}
+
 MmsFileValues MmsValues(const SettingsFile& file) {
     const decoder::MmsSettings& m = *file.mms;
     MmsFileValues v;

@@ -60,6 +60,9 @@ CameraMenuSettings MenuValues(const decoder::MenuSettings& menu, const CameraClo
 MmsFileValues MmsValues(const SettingsFile& file);
 SmtpFileValues SmtpValues(const SettingsFile& file);
 
+// The camera section of what the camera dialog holds (the clock is not part of it).
+decoder::MenuSettings MenuSection(const CameraMenuSettings& values);
+
 // The bytes a file of the settings gets, as the writers make them: menu.dat with `clock`, setup.dat and
 // smtp.dat; nothing for a section the settings do not hold or a value a writer refuses.
 std::optional<std::vector<uint8_t>> MenuBytes(const SettingsFile& file, const CameraClock& clock);

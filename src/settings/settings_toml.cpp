@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <set>
 #include <sstream>
 #include <vector>
@@ -635,6 +637,31 @@ std::variant<SettingsFile, SettingsError> ParseSettings(std::string_view text) {
     } catch (const Refused& refused) {
         return SettingsError{refused.line, refused.what};
     }
+}
+
+std::variant<SettingsFile, SettingsError> LoadSettingsFile(const std::string& path) {
+    // Far more than any settings file; a longer one is not read.
+    constexpr std::uintmax_t kMaxSettingsFile = 1024 * 1024;
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::file_status status = fs::status(path, ec);
+    if (ec || !fs::exists(status)) {
+        return SettingsError{0, "no such file"};
+    }
+    // Never open fifos or devices: reading them could block.
+    if (!fs::is_regular_file(status)) {
+        return SettingsError{0, "not a regular file"};
+    }
+    if (fs::file_size(path, ec) > kMaxSettingsFile || ec) {
+        return SettingsError{0, "too large for a settings file"};
+    }
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    if (!in.good() && !in.eof()) {
+        return SettingsError{0, "cannot be read"};
+    }
+    return ParseSettings(text.str());
 }
 
 std::variant<std::string, SettingsError> SettingsText(const SettingsFile& file, bool withSecrets) {

@@ -16,6 +16,10 @@ namespace corvane::settings {
 // settings a dialog would not generate (its checks before writing); the first refusal is given.
 std::variant<SettingsFile, SettingsError> ParseSettings(std::string_view text);
 
+// Reads the settings file at `path` (a regular file, at most a megabyte) and parses it; a file that cannot
+// be read is refused with line 0.
+std::variant<SettingsFile, SettingsError> LoadSettingsFile(const std::string& path);
+
 // The text of a settings file. Passwords go in only with `withSecrets`; without, each is a comment saying
 // so. A text that is not UTF-8 cannot go into a TOML file: then the error names it.
 std::variant<std::string, SettingsError> SettingsText(const SettingsFile& file, bool withSecrets);

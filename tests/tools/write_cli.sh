@@ -17,7 +17,12 @@ fail() {
 mkdir "$work/card" "$work/copy"
 cp "$data/mms_dialog_8520_manual_international.dat" "$work/card/setup.dat"
 cp "$data/smtp_8520_manual.dat" "$work/card/smtp.dat"
+umask 022
 "$inspect" --export "$work/card" --show-secrets >"$work/settings.toml" || fail "export exited $?"
+# With passwords the file is its owner's only; without, as the umask says.
+[ "$(stat -c %a "$work/settings.toml")" = 600 ] || fail "a settings file with passwords is $(stat -c %a "$work/settings.toml")"
+"$inspect" --export "$work/card" >"$work/public.toml" || fail "export exited $?"
+[ "$(stat -c %a "$work/public.toml")" = 644 ] || fail "a settings file without passwords is $(stat -c %a "$work/public.toml")"
 "$write" "$work/settings.toml" "$work/copy" >"$work/out" || fail "write exited $?"
 cmp "$work/card/setup.dat" "$work/copy/setup.dat" || fail "setup.dat differs"
 cmp "$work/card/smtp.dat" "$work/copy/smtp.dat" || fail "smtp.dat differs"

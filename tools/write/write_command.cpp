@@ -12,11 +12,6 @@
 namespace corvane::write {
 namespace {
 
-namespace fs = std::filesystem;
-
-// Far more than any settings file; a longer one is not read.
-constexpr std::uintmax_t kMaxSettingsFile = 1024 * 1024;
-
 const char* const kShortUsage =
     "Usage: corvane-write SETTINGS FOLDER [--serial XXXX]\n"
     "       corvane-write SETTINGS --each-card [--serial XXXX] [--log FILE] [--overwrite] [--count N]\n"
@@ -107,29 +102,8 @@ std::string Parse(const std::vector<std::string>& args, CommandLine& line) {
 
 // Reads the settings file; on failure writes the refusal to err.
 std::optional<settings::SettingsFile> LoadSettings(const std::string& path, std::ostream& err) {
-    std::error_code ec;
-    const fs::file_status status = fs::status(path, ec);
-    if (ec || !fs::exists(status)) {
-        err << "corvane-write: " << path << ": no such file\n";
-        return std::nullopt;
-    }
-    if (!fs::is_regular_file(status)) {
-        err << "corvane-write: " << path << ": not a regular file\n";
-        return std::nullopt;
-    }
-    if (fs::file_size(path, ec) > kMaxSettingsFile || ec) {
-        err << "corvane-write: " << path << ": too large for a settings file\n";
-        return std::nullopt;
-    }
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    if (!in && !in.eof()) {
-        err << "corvane-write: " << path << ": cannot be read\n";
-        return std::nullopt;
-    }
-    auto parsed = settings::ParseSettings(text.str());
-    if (const settings::SettingsError* error = std::get_if<settings::SettingsError>(&parsed)) {
+    auto loaded = settings::LoadSettingsFile(path);
+    if (const settings::SettingsError* error = std::get_if<settings::SettingsError>(&loaded)) {
         err << "corvane-write: " << path;
         if (error->line > 0) {
             err << ":" << error->line;
@@ -137,7 +111,7 @@ std::optional<settings::SettingsFile> LoadSettings(const std::string& path, std:
         err << ": " << error->what << "\n";
         return std::nullopt;
     }
-    settings::SettingsFile file = std::get<settings::SettingsFile>(std::move(parsed));
+    settings::SettingsFile file = std::get<settings::SettingsFile>(std::move(loaded));
     if (!file.camera && !file.mms && !file.email) {
         err << "corvane-write: " << path
             << ": holds no [camera], [mms] or [email] section: nothing to write\n";
