@@ -209,10 +209,6 @@ std::optional<SectionFault> CheckSettings(const SettingsFile& file) {
         if (reading.refusal) {
             return SectionFault{"camera", reading.refusal->what};
         }
-        if (reading.settings->intervalUnit == static_cast<int>(kIntervalUnitMinutes) &&
-            reading.settings->interval == 0) {
-            return SectionFault{"camera", "an interval of 0 min is not taken (0 s is)"};
-        }
     }
     if (file.mms) {
         const decoder::MmsSettings& m = *file.mms;

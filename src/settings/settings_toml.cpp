@@ -299,9 +299,9 @@ decoder::MenuSettings ReadCamera(Section& s, ModelFamily family, std::string_vie
         } else {
             s.Refuse("interval", "\"" + text + "\" is not an interval such as \"30 s\" or \"5 min\"");
         }
-        const int min = m.intervalUnit == static_cast<int>(kIntervalUnitMinutes) ? 1 : 0;
-        if (value < min || value > 60) {
-            s.Refuse("interval", text + " is out of range (" + std::to_string(min) + " to 60)");
+        // 0 min is what the camera dialog writes after its factory button switched 0 s to minutes.
+        if (value > 60) {
+            s.Refuse("interval", text + " is out of range (0 to 60)");
         }
         m.interval = value;
     }

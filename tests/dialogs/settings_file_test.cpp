@@ -172,6 +172,21 @@ TEST_F(CameraSettingsFileTest, SavedSettingsWriteTheBytesOfGenerateAndOpenAsEnte
     }
 }
 
+// The factory button switches the interval unit to minutes and keeps the value: 0 min is written, and a
+// settings file holds it too.
+TEST_F(CameraSettingsFileTest, AnIntervalOfZeroMinutesAfterTheFactoryButtonIsKept) {
+    SaveGenerateWriteOpen(
+        ModelFamily::k8520,
+        [this] {
+            Choose(IDC_INTERVAL_UNIT, 0);
+            Retype(IDC_INTERVAL, "0");
+            Click(IDC_FACTORY_SETTINGS);
+            ASSERT_EQ(Text(IDC_INTERVAL), "0");
+            ASSERT_EQ(List(IDC_INTERVAL_UNIT)->currentIndex(), 1);
+        },
+        IDOK, "menu.dat", std::to_string(IDC_CLOCK_TEXT));
+}
+
 TEST_F(CameraSettingsFileTest, SavingIntoASettingsFileKeepsItsOtherSections) {
     const std::string path = settingsFolder.File("all.toml");
     std::ofstream(path)

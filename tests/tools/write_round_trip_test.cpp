@@ -241,7 +241,7 @@ TEST(WriteSettings, AWrongFileIsRefusedWithItsLineAndNothingIsWritten) {
         {"the dialog's own check", Replace(good, "me@example.com", "me-at-example"), 23, "[email]:"},
         {"a serial that is no serial", Replace(good, "\"off, 0000\"", "\"on, a001\""), 19,
          "not a serial number"},
-        {"an interval of 0 min", Replace(good, "\"1 min\"", "\"0 min\""), 13, "out of range (1 to 60)"},
+        {"an interval of 61 min", Replace(good, "\"1 min\"", "\"61 min\""), 13, "out of range (0 to 60)"},
     };
     for (const Refusal& c : cases) {
         SCOPED_TRACE(c.name);
