@@ -139,9 +139,9 @@ class SettingsFileTest : public SetupDialogTest<Dialog> {
 
 // --- camera ---------------------------------------------------------------------------------------------
 
-using CameraSettingsFileTest = SettingsFileTest<CCameraSetupDlg>;
+using CameraDialogSettingsFileTest = SettingsFileTest<CCameraSetupDlg>;
 
-TEST_F(CameraSettingsFileTest, SavedSettingsWriteTheBytesOfGenerateAndOpenAsEntered) {
+TEST_F(CameraDialogSettingsFileTest, SavedSettingsWriteTheBytesOfGenerateAndOpenAsEntered) {
     for (ModelFamily family : kBoth) {
         SCOPED_TRACE(Name(family));
         SaveGenerateWriteOpen(
@@ -174,7 +174,7 @@ TEST_F(CameraSettingsFileTest, SavedSettingsWriteTheBytesOfGenerateAndOpenAsEnte
 
 // The factory button switches the interval unit to minutes and keeps the value: 0 min is written, and a
 // settings file holds it too.
-TEST_F(CameraSettingsFileTest, AnIntervalOfZeroMinutesAfterTheFactoryButtonIsKept) {
+TEST_F(CameraDialogSettingsFileTest, AnIntervalOfZeroMinutesAfterTheFactoryButtonIsKept) {
     SaveGenerateWriteOpen(
         ModelFamily::k8520,
         [this] {
@@ -187,7 +187,7 @@ TEST_F(CameraSettingsFileTest, AnIntervalOfZeroMinutesAfterTheFactoryButtonIsKep
         IDOK, "menu.dat", std::to_string(IDC_CLOCK_TEXT));
 }
 
-TEST_F(CameraSettingsFileTest, SavingIntoASettingsFileKeepsItsOtherSections) {
+TEST_F(CameraDialogSettingsFileTest, SavingIntoASettingsFileKeepsItsOtherSections) {
     const std::string path = settingsFolder.File("all.toml");
     std::ofstream(path)
         << "format = 1\nmodel = \"Vyn 8620MG\"\nlanguage = \"Czech\"\ntv_mode = 0\n\n[email]\n"
@@ -206,7 +206,7 @@ TEST_F(CameraSettingsFileTest, SavingIntoASettingsFileKeepsItsOtherSections) {
     EXPECT_NE(text.find("language = \"Czech\""), std::string::npos) << text;
 }
 
-TEST_F(CameraSettingsFileTest, AWrongFileChangesNothingAndSaysWhy) {
+TEST_F(CameraDialogSettingsFileTest, AWrongFileChangesNothingAndSaysWhy) {
     Open(ModelFamily::k8620);
     Choose(IDC_CAMERA_MODE, 1);
     const std::string top = "format = 1\nmodel = \"Vyn 8620M\"\nlanguage = \"English\"\ntv_mode = 0\n";
@@ -226,9 +226,9 @@ TEST_F(CameraSettingsFileTest, AWrongFileChangesNothingAndSaysWhy) {
 
 // --- MMS ------------------------------------------------------------------------------------------------
 
-using MmsSettingsFileTest = SettingsFileTest<CMmsSetupDlg>;
+using MmsDialogSettingsFileTest = SettingsFileTest<CMmsSetupDlg>;
 
-TEST_F(MmsSettingsFileTest, SavedSettingsWriteTheBytesOfGenerateAndOpenAsEntered) {
+TEST_F(MmsDialogSettingsFileTest, SavedSettingsWriteTheBytesOfGenerateAndOpenAsEntered) {
     for (ModelFamily family : kBoth) {
         SCOPED_TRACE(Name(family));
         SaveGenerateWriteOpen(
@@ -262,9 +262,9 @@ TEST_F(MmsSettingsFileTest, SavedSettingsWriteTheBytesOfGenerateAndOpenAsEntered
 
 // --- e-mail ---------------------------------------------------------------------------------------------
 
-using SmtpSettingsFileTest = SettingsFileTest<CSmtpSetupDlg>;
+using SmtpDialogSettingsFileTest = SettingsFileTest<CSmtpSetupDlg>;
 
-TEST_F(SmtpSettingsFileTest, SavedSettingsWriteTheBytesOfGenerateAndOpenAsEntered) {
+TEST_F(SmtpDialogSettingsFileTest, SavedSettingsWriteTheBytesOfGenerateAndOpenAsEntered) {
     for (ModelFamily family : kBoth) {
         SCOPED_TRACE(Name(family));
         const auto sender = [this] {
@@ -296,7 +296,7 @@ TEST_F(SmtpSettingsFileTest, SavedSettingsWriteTheBytesOfGenerateAndOpenAsEntere
     }
 }
 
-TEST_F(SmtpSettingsFileTest, PasswordsGoInOnlyWhenAskedAndThenForTheOwnerOnly) {
+TEST_F(SmtpDialogSettingsFileTest, PasswordsGoInOnlyWhenAskedAndThenForTheOwnerOnly) {
     Open(ModelFamily::k8620);
     Choose(IDC_SMTP_MODE, 1);
     Retype(IDC_SMTP_APN, "internet");
