@@ -12,6 +12,7 @@ run_packages=(
     qt6-base-dev libgl-dev libxcb1-dev
     libcurl4-openssl-dev
     libudev-dev libblkid-dev
+    libtomlplusplus-dev
     help2man txt2man
     fonts-wqy-microhei qt6-translations-l10n
 )

@@ -25,6 +25,7 @@ class DesktopPlatform : public Platform {
     void ShowMessage(const std::string& text) override;
     void ShowFrameworkMessage(const std::string& text) override;
     std::string BrowseForFolder(const std::string& startFolder) override;
+    std::string BrowseForSettingsFile(bool save, const std::string& startFolder) override;
     bool OpenUrl(const std::string& url) override;
     LocalTime Now() override;
     uint16_t SystemLanguageId() override;

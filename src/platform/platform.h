@@ -36,6 +36,11 @@ class Platform {
     // with the removable volumes among its places. Returns the chosen folder's path, or an empty string
     // when the user cancelled or chose something that is not a file-system folder.
     virtual std::string BrowseForFolder(const std::string& startFolder) = 0;
+    // The file browser for a settings file (*.toml), in the program's own look: with `save`, a file name to
+    // save as (an existing file is replaced only when the user agrees; ".toml" is added to a name without
+    // it); otherwise an existing file to open. Opens at `startFolder`. Returns the path, or an empty string
+    // when the user cancelled.
+    virtual std::string BrowseForSettingsFile(bool save, const std::string& startFolder) = 0;
     // Opens a web page in the system browser; false when that could not be started.
     virtual bool OpenUrl(const std::string& url) = 0;
     virtual LocalTime Now() = 0;

@@ -39,8 +39,9 @@ if grep -E '^[EW]: |hardening-|unstripped|unneeded-section' "$work/lintian.log" 
 fi
 
 dpkg-deb --contents "$deb" >"$work/contents"
-for path in ./usr/bin/corvane ./usr/bin/corvane-inspect \
+for path in ./usr/bin/corvane ./usr/bin/corvane-inspect ./usr/bin/corvane-write \
     ./usr/share/man/man1/corvane.1.gz ./usr/share/man/man1/corvane-inspect.1.gz \
+    ./usr/share/man/man1/corvane-write.1.gz \
     ./usr/share/doc/corvane/copyright ./usr/share/doc/corvane/changelog.gz \
     ./usr/share/applications/com.example.Corvane.desktop ./usr/share/metainfo/com.example.Corvane.metainfo.xml \
     ./usr/share/icons/hicolor/scalable/apps/com.example.Corvane.svg ./usr/lib/corvane/plugins/corvane-mail.so; do

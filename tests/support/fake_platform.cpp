@@ -84,6 +84,16 @@ std::string FakePlatform::BrowseForFolder(const std::string& startFolder) {
     return answer;
 }
 
+std::string FakePlatform::BrowseForSettingsFile(bool save, const std::string& startFolder) {
+    settingsFileRequests.push_back((save ? "save " : "open ") + startFolder);
+    if (settingsFileAnswers.empty()) {
+        return "";
+    }
+    std::string answer = settingsFileAnswers.front();
+    settingsFileAnswers.pop_front();
+    return answer;
+}
+
 bool FakePlatform::FolderExists(const std::string& path) {
     std::error_code error;
     return !path.empty() && std::filesystem::is_directory(path, error);

@@ -65,6 +65,11 @@ class FakePlatform : public Platform {
     void ShowMessage(const std::string& text) override;
     void ShowFrameworkMessage(const std::string& text) override;
     std::string BrowseForFolder(const std::string& startFolder) override;
+    // BrowseForSettingsFile answers; "" (cancel) once used up. Each request is noted as "save START" or
+    // "open START".
+    std::deque<std::string> settingsFileAnswers;
+    std::vector<std::string> settingsFileRequests;
+    std::string BrowseForSettingsFile(bool save, const std::string& startFolder) override;
     bool OpenUrl(const std::string& url) override;
     LocalTime Now() override { return now; }
     uint16_t SystemLanguageId() override { return systemLanguageId; }

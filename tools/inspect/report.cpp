@@ -479,6 +479,7 @@ std::string UsageText() {
 
 SYNOPSIS
     corvane-inspect [--show-secrets] PATH...
+    corvane-inspect --export FOLDER [--show-secrets] [--model NAME]
     corvane-inspect --help
     corvane-inspect --version
 
@@ -509,6 +510,13 @@ OPTIONS
     --show-secrets
         Show passwords; they are masked as "(hidden)" otherwise.
 
+    --export FOLDER
+        Print the settings of the files in FOLDER (a camera card) as a
+        settings file, which corvane-write writes onto other cards.
+        Passwords go in only with --show-secrets. The model is the family
+        the files fit (with e-mail when there is an smtp.dat); --model NAME
+        (for example "Vyn 8620MG") names it when the files fit both.
+
     -h, --help
         Show this text and exit.
 
@@ -519,7 +527,7 @@ OPTIONS
         Take every later argument as a PATH.
 
 EXIT STATUS
-    0   every file is sound
+    0   every file is sound (with --export: the settings are printed)
     1   a file is damaged, unknown or unreadable
     2   usage error
 )USAGE";

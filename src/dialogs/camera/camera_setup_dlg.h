@@ -57,6 +57,9 @@ class CCameraSetupDlg : public CSetupDialog {
     void DoDataExchange(CDataExchange& dx) override;
     bool OnInitDialog() override;
     void OnOK() override;  // Generate: writes menu.dat
+    // The dialog's section of a settings file (see CSetupDialog).
+    bool PutSettings(settings::SettingsFile& file) override;
+    std::optional<std::string> TakeSettings(const settings::SettingsFile& file) override;
 
   private:
     void SetTexts();

@@ -53,6 +53,9 @@ class CMmsSetupDlg : public CSetupDialog {
     void DoDataExchange(CDataExchange& dx) override;
     bool OnInitDialog() override;
     void OnOK() override;  // Generate: checks, then writes setup.dat
+    // The dialog's section of a settings file (see CSetupDialog).
+    bool PutSettings(settings::SettingsFile& file) override;
+    std::optional<std::string> TakeSettings(const settings::SettingsFile& file) override;
 
   private:
     void SetTexts();

@@ -35,6 +35,7 @@ CSetupDialog::CSetupDialog(const DialogTemplate& dialogTemplate, ModelFamily fam
     if (folder_.characterLimit > 0) {
         AddHandler(folder_.field, Notification::kMaxText, [this] { TellFolderTooLong(); });
     }
+    AddSettingsFileCommands();
 }
 
 bool CSetupDialog::OnInitDialog() {

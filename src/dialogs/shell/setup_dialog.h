@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,6 +15,7 @@
 #include "core/presets/presets.h"
 #include "framework/cdialog.h"
 #include "framework/cwnd.h"
+#include "settings/settings_file.h"
 
 namespace corvane {
 
@@ -37,6 +39,13 @@ class CSetupDialog : public CDialog {
     // The folder the dialog opened on: the root of the only memory card, else the last folder written to
     // when it still exists, else the platform's default.
     const std::string& StartFolder() const { return startFolder_; }
+
+    // Settings files (Ctrl+S, Ctrl+O and the dialog's context menu): saves what the fields hold, after the
+    // dialog's usual checks, as the dialog's section of a settings file (into the file chosen when it holds
+    // settings of the same family, keeping its other sections; passwords only when the user says so, and
+    // then readable by the owner only); opens one, after its checks, into the fields.
+    void SaveSettingsFile();
+    void OpenSettingsFile();
 
   protected:
     // The ids of the folder field and the folder button in the dialog's template, and the characters the
@@ -92,12 +101,19 @@ class CSetupDialog : public CDialog {
     // Shows why a message file was not written (the refused value or the write failure).
     void TellFailure(const MessageFileResult& result);
 
+    // The dialog's section of a settings file: what the fields hold, read with their checks (false when a
+    // check failed and said so); and the fields set from `file`, which holds settings of the dialog's
+    // family, or the reason they are not (it lacks the section, or the dialog cannot show it).
+    virtual bool PutSettings(settings::SettingsFile& file) = 0;
+    virtual std::optional<std::string> TakeSettings(const settings::SettingsFile& file) = 0;
+
     const ModelFamily family_;
     const AppSettings& settings_;
     FileSystem& fs_;
 
   private:
     void TellFolderTooLong();
+    void AddSettingsFileCommands();
     // Notes `folder` as the card root it stands for when it is a memory card's root now.
     void NoteCardRoot(const std::vector<Volume>& volumes, const std::string& folder);
 

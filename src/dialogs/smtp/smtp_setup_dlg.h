@@ -56,6 +56,9 @@ class CSmtpSetupDlg : public CSetupDialog {
     void DoDataExchange(CDataExchange& dx) override;
     bool OnInitDialog() override;
     void OnOK() override;  // Enter in a field: Generate, as in the camera and MMS dialogs
+    // The dialog's section of a settings file (see CSetupDialog).
+    bool PutSettings(settings::SettingsFile& file) override;
+    std::optional<std::string> TakeSettings(const settings::SettingsFile& file) override;
 
   private:
     void SetTexts();

@@ -1,0 +1,180 @@
+// The setup dialogs' settings-file commands: save the dialog's section into a settings file, open one.
+
+#include <QAction>
+#include <QKeySequence>
+#include <cstring>
+#include <filesystem>
+
+#include "core/l10n/language.h"
+#include "dialogs/shell/setup_dialog.h"
+#include "platform/platform.h"
+#include "platform/text_file.h"
+#include "settings/settings_toml.h"
+
+namespace corvane {
+namespace {
+
+struct Texts {
+    const char* save;
+    const char* open;
+    const char* askSecrets;
+    const char* saved;
+    const char* notSaved;
+    const char* cannotSave;
+    const char* notOpened;
+    const char* otherFamily;
+};
+
+constexpr Texts kEnglish_ = {
+    "Save settings...\tCtrl+S",
+    "Open settings...\tCtrl+O",
+    "Save the passwords in the settings file too?\nThe file is then readable by you only.",
+    "The settings were saved to ",
+    "The settings file was not saved: ",
+    "These settings cannot be saved: ",
+    "The settings file was not opened: ",
+    "The settings are for the %s; this dialog is for the %s family.",
+};
+constexpr Texts kChinese_ = {
+    "保存设置...\tCtrl+S",
+    "打开设置...\tCtrl+O",
+    "是否将密码也保存到设置文件中?\n该文件将只有您能读取。",
+    "设置已保存到 ",
+    "设置文件未保存: ",
+    "无法保存这些设置: ",
+    "设置文件未打开: ",
+    "这些设置适用于 %s; 本对话框适用于 %s 系列。",
+};
+
+const Texts& TextsFor(int32_t language) {
+    return MessagesInChinese(language) ? kChinese_ : kEnglish_;
+}
+
+std::string Format(const char* pattern, const std::string& a, const std::string& b) {
+    std::string out(pattern);
+    const size_t first = out.find("%s");
+    out.replace(first, 2, a);
+    out.replace(out.find("%s", first + a.size()), 2, b);
+    return out;
+}
+
+const char* FamilyName(ModelFamily family) {
+    return family == ModelFamily::k8620 ? "8620" : "8520";
+}
+
+bool HasSecrets(const settings::SettingsFile& file) {
+    return (file.mms && !file.mms->password.empty()) ||
+           (file.email && (!file.email->gprsPassword.empty() || !file.email->senderPassword.empty()));
+}
+
+}  // namespace
+
+void CSetupDialog::AddSettingsFileCommands() {
+    const Texts& texts = TextsFor(settings_.language);
+    const auto add = [this](const char* caption, QKeySequence::StandardKey key,
+                            void (CSetupDialog::*command)()) {
+        QString text = QString::fromUtf8(caption);
+        text = text.left(text.indexOf('\t'));
+        auto* action = new QAction(text, this);
+        action->setShortcut(key);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, [this, command] { (this->*command)(); });
+        addAction(action);
+    };
+    add(texts.save, QKeySequence::Save, &CSetupDialog::SaveSettingsFile);
+    add(texts.open, QKeySequence::Open, &CSetupDialog::OpenSettingsFile);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void CSetupDialog::SaveSettingsFile() {
+    const Texts& texts = TextsFor(settings_.language);
+    settings::SettingsFile ours;
+    // The model of the main window when it is of this dialog's family (the e-mail dialog's models send
+    // e-mail), else the family's model.
+    ours.model = settings_.model;
+    if (FamilyOfModel(ours.model) != family_ || FindModel(ours.model) == nullptr) {
+        ours.model = family_ == ModelFamily::k8620 ? 4 : 3;
+    }
+    ours.language = FileLanguage(settings_);
+    ours.tvMode = settings_.tvMode;
+    if (!PutSettings(ours)) {
+        return;
+    }
+    if (ours.email && !ModelHasEmail(ours.model)) {
+        ours.model = family_ == ModelFamily::k8620 ? 4 : 3;
+    }
+    platform::Platform& platform = GetPlatform();
+    const std::string path = platform.BrowseForSettingsFile(true, platform.DefaultOutputFolder());
+    if (path.empty()) {
+        return;
+    }
+    // A settings file of the same family keeps its other sections, each with the language and TV mode its
+    // file is written with.
+    settings::SettingsFile file = ours;
+    if (std::filesystem::exists(path)) {
+        auto loaded = settings::LoadSettingsFile(path);
+        if (settings::SettingsFile* old = std::get_if<settings::SettingsFile>(&loaded);
+            old != nullptr && FamilyOfModel(old->model) == family_) {
+            const auto keep = [&](auto& section, settings::SectionOwn& own, const auto& oldSection,
+                                  const settings::SectionOwn& oldOwn) {
+                if (!section && oldSection) {
+                    section = oldSection;
+                    if (old->LanguageOf(oldOwn) != file.language) {
+                        own.language = old->LanguageOf(oldOwn);
+                    }
+                    if (old->TvModeOf(oldOwn) != file.tvMode) {
+                        own.tvMode = old->TvModeOf(oldOwn);
+                    }
+                }
+            };
+            keep(file.camera, file.cameraOwn, old->camera, old->cameraOwn);
+            keep(file.mms, file.mmsOwn, old->mms, old->mmsOwn);
+            keep(file.email, file.emailOwn, old->email, old->emailOwn);
+            if (ModelHasEmail(old->model) || !file.email) {
+                file.model = old->model;
+            }
+        }
+    }
+    if (const std::optional<settings::SectionFault> fault = settings::CheckSettings(file)) {
+        Tell(std::string(texts.cannotSave) + "[" + fault->section + "] " + fault->what);
+        return;
+    }
+    const bool secrets = HasSecrets(file) && platform.AskYesNo(texts.askSecrets);
+    const auto text = settings::SettingsText(file, secrets);
+    if (const settings::SettingsError* error = std::get_if<settings::SettingsError>(&text)) {
+        Tell(std::string(texts.cannotSave) + error->what);
+        return;
+    }
+    if (const int error = platform::ReplaceTextFile(path, std::get<std::string>(text), secrets); error != 0) {
+        Tell(std::string(texts.notSaved) + path + ": " + std::strerror(error));
+        return;
+    }
+    Tell(texts.saved + path);
+}
+
+void CSetupDialog::OpenSettingsFile() {
+    const Texts& texts = TextsFor(settings_.language);
+    platform::Platform& platform = GetPlatform();
+    const std::string path = platform.BrowseForSettingsFile(false, platform.DefaultOutputFolder());
+    if (path.empty()) {
+        return;
+    }
+    const auto loaded = settings::LoadSettingsFile(path);
+    if (const settings::SettingsError* error = std::get_if<settings::SettingsError>(&loaded)) {
+        Tell(texts.notOpened + path + (error->line > 0 ? ":" + std::to_string(error->line) : std::string()) +
+             ": " + error->what);
+        return;
+    }
+    const settings::SettingsFile& file = std::get<settings::SettingsFile>(loaded);
+    if (FamilyOfModel(file.model) != family_) {
+        const Model* model = FindModel(file.model);
+        Tell(texts.notOpened + path + ": " +
+             Format(texts.otherFamily, model ? std::string(model->listName) : "?", FamilyName(family_)));
+        return;
+    }
+    if (const std::optional<std::string> why = TakeSettings(file)) {
+        Tell(texts.notOpened + path + ": " + *why);
+    }
+}
+
+}  // namespace corvane
