@@ -127,6 +127,10 @@ std::string DesktopPlatform::DefaultOutputFolder() {
 #endif
 }
 
+std::string DesktopPlatform::HomeFolder() {
+    return QDir::toNativeSeparators(QDir::homePath()).toStdString();
+}
+
 bool DesktopPlatform::FolderExists(const std::string& path) {
     return QFileInfo(QString::fromStdString(path)).isDir();
 }
