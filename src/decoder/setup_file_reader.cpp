@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "decoder/regular_file.h"
+#include "platform/regular_file.h"
 
 namespace corvane::decoder {
 namespace {
@@ -280,23 +280,23 @@ Reading<SmtpSettings> ReadSmtpSettings(std::span<const uint8_t> bytes, Family fa
 }
 
 LoadedFile LoadSetupFile(const std::string& path) {
-    RegularFile read = ReadRegularFile(path, kMaxLoad);
+    platform::RegularFile read = platform::ReadRegularFile(path, kMaxLoad);
     LoadedFile file;
     switch (read.outcome) {
-        case RegularFile::Outcome::kRead:
+        case platform::RegularFile::Outcome::kRead:
             file.bytes = std::move(read.bytes);
             break;
-        case RegularFile::Outcome::kMissing:
+        case platform::RegularFile::Outcome::kMissing:
             file.refusal = Finding{Refusal::kMissing, "there is no such file"};
             break;
-        case RegularFile::Outcome::kNotRegular:
+        case platform::RegularFile::Outcome::kNotRegular:
             file.refusal = Finding{Refusal::kUnreadable, "cannot read it: not a regular file"};
             break;
-        case RegularFile::Outcome::kTooLong:
+        case platform::RegularFile::Outcome::kTooLong:
             file.refusal = Finding{Refusal::kSize, "wrong size: " + std::to_string(read.size) +
                                                        " bytes, far more than any setup file"};
             break;
-        case RegularFile::Outcome::kFailed:
+        case platform::RegularFile::Outcome::kFailed:
             file.refusal = Finding{Refusal::kUnreadable, "cannot read it: " + read.reason};
             break;
     }

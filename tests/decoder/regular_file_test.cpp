@@ -1,6 +1,6 @@
 // Opening a file to read it back: whatever stands under the name when it is opened decides, a fifo never
 // holds the reader, and a file that does not open says why.
-#include "decoder/regular_file.h"
+#include "platform/regular_file.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -20,6 +20,8 @@ namespace corvane::decoder {
 namespace {
 
 using namespace corvane::testing;
+using platform::ReadRegularFile;
+using platform::RegularFile;
 using namespace std::chrono_literals;
 
 std::string OutcomeName(RegularFile::Outcome outcome) {

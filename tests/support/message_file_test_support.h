@@ -107,7 +107,7 @@ inline void ExpectEveryFailureKeepsThePreviousFile(const MessageWriter& write, c
         const std::string operation = faulty.log()[static_cast<std::size_t>(step - 1)];
         SCOPED_TRACE("failing step " + std::to_string(step) + ": " + operation);
         // Without the lock, or with the read-only lock handle failing to close, the file is written.
-        if (operation.rfind("lock ", 0) == 0 || operation.rfind("close examined ", 0) == 0) {
+        if (WriteSurvivesFailureOf(operation)) {
             EXPECT_TRUE(result.completed);
             EXPECT_EQ(ReadBytes(folder.File(finalName)), complete);
             EXPECT_EQ(NamesIn(folder.path()), std::vector<std::string>{finalName});

@@ -7,7 +7,7 @@
 #include <ostream>
 
 #include "decoder/decoder.h"
-#include "decoder/regular_file.h"
+#include "platform/regular_file.h"
 
 namespace corvane::inspect {
 
@@ -370,17 +370,17 @@ size_t ExpectedSize(FileKind kind) {
 bool InspectPath(const fs::path& path, const ReportOptions& options, std::ostream& out) {
     const std::string label = path.string();
     std::optional<FileKind> kind = KindFromName(path.filename().string());
-    decoder::RegularFile file = decoder::ReadRegularFile(label, kMaxRead);
+    platform::RegularFile file = platform::ReadRegularFile(label, kMaxRead);
     switch (file.outcome) {
-        case decoder::RegularFile::Outcome::kRead:
+        case platform::RegularFile::Outcome::kRead:
             break;
-        case decoder::RegularFile::Outcome::kMissing:
+        case platform::RegularFile::Outcome::kMissing:
             out << label << ": cannot read: no such file or folder\n";
             return false;
-        case decoder::RegularFile::Outcome::kNotRegular:
+        case platform::RegularFile::Outcome::kNotRegular:
             out << label << ": cannot read: not a regular file\n";
             return false;
-        case decoder::RegularFile::Outcome::kTooLong:
+        case platform::RegularFile::Outcome::kTooLong:
             if (kind) {
                 out << label << ": " << KindWords(*kind) << ", damaged: wrong size: " << file.size
                     << " bytes, expected " << ExpectedSize(*kind) << "\n";
@@ -388,7 +388,7 @@ bool InspectPath(const fs::path& path, const ReportOptions& options, std::ostrea
                 out << label << ": unknown file: " << file.size << " bytes, not a camera setup file\n";
             }
             return false;
-        case decoder::RegularFile::Outcome::kFailed:
+        case platform::RegularFile::Outcome::kFailed:
             out << label << ": cannot read: " << file.reason << "\n";
             return false;
     }

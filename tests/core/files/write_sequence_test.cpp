@@ -128,12 +128,6 @@ bool IsOwnTemporaryName(const std::string& name, const std::string& finalName) {
     return digits.find_first_not_of("0123456789abcdef") == std::string::npos;
 }
 
-// A step whose failure the write rightly survives: taking the lock of the own temporary file (a file
-// system without such locks is written all the same) and closing a handle that only read or locked.
-bool Survivable(const std::string& step) {
-    return step.rfind("lock ", 0) == 0 || step.rfind("close examined ", 0) == 0;
-}
-
 // The message file is prepared in memory: the only file written is the new temporary file, of a name
 // of its own, locked until it has the final name; mms.dat is only looked at and, when an earlier program
 // left one, removed before the rename.
@@ -521,7 +515,7 @@ TEST(WriteSequence, FailureAtEachStepLeavesThePreviousFileAndNoLeftovers) {
                 fs.FailAt(static_cast<int>(step), injection.error, injection.fault);
                 const WriteResult result = s.run(fs, folder.path());
 
-                if (Survivable(op)) {
+                if (WriteSurvivesFailureOf(op)) {
                     EXPECT_TRUE(result.ok);
                     EXPECT_EQ(NamesIn(folder.path()), std::vector<std::string>{s.finalName});
                     EXPECT_EQ(ReadBytes(folder.File(s.finalName)), s.expected());
@@ -569,8 +563,8 @@ TEST(WriteSequence, FailureAtEachStepWithLeftoversKeepsThePreviousFile) {
             FaultInjectingFileSystem fs(real);
             fs.FailAt(static_cast<int>(step), EIO);
             const WriteResult result = s.run(fs, folder.path());
-            const bool complete = step == steps.size() || Survivable(steps[step - 1]);
-            EXPECT_EQ(result.ok, Survivable(steps[step - 1]));
+            const bool complete = step == steps.size() || WriteSurvivesFailureOf(steps[step - 1]);
+            EXPECT_EQ(result.ok, WriteSurvivesFailureOf(steps[step - 1]));
             EXPECT_EQ(ReadBytes(folder.File(s.finalName)), complete ? s.expected() : PreviousFile(720));
             for (const std::string& name : NamesIn(folder.path())) {
                 if (name == tmpName) {

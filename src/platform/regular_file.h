@@ -1,12 +1,14 @@
 #pragma once
 
-// Reading a whole small file from disk for the readers, safely against whatever stands under its name.
+// Reading a whole small file from disk for the readers (the decoder's file loading, corvane-inspect),
+// safely against whatever stands under its name. Plain C++ on the system's calls; it links nothing, so the
+// decoder can use it without the core's writers.
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
-namespace corvane::decoder {
+namespace corvane::platform {
 
 struct RegularFile {
     enum class Outcome {
@@ -28,4 +30,4 @@ struct RegularFile {
 // nothing can be swapped in between.
 RegularFile ReadRegularFile(const std::string& path, std::uintmax_t limit);
 
-}  // namespace corvane::decoder
+}  // namespace corvane::platform

@@ -1,4 +1,4 @@
-#include "decoder/regular_file.h"
+#include "platform/regular_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -7,7 +7,7 @@
 #include <cerrno>
 #include <system_error>
 
-namespace corvane::decoder {
+namespace corvane::platform {
 namespace {
 
 std::string Words(int error) {
@@ -83,4 +83,4 @@ RegularFile ReadRegularFile(const std::string& path, std::uintmax_t limit) {
     return file;
 }
 
-}  // namespace corvane::decoder
+}  // namespace corvane::platform
