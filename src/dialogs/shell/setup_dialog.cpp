@@ -50,6 +50,9 @@ void CSetupDialog::ChooseOutputFolder() {
     if (start.empty()) {
         const std::optional<Volume> card = SingleCameraCard(platform.MountedVolumes(), platform.MediaUser());
         start = card ? card->rootPath : startFolder_;
+    } else {
+        // "~/..." opens in the home folder; a relative folder means nothing here and opens at the start.
+        start = AbsoluteFolder(start, platform.HomeFolder()).value_or(startFolder_);
     }
     std::string folder = platform.BrowseForFolder(start);
     if (folder.empty()) {

@@ -30,8 +30,9 @@ class CSetupDialog : public CDialog {
     // The folder the next file goes to, as last exchanged with the folder field or typed into it.
     std::string outputFolder;
 
-    // The folder button: the folder browser, opened at the folder the field shows (the memory card's root
-    // when the field is empty); its choice, or the start folder when it gives none; then the fields are
+    // The folder button: the folder browser, opened at the folder the field shows ("~" and "~/..." in the
+    // home folder; the start folder for another relative one; the memory card's root when the field is
+    // empty); its choice, or the start folder when it gives none; then the fields are
     // refreshed from the values.
     void ChooseOutputFolder();
 

@@ -172,8 +172,16 @@ TEST_F(OutputFolderTest, BrowserOpensAtTheFieldOrTheCardAndACancelGoesBackToTheS
         EXPECT_EQ(Text(kind.folderField), card.path()) << "back to the start folder, not home";
         Retype(kind.folderField, "");
         Click(kind.folderButton);  // cancelled
-        EXPECT_EQ(platform.folderStarts, (std::vector<std::string>{card.path(), home.path(), card.path()}))
-            << "the field's folder, or the card's root for an empty field";
+        platform.homeFolder = home.path();
+        Retype(kind.folderField, "~/cards");
+        Click(kind.folderButton);  // cancelled
+        Retype(kind.folderField, "cards");
+        Click(kind.folderButton);  // cancelled
+        EXPECT_EQ(platform.folderStarts, (std::vector<std::string>{card.path(), home.path(), card.path(),
+                                                                   home.path() + "/cards", card.path()}))
+            << "the field's folder (~ in the home folder), or the card's root for an empty field, or the "
+               "start "
+               "for a relative folder";
     }
 }
 
