@@ -17,6 +17,7 @@
 #include "core/files/scramble.h"
 #include "core/l10n/language.h"
 #include "platform/posix/posix_file_system.h"
+#include "support/child_process.h"
 #include "support/fault_injecting_file_system.h"
 #include "support/test_folders.h"
 
@@ -412,6 +413,33 @@ TEST(WriteSequence, LeftoverTemporaryFileIsReplacedNotWrittenThrough) {
                 EXPECT_TRUE(victim.Untouched());
             }
         }
+    }
+}
+
+// A temporary file this user may not open cannot be asked for its lock: it might be another user's write in
+// progress, so it is left alone, and the write goes through a file of its own all the same.
+TEST(WriteSequence, ATemporaryFileThisUserMayNotReadIsLeftAlone) {
+    for (const Sequence& s : Sequences()) {
+        SCOPED_TRACE(s.name);
+        TempFolder folder;
+        ASSERT_EQ(::chmod(folder.path().c_str(), 0777), 0);
+        const std::string leftover = folder.File(s.finalName + ".0123abcd.tmp");
+        ASSERT_TRUE(WriteBytes(leftover, Bytes(30, 0x46)));
+        ASSERT_EQ(::chmod(leftover.c_str(), 0000), 0);
+        const ChildOutcome child = RunInChild(
+            [&] {
+                PosixFileSystem fs;
+                const WriteResult result = s.run(fs, folder.path());
+                return result.ok ? std::string("written") : DescribeWriteFailure(*result.failure, kEnglish);
+            },
+            std::chrono::seconds(20), /*asNobody=*/true);
+        ASSERT_TRUE(child.finished);
+        EXPECT_EQ(child.output, "written");
+        EXPECT_EQ(ReadBytes(folder.File(s.finalName)), s.expected());
+        ASSERT_EQ(::chmod(leftover.c_str(), 0600), 0);  // to look at it, whoever runs the test
+        EXPECT_EQ(ReadBytes(leftover), Bytes(30, 0x46));
+        EXPECT_EQ(NamesIn(folder.path()),
+                  (std::vector<std::string>{s.finalName, s.finalName + ".0123abcd.tmp"}));
     }
 }
 
