@@ -54,6 +54,10 @@ class NoSyncFileSystem final : public FileSystem {
     int Flush(Handle h) override { return real_.Flush(h); }
     int Sync(Handle) override { return 0; }
     int Close(Handle h) override { return real_.Close(h); }
+    int TryLock(Handle h) override { return real_.TryLock(h); }
+    int ListFolder(const std::string& folder, std::vector<std::string>& names) override {
+        return real_.ListFolder(folder, names);
+    }
     int Rename(const std::string& from, const std::string& to) override { return real_.Rename(from, to); }
     int Remove(const std::string& path) override { return real_.Remove(path); }
     int SyncFolder(const std::string&) override { return 0; }

@@ -1,12 +1,11 @@
 #include "decoder/setup_file_reader.h"
 
-#include <filesystem>
-#include <fstream>
+#include <utility>
+
+#include "platform/regular_file.h"
 
 namespace corvane::decoder {
 namespace {
-
-namespace fs = std::filesystem;
 
 // Far more than any setup file; what is longer is refused by size without being read whole.
 constexpr std::uintmax_t kMaxLoad = 64 * 1024;
@@ -281,45 +280,26 @@ Reading<SmtpSettings> ReadSmtpSettings(std::span<const uint8_t> bytes, Family fa
 }
 
 LoadedFile LoadSetupFile(const std::string& path) {
+    platform::RegularFile read = platform::ReadRegularFile(path, kMaxLoad);
     LoadedFile file;
-    std::error_code ec;
-    const fs::file_status st = fs::status(path, ec);
-    if (st.type() == fs::file_type::not_found) {
-        file.refusal = Finding{Refusal::kMissing, "there is no such file"};
-        return file;
+    switch (read.outcome) {
+        case platform::RegularFile::Outcome::kRead:
+            file.bytes = std::move(read.bytes);
+            break;
+        case platform::RegularFile::Outcome::kMissing:
+            file.refusal = Finding{Refusal::kMissing, "there is no such file"};
+            break;
+        case platform::RegularFile::Outcome::kNotRegular:
+            file.refusal = Finding{Refusal::kUnreadable, "cannot read it: not a regular file"};
+            break;
+        case platform::RegularFile::Outcome::kTooLong:
+            file.refusal = Finding{Refusal::kSize, "wrong size: " + std::to_string(read.size) +
+                                                       " bytes, far more than any setup file"};
+            break;
+        case platform::RegularFile::Outcome::kFailed:
+            file.refusal = Finding{Refusal::kUnreadable, "cannot read it: " + read.reason};
+            break;
     }
-    if (ec) {
-        file.refusal = Finding{Refusal::kUnreadable, "cannot read it: " + ec.message()};
-        return file;
-    }
-    if (!fs::is_regular_file(st)) {
-        file.refusal = Finding{Refusal::kUnreadable, "cannot read it: not a regular file"};
-        return file;
-    }
-    const std::uintmax_t size = fs::file_size(path, ec);
-    if (ec) {
-        file.refusal = Finding{Refusal::kUnreadable, "cannot read it: " + ec.message()};
-        return file;
-    }
-    if (size > kMaxLoad) {
-        file.refusal = Finding{
-            Refusal::kSize, "wrong size: " + std::to_string(size) + " bytes, far more than any setup file"};
-        return file;
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        file.refusal = Finding{Refusal::kUnreadable, "cannot read it: the file does not open"};
-        return file;
-    }
-    // One byte more than the size seen, so that a file growing meanwhile still shows its wrong size.
-    file.bytes.resize(static_cast<size_t>(size) + 1);
-    in.read(reinterpret_cast<char*>(file.bytes.data()), static_cast<std::streamsize>(file.bytes.size()));
-    if (in.bad()) {
-        file.bytes.clear();
-        file.refusal = Finding{Refusal::kUnreadable, "cannot read it: read error"};
-        return file;
-    }
-    file.bytes.resize(static_cast<size_t>(in.gcount()));
     return file;
 }
 

@@ -140,8 +140,9 @@ struct LoadedFile {
     std::optional<Finding> refusal;  // kMissing, kUnreadable, or kSize for a file far too long to be ours
 };
 
-// Reads a whole file from disk. Never opens anything but a regular file (a fifo could block), and never
-// holds more than a little over any setup file's size.
+// Reads a whole file from disk (ReadRegularFile: never waits on a fifo or device, never follows a link),
+// and never holds more than a little over any setup file's size. A file that does not open or read is
+// refused with the system's reason in words.
 LoadedFile LoadSetupFile(const std::string& path);
 
 // LoadSetupFile, then the reading above.

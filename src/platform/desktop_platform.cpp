@@ -123,6 +123,10 @@ std::string DesktopPlatform::DefaultOutputFolder() {
     return SystemDefaultOutputFolder();
 }
 
+std::string DesktopPlatform::HomeFolder() {
+    return QDir::toNativeSeparators(QDir::homePath()).toStdString();
+}
+
 bool DesktopPlatform::FolderExists(const std::string& path) {
     return QFileInfo(QString::fromStdString(path)).isDir();
 }

@@ -34,6 +34,7 @@ class DesktopPlatform : public Platform {
     void UseLanguage(int32_t language) override;
     bool AskYesNo(const std::string& text) override;
     TestMailSender& MailSender() override;
+    std::string HomeFolder() override;
     bool FolderExists(const std::string& path) override;
     std::vector<Volume> MountedVolumes() override;
     std::string MediaUser() override;

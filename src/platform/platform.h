@@ -58,6 +58,8 @@ class Platform {
     virtual bool AskYesNo(const std::string& text) = 0;
     // Sends the e-mail dialog's test e-mail; lives as long as the platform.
     virtual TestMailSender& MailSender() = 0;
+    // The user's home folder, for a folder typed as "~" or "~/...".
+    virtual std::string HomeFolder() = 0;
     // Whether `path` is an existing folder.
     virtual bool FolderExists(const std::string& path) = 0;
     // The mounted volumes as the system reports them at this moment.

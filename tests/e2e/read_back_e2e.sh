@@ -50,8 +50,9 @@ xdotool type --delay 10 "$card"
 before=$(date +%s)
 keys shift+Tab space
 after=$(date +%s)
-# Nothing to confirm when the file is read; the dialog keeps the focus.
-sleep 0.5
+# The message naming the file read; once it is confirmed the dialog has the focus again.
+focus_window '^Corvane$' >/dev/null
+keys Return
 focus_window '^Corvane 8620$' >/dev/null
 
 # Forward to the folder field, another folder, Enter: Generate writes what the dialog now holds.

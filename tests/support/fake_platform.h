@@ -56,6 +56,7 @@ class FakePlatform : public Platform {
     LocalTime now{2024, 5, 17, 13, 45, 30};
     uint16_t systemLanguageId = 0x0409;
     std::string defaultOutputFolder = "C:\\";
+    std::string homeFolder = "/home/alice";
     std::vector<int32_t> languagesUsed;  // UseLanguage calls, in order
     std::vector<Volume> volumes;         // MountedVolumes answer
     std::string mediaUser = "alice";
@@ -86,6 +87,7 @@ class FakePlatform : public Platform {
 
     // Real folders: the dialog tests write into real temporary folders.
     bool FolderExists(const std::string& path) override;
+    std::string HomeFolder() override { return homeFolder; }
     std::vector<Volume> MountedVolumes() override { return volumes; }
     std::string MediaUser() override { return mediaUser; }
 

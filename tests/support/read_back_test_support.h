@@ -11,6 +11,7 @@
 #include <map>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "core/l10n/read_back_texts.h"
 
@@ -50,6 +51,12 @@ Container Without(Container bytes, std::size_t from, std::size_t count) {
         bytes[i] = 0;
     }
     return bytes;
+}
+
+// After a read that filled the form: the one message names the file read. Clears the messages.
+inline void ExpectReadNote(std::vector<std::string>& messages, int32_t language, const std::string& path) {
+    EXPECT_EQ(messages, std::vector<std::string>{ReadBackDoneMessage(language, path)});
+    messages.clear();
 }
 
 // A refusal's message: for a missing file exactly the program's text; otherwise the program's words up to

@@ -4,11 +4,11 @@
 #include <array>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <ostream>
 
 #include "decoder/decoder.h"
 #include "languages/languages.h"
+#include "platform/regular_file.h"
 
 namespace corvane::inspect {
 
@@ -364,47 +364,34 @@ size_t ExpectedSize(FileKind kind) {
     return kind == FileKind::kMenu ? kMenuFileSize : kMessageFileSize;
 }
 
-// One file on disk; returns true when sound.
+// One file on disk; returns true when sound. The file is opened before anything is decided about it, so
+// nothing put in its place meanwhile (a fifo, a link) can block or redirect the read.
 bool InspectPath(const fs::path& path, const ReportOptions& options, std::ostream& out) {
-    std::string label = path.string();
-    std::error_code ec;
-    fs::file_status st = fs::status(path, ec);
-    if (ec || !fs::exists(st)) {
-        out << label << ": cannot read: no such file or folder\n";
-        return false;
-    }
-    // Never open fifos or devices: reading them could block or never end.
-    if (!fs::is_regular_file(st)) {
-        out << label << ": cannot read: not a regular file\n";
-        return false;
-    }
+    const std::string label = path.string();
     std::optional<FileKind> kind = KindFromName(path.filename().string());
-    uintmax_t size = fs::file_size(path, ec);
-    if (ec) {
-        out << label << ": cannot read: " << ec.message() << "\n";
-        return false;
+    platform::RegularFile file = platform::ReadRegularFile(label, kMaxRead);
+    switch (file.outcome) {
+        case platform::RegularFile::Outcome::kRead:
+            break;
+        case platform::RegularFile::Outcome::kMissing:
+            out << label << ": cannot read: no such file or folder\n";
+            return false;
+        case platform::RegularFile::Outcome::kNotRegular:
+            out << label << ": cannot read: not a regular file\n";
+            return false;
+        case platform::RegularFile::Outcome::kTooLong:
+            if (kind) {
+                out << label << ": " << KindWords(*kind) << ", damaged: wrong size: " << file.size
+                    << " bytes, expected " << ExpectedSize(*kind) << "\n";
+            } else {
+                out << label << ": unknown file: " << file.size << " bytes, not a camera setup file\n";
+            }
+            return false;
+        case platform::RegularFile::Outcome::kFailed:
+            out << label << ": cannot read: " << file.reason << "\n";
+            return false;
     }
-    if (size > kMaxRead) {
-        if (kind) {
-            out << label << ": " << KindWords(*kind) << ", damaged: wrong size: " << size
-                << " bytes, expected " << ExpectedSize(*kind) << "\n";
-        } else {
-            out << label << ": unknown file: " << size << " bytes, not a camera setup file\n";
-        }
-        return false;
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        out << label << ": cannot read: the file does not open\n";
-        return false;
-    }
-    std::vector<uint8_t> bytes(static_cast<size_t>(size) + 1);
-    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (in.bad()) {
-        out << label << ": cannot read: read error\n";
-        return false;
-    }
-    bytes.resize(static_cast<size_t>(in.gcount()));
+    const std::vector<uint8_t>& bytes = file.bytes;
     if (!kind) {
         kind = KindFromContent(bytes);
     }

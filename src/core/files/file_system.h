@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace corvane {
 
@@ -13,8 +14,9 @@ class FileSystem {
   public:
     // kWrite, kAppend, kRead: the C modes "wb" (create or truncate), "ab" (create or append), "rb".
     // kCreateNew: creates a file that must not exist yet, never through a symbolic link (EEXIST when
-    // anything, a link included, already has that name).
-    enum class Mode { kWrite, kAppend, kRead, kCreateNew };
+    // anything, a link included, already has that name). kExamine: opens for reading only, never through
+    // a symbolic link and without waiting (a fifo opens at once), to look at or lock what is there.
+    enum class Mode { kWrite, kAppend, kRead, kCreateNew, kExamine };
     using Handle = int;
 
     // What a name in a folder is, seen without following a symbolic link.
@@ -43,8 +45,11 @@ class FileSystem {
     virtual int Flush(Handle handle) = 0;
     // Waits until the data handed to the operating system is on the medium.
     virtual int Sync(Handle handle) = 0;
-    // Releases the handle, also when it reports an error.
+    // Releases the handle, also when it reports an error; a lock taken through it goes with it.
     virtual int Close(Handle handle) = 0;
+    // Takes the exclusive advisory lock of the open file without waiting: 0 when taken, EWOULDBLOCK when
+    // another open file holds it, another errno value where the file system has no such locks.
+    virtual int TryLock(Handle handle) = 0;
     // Replaces `to` by `from` in one step.
     virtual int Rename(const std::string& from, const std::string& to) = 0;
     virtual int Remove(const std::string& path) = 0;
@@ -52,6 +57,8 @@ class FileSystem {
     virtual int SyncFolder(const std::string& folder) = 0;
     // Describes `path` itself (a link is not followed); ENOENT when nothing has that name.
     virtual int Status(const std::string& path, EntryStatus& status) = 0;
+    // The names in `folder`, without "." and "..", in no particular order.
+    virtual int ListFolder(const std::string& folder, std::vector<std::string>& names) = 0;
 };
 
 }  // namespace corvane

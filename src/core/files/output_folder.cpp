@@ -54,6 +54,41 @@ bool CardGone(const std::vector<Volume>& volumes, const std::string& user, const
                         [&](const Volume& volume) { return SameFolder(volume.rootPath, path); });
 }
 
+namespace {
+
+bool IsSeparator(char c) {
+    return c == '/' || c == '\\';
+}
+
+bool IsAbsolute(const std::string& path) {
+    if (!path.empty() && path[0] == '/') {
+        return true;
+    }
+    if (path.size() >= 2 && path[0] == '\\' && path[1] == '\\') {
+        return true;
+    }
+    const bool letter =
+        path.size() >= 3 && ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z'));
+    return letter && path[1] == ':' && IsSeparator(path[2]);
+}
+
+}  // namespace
+
+std::optional<std::string> AbsoluteFolder(const std::string& typed, const std::string& home) {
+    if (IsAbsolute(typed)) {
+        return typed;
+    }
+    const bool inHome = typed == "~" || (typed.size() >= 2 && typed[0] == '~' && IsSeparator(typed[1]));
+    if (!inHome || !IsAbsolute(home)) {
+        return std::nullopt;
+    }
+    if (typed.size() <= 2) {
+        return home;  // "~" or "~/"
+    }
+    const std::string base = IsSeparator(home.back()) ? home.substr(0, home.size() - 1) : home;
+    return base + typed.substr(1);
+}
+
 bool SameFolder(const std::string& a, const std::string& b) {
     return Comparable(a) == Comparable(b);
 }

@@ -33,6 +33,12 @@ bool IsCameraCardRoot(const std::vector<Volume>& volumes, const std::string& use
 bool CardGone(const std::vector<Volume>& volumes, const std::string& user, const std::string& folder,
               const std::string& cardRoot);
 
+// The folder a user typed, as an absolute path: an absolute folder ("/media/card", "C:\\",
+// "\\\\server\\share") as it is; "~" and "~/..." (or "~\\...") in `home`; nothing for anything else (a
+// relative folder, "~user", an empty field, or a home that is not absolute itself), as its meaning would hang
+// on the program's working folder.
+std::optional<std::string> AbsoluteFolder(const std::string& typed, const std::string& home);
+
 // True when `a` and `b` name the same folder as text: separators '/' and '\' alike, a trailing separator
 // ignored. Does not touch the file system.
 bool SameFolder(const std::string& a, const std::string& b);

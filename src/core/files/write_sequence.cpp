@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstring>
 #include <map>
+#include <random>
 #include <utility>
 #include <vector>
 
@@ -41,10 +42,73 @@ class Steps {
             return false;
         }
         open_[handle] = path;
-        if (mode != Mode::kRead) {
+        if (mode != Mode::kRead && mode != Mode::kExamine) {
             Created(path);
         }
         return true;
+    }
+
+    // Creates `path` new: false with `taken` set when something has that name already.
+    bool CreateNew(const std::string& path, Handle& handle, bool& taken) {
+        const int error = fs_.Open(path, Mode::kCreateNew, handle);
+        taken = error == EEXIST;
+        if (taken || !Check(error, path, "open")) {
+            return false;
+        }
+        open_[handle] = path;
+        Created(path);
+        return true;
+    }
+
+    bool Fail(const std::string& path, const char* operation, int error) {
+        return Check(error, path, operation);
+    }
+
+    // Opens `path` when something has that name: false with `absent` set when nothing has.
+    bool OpenIfPresent(const std::string& path, Mode mode, Handle& handle, bool& absent) {
+        const int error = fs_.Open(path, mode, handle);
+        absent = error == ENOENT;
+        if (absent) {
+            return false;
+        }
+        if (!Check(error, path, "open")) {
+            return false;
+        }
+        open_[handle] = path;
+        return true;
+    }
+
+    // Opens a possible leftover to look at its lock: false with `skip` set when it is gone meanwhile or
+    // may not be read by this user (nothing can then be told about it, and it is left alone).
+    bool Examine(const std::string& path, Handle& handle, bool& skip) {
+        const int error = fs_.Open(path, Mode::kExamine, handle);
+        skip = error == ENOENT || error == EACCES || error == EPERM;
+        if (skip || !Check(error, path, "open")) {
+            return false;
+        }
+        open_[handle] = path;
+        return true;
+    }
+
+    // Whether the lock is held by another open file (and not merely unsupported).
+    bool LockedElsewhere(Handle handle, bool& locked) {
+        const int error = fs_.TryLock(handle);
+        locked = error == 0;
+        return error == EWOULDBLOCK;
+    }
+
+    // Lets go of a handle and a file of our own that is of no use any more, without a failure.
+    void Abandon(Handle handle) {
+        open_.erase(handle);
+        fs_.Close(handle);
+    }
+    void Discard(const std::string& path) {
+        fs_.Remove(path);
+        Forget(path);
+    }
+
+    bool List(const std::string& folder, std::vector<std::string>& names) {
+        return Check(fs_.ListFolder(folder, names), folder, "list");
     }
 
     bool Write(Handle handle, std::span<const uint8_t> data) {
@@ -87,6 +151,12 @@ class Steps {
         }
         Forget(path);
         return true;
+    }
+
+    // Removes `path` when it is still there.
+    bool RemoveIfPresent(const std::string& path) {
+        const int error = fs_.Remove(path);
+        return error == ENOENT || Check(error, path, "remove");
     }
 
     bool SyncFolder(const std::string& folder) {
@@ -163,22 +233,116 @@ bool TargetMayBeReplaced(Steps& steps, const std::string& target) {
     return true;
 }
 
-// The temporary name must be free before it is created new. A regular file there is what an earlier,
-// interrupted write left and is removed (unlinking never touches the data of another name); a link or
-// anything else was placed by someone else and is left alone.
-bool FreeTemporaryName(Steps& steps, const std::string& temporary) {
-    FileSystem::EntryStatus status;
-    bool absent = false;
-    if (!steps.Status(temporary, status, absent)) {
-        return false;
-    }
-    if (absent) {
+// Whether `entry` is a temporary name of `name`: this program's `name.XXXXXXXX.tmp` (eight hex digits),
+// or `name.tmp`, the one name that earlier versions used.
+bool IsTemporaryOf(const std::string& entry, const std::string& name) {
+    if (entry == name + ".tmp") {
         return true;
     }
-    if (status.kind != FileSystem::EntryKind::kRegularFile) {
-        return steps.Refuse(WriteFailure::Cause::kNameInTheWay, temporary, EEXIST);
+    const std::size_t digits = 8;
+    if (entry.size() != name.size() + 1 + digits + 4 || entry.compare(0, name.size() + 1, name + ".") != 0 ||
+        entry.compare(entry.size() - 4, 4, ".tmp") != 0) {
+        return false;
     }
-    return steps.Remove(temporary);
+    return std::all_of(entry.begin() + static_cast<std::ptrdiff_t>(name.size() + 1), entry.end() - 4,
+                       [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
+}
+
+std::string RandomTemporaryName(const std::string& name) {
+    thread_local std::mt19937 engine{std::random_device{}()};
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string digits(8, '0');
+    for (char& c : digits) {
+        c = kHex[engine() % 16];
+    }
+    return name + "." + digits + ".tmp";
+}
+
+// Temporary files of `name` that an interrupted write left in the folder are removed: a regular file
+// whose lock can be taken is no writer's any more (a writer holds the lock of its own until its file has
+// the final name). One that is locked belongs to a write in progress and is left alone; where the file
+// system has no locks nothing can be told and nothing is removed. A link or anything else under such a
+// name was placed by someone else: it is left alone and nothing is written.
+bool RemoveLeftovers(Steps& steps, const std::string& folder, const std::string& name) {
+    std::vector<std::string> entries;
+    if (!steps.List(FolderToSync(folder), entries)) {
+        return false;
+    }
+    for (const std::string& entry : entries) {
+        if (!IsTemporaryOf(entry, name)) {
+            continue;
+        }
+        const std::string path = PathInFolder(folder, entry);
+        FileSystem::EntryStatus status;
+        bool absent = false;
+        if (!steps.Status(path, status, absent)) {
+            return false;
+        }
+        if (absent) {
+            continue;
+        }
+        if (status.kind != FileSystem::EntryKind::kRegularFile) {
+            return steps.Refuse(WriteFailure::Cause::kNameInTheWay, path, EEXIST);
+        }
+        Handle h = 0;
+        bool skip = false;
+        if (!steps.Examine(path, h, skip)) {
+            if (skip) {
+                continue;
+            }
+            return false;
+        }
+        bool locked = false;
+        steps.LockedElsewhere(h, locked);
+        // Removed while its lock is held, so no writer can take the file up meanwhile.
+        const bool removed = !locked || steps.RemoveIfPresent(path);
+        steps.Abandon(h);  // it was only read
+        if (!removed) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Creates a temporary file of `name` of this write's own and takes its lock through a second handle
+// (`lock`), held until the file has its final name, so that no other writer takes it for a leftover.
+// A writer cleaning up that got to the fresh file before its lock was taken removes it; the name is then
+// found gone once the lock is ours, and a new name is tried, as for a name that is taken.
+bool CreateOwnTemporary(Steps& steps, const std::string& folder, const std::string& name,
+                        std::string& temporary, Handle& file, Handle& lock) {
+    constexpr int kAttempts = 8;
+    int error = 0;
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        temporary = PathInFolder(folder, RandomTemporaryName(name));
+        bool taken = false;
+        if (!steps.CreateNew(temporary, file, taken)) {
+            if (taken) {
+                error = EEXIST;
+                continue;
+            }
+            return false;
+        }
+        bool gone = false;
+        bool lockedElsewhere = false;
+        if (steps.OpenIfPresent(temporary, Mode::kExamine, lock, gone)) {
+            bool locked = false;
+            lockedElsewhere = steps.LockedElsewhere(lock, locked);
+            FileSystem::EntryStatus status;
+            if (!lockedElsewhere && !steps.Status(temporary, status, gone)) {
+                return false;
+            }
+            if (!lockedElsewhere && !gone) {
+                return true;
+            }
+            steps.Abandon(lock);
+        } else if (!gone) {
+            return false;
+        }
+        steps.Abandon(file);
+        steps.Discard(temporary);
+        error = ENOENT;
+    }
+    return steps.Fail(temporary, "open", error);
 }
 
 // Earlier versions kept the plain records in mms.dat while writing; one left behind by an interrupted
@@ -198,13 +362,17 @@ bool RemoveStaleScratch(Steps& steps, const std::string& scratch) {
 // Writes `bytes` as `target` through `temporary`; `beforeRename` runs once the temporary file is
 // complete and closed.
 template <class BeforeRename>
-void WriteThroughTemporary(Steps& steps, const std::string& folder, const std::string& target,
-                           const std::string& temporary, std::span<const uint8_t> bytes,
-                           BeforeRename beforeRename) {
+void WriteThroughTemporary(Steps& steps, const std::string& folder, const std::string& name,
+                           std::span<const uint8_t> bytes, BeforeRename beforeRename) {
+    const std::string target = PathInFolder(folder, name);
+    std::string temporary;
     Handle h = 0;
-    if (TargetMayBeReplaced(steps, target) && FreeTemporaryName(steps, temporary) &&
-        steps.Open(temporary, Mode::kCreateNew, h) && steps.Write(h, bytes) && steps.Flush(h) &&
-        steps.Sync(h) && steps.Close(h) && beforeRename() && steps.Rename(temporary, target)) {
+    Handle lock = 0;
+    if (TargetMayBeReplaced(steps, target) && RemoveLeftovers(steps, folder, name) &&
+        CreateOwnTemporary(steps, folder, name, temporary, h, lock) && steps.Write(h, bytes) &&
+        steps.Flush(h) && steps.Sync(h) && steps.Close(h) && beforeRename() &&
+        steps.Rename(temporary, target)) {
+        steps.Abandon(lock);
         steps.SyncFolder(FolderToSync(folder));
     }
 }
@@ -247,16 +415,11 @@ std::string PathInFolder(const std::string& folder, const std::string& name) {
     return folder + "/" + name;
 }
 
-std::string TemporaryNameFor(const std::string& name) {
-    return name + ".tmp";
-}
-
 WriteResult WriteRecordFile(FileSystem& fs, const std::string& folder, const std::string& name,
                             const Record& record) {
     const std::string target = PathInFolder(folder, name);
     Steps steps(fs, target);
-    WriteThroughTemporary(steps, folder, target, PathInFolder(folder, TemporaryNameFor(name)), record,
-                          [] { return true; });
+    WriteThroughTemporary(steps, folder, name, record, [] { return true; });
     return steps.Result();
 }
 
@@ -283,7 +446,7 @@ WriteResult WriteMessageFile(FileSystem& fs, const std::string& folder, const st
     Steps steps(fs, target);
     // The stale scratch file goes before the rename, so that a failure anywhere up to the rename leaves
     // the folder as it was.
-    WriteThroughTemporary(steps, folder, target, PathInFolder(folder, TemporaryNameFor(finalName)), bytes,
+    WriteThroughTemporary(steps, folder, finalName, bytes,
                           [&] { return RemoveStaleScratch(steps, scratch); });
     return steps.Result();
 }

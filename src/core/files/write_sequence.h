@@ -38,15 +38,15 @@ struct WriteResult {
 // in "/" gives "//", which the file system accepts; an empty folder gives "/name"). Any length.
 std::string PathInFolder(const std::string& folder, const std::string& name);
 
-// Name under which `name` is written before it replaces the final file: name + ".tmp".
-std::string TemporaryNameFor(const std::string& name);
-
 // Writes one record as the whole file `name` in `folder` (menu.dat). Takes the file system, the folder
 // as held by the dialog, the file name and the 60 bytes. An existing `name` without any write
-// permission bit is refused and left as it is. The bytes go to a temporary file in the same folder,
-// created new (a regular file left there by an earlier, interrupted write is removed first; a link or
-// anything else of that name is refused and left alone, never written through), which is flushed,
-// synced and closed, then renamed over `name`; then the folder is synced. Every step is checked.
+// permission bit is refused and left as it is. Temporary files of `name` that interrupted writes left
+// (`name.XXXXXXXX.tmp`, or `name.tmp` of earlier versions) are removed first unless another writer holds
+// their lock; a link or anything else of such a name is refused and left alone, never written through.
+// The bytes go to a temporary file of this write's own in the same folder (`name.XXXXXXXX.tmp`, eight
+// random hex digits), created new and locked until it has the final name, so that writers working in
+// one folder at once never take each other's files. It is flushed, synced and closed, then renamed over
+// `name`; then the folder is synced. Every step is checked.
 // Returns ok only when all of that succeeded. On a failure before the rename, the previous file `name`
 // is untouched and the temporary file is removed; on a failure of the final folder sync, `name` holds
 // either the previous or the complete new file, and the result is a failure.

@@ -20,7 +20,10 @@ constexpr TextRow kNothingChanged = {"未更改任何设置。", "No setting was
                                        "Nobena nastavitev ni bila spremenjena.", "Zadne nastaveni nebylo zmeneno.",
                                        "設定は変更されていません。"};
 
-constexpr std::array<TextRow, 8> kProblems = {{
+constexpr TextRow kReadFrom = {"已读取：", "Read from: ", "Gelesen aus: ", "Luettu tiedostosta: ", "Letto da: ",
+                                 "Lu depuis : ", "Beolvasva innen: ", "Prebrano iz: ", "Nacteno z: ", "読み込み元："};
+
+constexpr std::array<TextRow, 9> kProblems = {{
     // kMissing
     {"文件不存在。", "There is no such file.", "Die Datei gibt es nicht.", "Tiedostoa ei ole.",
      "Il file non esiste.", "Le fichier n'existe pas.", "A fajl nem letezik.", "Datoteka ne obstaja.",
@@ -69,6 +72,18 @@ constexpr std::array<TextRow, 8> kProblems = {{
      "Il file e per l'altra famiglia di fotocamere.", "Le fichier est pour l'autre famille de cameras.",
      "A fajl a masik kameracsaladhoz keszult.", "Datoteka je za drugo druzino kamer.",
      "Soubor je pro jinou radu fotoaparatu.", "ファイルは別のカメラシリーズ用です。"},
+    // kCardGone
+    {"存储卡已不在此处。请重新插入存储卡，或选择其他文件夹。",
+     "The memory card is no longer mounted there. Insert the card again or choose another folder.",
+     "Die Speicherkarte ist dort nicht mehr eingebunden. Bitte die Karte wieder einstecken oder einen anderen "
+     "Ordner waehlen.",
+     "Muistikortti ei ole enaa liitettyna. Aseta kortti uudelleen tai valitse toinen kansio.",
+     "La scheda di memoria non e piu montata. Reinserire la scheda o scegliere un'altra cartella.",
+     "La carte memoire n'est plus montee. Reinserez la carte ou choisissez un autre dossier.",
+     "A memoriakartya mar nincs csatlakoztatva. Helyezze be ujra a kartyat, vagy valasszon masik mappat.",
+     "Pomnilniska kartica ni vec priklopljena. Ponovno vstavite kartico ali izberite drugo mapo.",
+     "Pametova karta uz neni pripojena. Vlozte kartu znovu nebo zvolte jinou slozku.",
+     "メモリーカードはマウントされていません。カードを挿し直すか、別のフォルダーを選んでください。"},
 }};
 // clang-format on
 
@@ -91,6 +106,12 @@ std::string ReadBackRefusalMessage(int32_t language, std::string_view path, Read
     }
     message += "\n\n";
     message += TextIn(kNothingChanged, language);
+    return message;
+}
+
+std::string ReadBackDoneMessage(int32_t language, std::string_view path) {
+    std::string message(TextIn(kReadFrom, language));
+    message += path;
     return message;
 }
 

@@ -20,6 +20,7 @@ enum class ReadBackProblem {
     kBadChecksum,
     kOutOfRange,
     kOtherFamily,
+    kCardGone,  // the memory card the folder stood for is no longer mounted there
 };
 
 // The message of a file that was not read: names the file at `path`, says in the language what is wrong,
@@ -27,5 +28,9 @@ enum class ReadBackProblem {
 // language value (outside 1..10: English). UTF-8.
 std::string ReadBackRefusalMessage(int32_t language, std::string_view path, ReadBackProblem problem,
                                    std::string_view finding);
+
+// The message after a file was read into a dialog: names the file at `path`. Takes any language value
+// (outside 1..10: English). UTF-8.
+std::string ReadBackDoneMessage(int32_t language, std::string_view path);
 
 }  // namespace corvane

@@ -8,8 +8,11 @@
 namespace corvane {
 
 void CCameraSetupDlg::OnReadFile() {
-    TakeFolderFromField();
-    const std::string path = PathInFolder(outputFolder, kMenuFileName);
+    const std::optional<std::string> toRead = PathToRead(kMenuFileName);
+    if (!toRead) {
+        return;
+    }
+    const std::string& path = *toRead;
     const decoder::Reading<decoder::MenuSettings> reading =
         decoder::ReadMenuSettingsFile(path, DecoderFamily(family_));
     if (reading.refusal) {
@@ -17,6 +20,7 @@ void CCameraSetupDlg::OnReadFile() {
         return;
     }
     ApplyMenuSettings(*reading.settings);
+    TellRead(kMenuFileName);
 }
 
 // Selections set here call no handler, so the read-only states are set as the handlers would, and the

@@ -8,8 +8,11 @@
 namespace corvane {
 
 void CMmsSetupDlg::OnReadFile() {
-    TakeFolderFromField();
-    const std::string path = PathInFolder(outputFolder, kMmsFileName);
+    const std::optional<std::string> toRead = PathToRead(kMmsFileName);
+    if (!toRead) {
+        return;
+    }
+    const std::string& path = *toRead;
     decoder::Reading<decoder::MmsSettings> reading =
         decoder::ReadMmsSettingsFile(path, DecoderFamily(family_));
     if (reading.settings && !reading.settings->manual) {
@@ -21,6 +24,7 @@ void CMmsSetupDlg::OnReadFile() {
         return;
     }
     ApplyMmsSettings(*reading.settings);
+    TellRead(kMmsFileName);
 }
 
 // Selections set here call no handler: the lists are filled as a mode change fills them, and the

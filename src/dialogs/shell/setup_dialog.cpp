@@ -6,6 +6,7 @@
 #include "core/files/write_sequence.h"
 #include "core/l10n/card_texts.h"
 #include "core/l10n/folder_texts.h"
+#include "core/l10n/read_back_texts.h"
 #include "framework/data_exchange.h"
 #include "platform/platform.h"
 #include "platform/preference_store.h"
@@ -50,6 +51,9 @@ void CSetupDialog::ChooseOutputFolder() {
     if (start.empty()) {
         const std::optional<Volume> card = SingleCameraCard(platform.MountedVolumes(), platform.MediaUser());
         start = card ? card->rootPath : startFolder_;
+    } else {
+        // "~/..." opens in the home folder; a relative folder means nothing here and opens at the start.
+        start = AbsoluteFolder(start, platform.HomeFolder()).value_or(startFolder_);
     }
     std::string folder = platform.BrowseForFolder(start);
     if (folder.empty()) {
@@ -73,7 +77,38 @@ void CSetupDialog::NoteCardRoot(const std::vector<Volume>& volumes, const std::s
     cardRoot_ = IsCameraCardRoot(volumes, GetPlatform().MediaUser(), folder) ? folder : std::string();
 }
 
+bool CSetupDialog::UseAbsoluteFolder() {
+    const std::optional<std::string> folder = AbsoluteFolder(outputFolder, GetPlatform().HomeFolder());
+    if (!folder) {
+        Tell(FolderNotAbsoluteMessage(settings_.language, outputFolder));
+        return false;
+    }
+    outputFolder = *folder;
+    return true;
+}
+
+std::optional<std::string> CSetupDialog::PathToRead(const std::string& fileName) {
+    TakeFolderFromField();
+    if (!UseAbsoluteFolder()) {
+        return std::nullopt;
+    }
+    platform::Platform& platform = GetPlatform();
+    const std::string path = PathInFolder(outputFolder, fileName);
+    if (CardGone(platform.MountedVolumes(), platform.MediaUser(), outputFolder, cardRoot_)) {
+        Tell(ReadBackRefusalMessage(settings_.language, path, ReadBackProblem::kCardGone, ""));
+        return std::nullopt;
+    }
+    return path;
+}
+
+void CSetupDialog::TellRead(const std::string& fileName) {
+    Tell(ReadBackDoneMessage(settings_.language, FilePathForDisplay(outputFolder, fileName)));
+}
+
 bool CSetupDialog::CardReadyFor(const std::string& fileName, std::size_t bytes) {
+    if (!UseAbsoluteFolder()) {
+        return false;
+    }
     platform::Platform& platform = GetPlatform();
     const std::vector<Volume> volumes = platform.MountedVolumes();
     if (CardGone(volumes, platform.MediaUser(), outputFolder, cardRoot_)) {

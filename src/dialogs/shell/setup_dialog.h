@@ -31,8 +31,9 @@ class CSetupDialog : public CDialog {
     // The folder the next file goes to, as last exchanged with the folder field or typed into it.
     std::string outputFolder;
 
-    // The folder button: the folder browser, opened at the folder the field shows (the memory card's root
-    // when the field is empty); its choice, or the start folder when it gives none; then the fields are
+    // The folder button: the folder browser, opened at the folder the field shows ("~" and "~/..." in the
+    // home folder; the start folder for another relative one; the memory card's root when the field is
+    // empty); its choice, or the start folder when it gives none; then the fields are
     // refreshed from the values.
     void ChooseOutputFolder();
 
@@ -84,7 +85,8 @@ class CSetupDialog : public CDialog {
     void KeepPicturesPerDayInRange(int32_t& count);
 
     // Before `fileName` (`bytes` long) is written into `outputFolder`: false, after saying so, when the
-    // folder stands for a memory card that is no longer mounted there (nothing may then be written into
+    // folder is not a full path (UseAbsoluteFolder), when it stands for a memory card that is no longer
+    // mounted there (nothing may then be written into
     // the empty mount folder), or when the card holding the folder has no room left for the file (the
     // write error a full card gives, whatever its driver reports).
     bool CardReadyFor(const std::string& fileName, std::size_t bytes);
@@ -95,6 +97,14 @@ class CSetupDialog : public CDialog {
     void TellWritten(const std::string& folder, std::string_view sentence, const std::string& fileName);
     // Remembers `folder` as the folder last written to.
     void RememberFolder(const std::string& folder);
+
+    // Before the read button reads `fileName` back: takes the folder from the field and returns the path
+    // to read, or nothing after saying why nothing is read (the folder is not a full path, or it stands
+    // for a memory card that is no longer mounted there).
+    std::optional<std::string> PathToRead(const std::string& fileName);
+    // After `fileName` was read from `outputFolder` into the fields: says which file it was, as a read
+    // that changes nothing visible looks the same as no read at all.
+    void TellRead(const std::string& fileName);
 
     // Shows a message of the program.
     void Tell(std::string_view text);
@@ -114,6 +124,9 @@ class CSetupDialog : public CDialog {
   private:
     void TellFolderTooLong();
     void AddSettingsFileCommands();
+    // `outputFolder` as an absolute folder ("~" and "~/..." in the home folder); false, after saying so,
+    // for a relative one, whose meaning would hang on the program's working folder.
+    bool UseAbsoluteFolder();
     // Notes `folder` as the card root it stands for when it is a memory card's root now.
     void NoteCardRoot(const std::vector<Volume>& volumes, const std::string& folder);
 

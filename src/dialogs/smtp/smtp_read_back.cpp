@@ -8,8 +8,11 @@
 namespace corvane {
 
 void CSmtpSetupDlg::OnReadFile() {
-    TakeFolderFromField();
-    const std::string path = PathInFolder(outputFolder, kSmtpFileName);
+    const std::optional<std::string> toRead = PathToRead(kSmtpFileName);
+    if (!toRead) {
+        return;
+    }
+    const std::string& path = *toRead;
     decoder::Reading<decoder::SmtpSettings> reading =
         decoder::ReadSmtpSettingsFile(path, DecoderFamily(family_));
     if (reading.settings && !reading.settings->manual) {
@@ -21,6 +24,7 @@ void CSmtpSetupDlg::OnReadFile() {
         return;
     }
     ApplySmtpSettings(*reading.settings);
+    TellRead(kSmtpFileName);
 }
 
 // Selections set here call no handler: the lists are filled as a mode change fills them and the GPRS

@@ -1,6 +1,8 @@
 #include "platform/posix/posix_file_system.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -44,6 +46,17 @@ int PosixFileSystem::Open(const std::string& path, Mode mode, Handle& handle) {
             const int error = LastError();
             ::close(fd);
             ::unlink(path.c_str());
+            return error;
+        }
+    } else if (mode == Mode::kExamine) {
+        const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+        if (fd < 0) {
+            return LastError();
+        }
+        file = ::fdopen(fd, "rb");
+        if (file == nullptr) {
+            const int error = LastError();
+            ::close(fd);
             return error;
         }
     } else {
@@ -121,6 +134,38 @@ int PosixFileSystem::Close(Handle handle) {
     files_.erase(it);
     errno = 0;
     return std::fclose(file) == 0 ? 0 : LastError();
+}
+
+int PosixFileSystem::TryLock(Handle handle) {
+    std::FILE* file = Find(handle);
+    if (file == nullptr) {
+        return EBADF;
+    }
+    errno = 0;
+    return ::flock(::fileno(file), LOCK_EX | LOCK_NB) == 0 ? 0 : LastError();
+}
+
+int PosixFileSystem::ListFolder(const std::string& folder, std::vector<std::string>& names) {
+    errno = 0;
+    DIR* dir = ::opendir(folder.c_str());
+    if (dir == nullptr) {
+        return LastError();
+    }
+    names.clear();
+    while (true) {
+        errno = 0;
+        const dirent* entry = ::readdir(dir);
+        if (entry == nullptr) {
+            break;
+        }
+        const std::string name = entry->d_name;
+        if (name != "." && name != "..") {
+            names.push_back(name);
+        }
+    }
+    const int error = errno;
+    ::closedir(dir);
+    return error;
 }
 
 int PosixFileSystem::Rename(const std::string& from, const std::string& to) {

@@ -7,7 +7,7 @@
 
 namespace corvane {
 
-// The real file system: C streams in binary mode, fsync for the syncs, lstat for Status.
+// The real file system: C streams in binary mode, fsync for the syncs, lstat for Status, flock for TryLock.
 class PosixFileSystem final : public FileSystem {
   public:
     PosixFileSystem() = default;
@@ -23,10 +23,12 @@ class PosixFileSystem final : public FileSystem {
     int Flush(Handle handle) override;
     int Sync(Handle handle) override;
     int Close(Handle handle) override;
+    int TryLock(Handle handle) override;
     int Rename(const std::string& from, const std::string& to) override;
     int Remove(const std::string& path) override;
     int SyncFolder(const std::string& folder) override;
     int Status(const std::string& path, EntryStatus& status) override;
+    int ListFolder(const std::string& folder, std::vector<std::string>& names) override;
 
   private:
     std::FILE* Find(Handle handle) const;

@@ -181,6 +181,12 @@ TEST(WriteMenuFile, FailureAtAnyStepShowsTheErrorNotTheSuccess) {
         const MenuWriteOutcome outcome =
             WriteMenuFile(fs, folder.path(), BuildFactoryRecord(), MenuRecordKind::kNormal,
                           ModelFamily::k8620, 2, kEnglish);
+        if (WriteSurvivesFailureOf(fs.log().at(static_cast<std::size_t>(step - 1)))) {
+            EXPECT_TRUE(outcome.written) << step;
+            EXPECT_EQ(outcome.message, k8620Normal) << step;
+            EXPECT_EQ(NamesIn(folder.path()), std::vector<std::string>{"menu.dat"}) << step;
+            continue;
+        }
         EXPECT_FALSE(outcome.written) << step;
         ASSERT_TRUE(outcome.message) << step;
         EXPECT_NE(*outcome.message, k8620Normal) << step;

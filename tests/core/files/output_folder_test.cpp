@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -128,6 +129,39 @@ TEST(OutputFolder, SameFolderAndDisplayPath) {
     };
     for (const Case& c : cases) {
         EXPECT_EQ(FilePathForDisplay(c.folder, "menu.dat"), c.shown) << c.folder;
+    }
+}
+
+TEST(OutputFolder, AbsoluteFolderTakesFullPathsAndTheHomeFolderOnly) {
+    struct Case {
+        std::string typed;
+        std::string home;
+        std::optional<std::string> folder;
+    };
+    const Case cases[] = {
+        {"/media/alice/CAM01", "/home/alice", "/media/alice/CAM01"},
+        {"/", "/home/alice", "/"},
+        {"C:\\", "C:\\Users\\alice", "C:\\"},
+        {"d:/cards", "/home/alice", "d:/cards"},
+        {"\\\\server\\share", "/home/alice", "\\\\server\\share"},
+        {"~", "/home/alice", "/home/alice"},
+        {"~/", "/home/alice", "/home/alice"},
+        {"~/cards", "/home/alice", "/home/alice/cards"},
+        {"~/cards", "/home/alice/", "/home/alice/cards"},
+        {"~/cards", "/", "/cards"},
+        {"~\\cards", "C:\\Users\\alice", "C:\\Users\\alice\\cards"},
+        {"~/cards/~", "/home/alice", "/home/alice/cards/~"},
+        {"reldir", "/home/alice", std::nullopt},
+        {"./reldir", "/home/alice", std::nullopt},
+        {"../x", "/home/alice", std::nullopt},
+        {"", "/home/alice", std::nullopt},
+        {"~bob/cards", "/home/alice", std::nullopt},
+        {"C:cards", "/home/alice", std::nullopt},
+        {"~/cards", "", std::nullopt},
+        {"~/cards", "home", std::nullopt},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(AbsoluteFolder(c.typed, c.home), c.folder) << "'" << c.typed << "' in '" << c.home << "'";
     }
 }
 

@@ -1,6 +1,8 @@
 #include "core/files/write_sequence.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -15,6 +17,7 @@
 #include "core/files/scramble.h"
 #include "core/l10n/language.h"
 #include "platform/posix/posix_file_system.h"
+#include "support/child_process.h"
 #include "support/fault_injecting_file_system.h"
 #include "support/test_folders.h"
 
@@ -106,24 +109,50 @@ TEST(WriteSequence, ReplacesAPreviousFileAndGivesIdenticalFilesTwice) {
     }
 }
 
-// The message file is prepared in memory: the only file written is the new temporary file, and
-// mms.dat is only looked at and, when an earlier program left one, removed before the rename.
+// The temporary file a write creates: the path in the log's "open new" entry, or "" when there is none.
+std::string CreatedTemporary(const std::vector<std::string>& log) {
+    for (const std::string& entry : log) {
+        if (entry.rfind("open new ", 0) == 0) {
+            return entry.substr(9);
+        }
+    }
+    return "";
+}
+
+// Whether `name` is a temporary name of `finalName` as this program makes them: eight hex digits.
+bool IsOwnTemporaryName(const std::string& name, const std::string& finalName) {
+    if (name.size() != finalName.size() + 13 || name.rfind(finalName + ".", 0) != 0 ||
+        name.substr(name.size() - 4) != ".tmp") {
+        return false;
+    }
+    const std::string digits = name.substr(finalName.size() + 1, 8);
+    return digits.find_first_not_of("0123456789abcdef") == std::string::npos;
+}
+
+// The message file is prepared in memory: the only file written is the new temporary file, of a name
+// of its own, locked until it has the final name; mms.dat is only looked at and, when an earlier program
+// left one, removed before the rename.
 TEST(WriteSequence, MessageFileWritesOnlyItsTemporaryFileInOrder) {
     for (const bool staleScratch : {false, true}) {
         SCOPED_TRACE(staleScratch ? "stale mms.dat" : "no mms.dat");
         TempFolder folder;
         const std::string t = folder.File("mms.dat");
-        const std::string f = folder.File("setup.dat.tmp");
         if (staleScratch) {
             ASSERT_TRUE(WriteBytes(t, Bytes(720, 0x41)));
         }
         PosixFileSystem real;
         FaultInjectingFileSystem fs(real);
         ASSERT_TRUE(WriteMessageFile(fs, folder.path(), "setup.dat", PatternRecords(), 18).ok);
+        const std::string f = CreatedTemporary(fs.log());
+        ASSERT_EQ(f.rfind(folder.path() + "/", 0), 0u) << f;
+        EXPECT_TRUE(IsOwnTemporaryName(f.substr(folder.path().size() + 1), "setup.dat")) << f;
         std::vector<std::string> expected = {
             "status " + folder.File("setup.dat"),  // write protection of an earlier file
-            "status " + f,                         // nothing of that name yet
+            "list " + folder.path(),               // leftovers of interrupted writes
             "new " + f,                            // created new, never through a link
+            "examine " + f,                        // a second handle ...
+            "lock " + f,                           // ... holds its lock until the rename
+            "status " + f,                         // still there: no one took it for a leftover
             "write " + f + " 720",                 //
             "flush " + f,                          //
             "sync " + f,                           //
@@ -134,6 +163,7 @@ TEST(WriteSequence, MessageFileWritesOnlyItsTemporaryFileInOrder) {
             expected.push_back("remove " + t);  // ... goes before the final name appears
         }
         expected.push_back("rename " + f + " " + folder.File("setup.dat"));
+        expected.push_back("close examined " + f);
         expected.push_back("sync folder " + folder.path());
         std::vector<std::string> steps;
         for (const std::string& entry : fs.log()) {
@@ -181,15 +211,16 @@ struct UnwritableFolder {
     const char* name;
     std::function<std::string(const TempFolder&)> make;  // returns the folder to write into
     int error;
-    const char* operation;  // the first step that meets the fault: a look at the names in the folder
-                            // already fails when the path cannot be resolved at all
+    const char* operation;  // the first step that meets the fault: a look at the final name already
+                            // fails when the path cannot be resolved at all, the listing of the folder's
+                            // names when only the folder is missing
 };
 
 TEST(WriteSequence, UnwritableFoldersGiveTheSystemReasonAndCreateNothing) {
     const std::vector<UnwritableFolder> cases = {
-        {"folder does not exist", [](const TempFolder& t) { return t.File("missing"); }, ENOENT, "open"},
+        {"folder does not exist", [](const TempFolder& t) { return t.File("missing"); }, ENOENT, "list"},
         {"parent of the folder does not exist", [](const TempFolder& t) { return t.File("missing/sub"); },
-         ENOENT, "open"},
+         ENOENT, "list"},
         {"path longer than the system takes",
          [](const TempFolder& t) { return t.File(std::string(5000, 'd')); }, ENAMETOOLONG, "status"},
         {"folder is a regular file",
@@ -308,8 +339,8 @@ struct Victim {
     bool Untouched() const { return ReadBytes(path) == bytes && ModeOf(path) != 0; }
 };
 
-// A link, a folder or any other item in place of the temporary file is refused and left alone: the
-// file it points to is never written, and the message names it.
+// A link, a folder or any other item under a temporary name (of earlier versions, or of this one) is
+// refused and left alone: the file it points to is never written, and the message names it.
 TEST(WriteSequence, ItemInPlaceOfTheTemporaryFileIsRefusedAndNeverWrittenThrough) {
     struct InTheWay {
         const char* name;
@@ -326,54 +357,126 @@ TEST(WriteSequence, ItemInPlaceOfTheTemporaryFileIsRefusedAndNeverWrittenThrough
     };
     for (const Sequence& s : Sequences()) {
         for (const InTheWay& c : cases) {
-            SCOPED_TRACE(std::string(s.name) + ", " + c.name);
-            TempFolder folder;
-            Victim victim;
-            const std::string target = folder.File(s.finalName);
-            const std::string temporary = target + ".tmp";
-            ASSERT_TRUE(WriteBytes(target, PreviousFile(720)));
-            c.place(temporary, victim);
-            PosixFileSystem fs;
-            const WriteResult result = s.run(fs, folder.path());
-            EXPECT_FALSE(result.ok);
-            ASSERT_TRUE(result.failure);
-            EXPECT_EQ(result.failure->cause, WriteFailure::Cause::kNameInTheWay);
-            EXPECT_EQ(result.failure->path, temporary);
-            EXPECT_TRUE(victim.Untouched());
-            EXPECT_EQ(NamesIn(victim.elsewhere.path()), std::vector<std::string>{"victim"});
-            EXPECT_EQ(ReadBytes(target), PreviousFile(720));
-            EXPECT_EQ(NamesIn(folder.path()), (std::vector<std::string>{s.finalName, s.finalName + ".tmp"}));
-            EXPECT_EQ(DescribeWriteFailure(*result.failure, kEnglish),
-                      "The file " + target + " was not written: " + temporary +
-                          " is a link or an item this program did not create, and was left as it is; nothing "
-                          "was written. Remove it and generate again.");
-            EXPECT_EQ(DescribeWriteFailure(*result.failure, kChinese),
-                      "无法写入文件 " + target + "：" + temporary +
-                          " 是链接或不是本程序创建的项目，已保持原样，未写入任何内容。请删除它后重新生成。");
+            for (const std::string& tmpName : {s.finalName + ".tmp", s.finalName + ".0123abcd.tmp"}) {
+                SCOPED_TRACE(std::string(s.name) + ", " + c.name + ", " + tmpName);
+                TempFolder folder;
+                Victim victim;
+                const std::string target = folder.File(s.finalName);
+                const std::string temporary = folder.File(tmpName);
+                ASSERT_TRUE(WriteBytes(target, PreviousFile(720)));
+                c.place(temporary, victim);
+                PosixFileSystem fs;
+                const WriteResult result = s.run(fs, folder.path());
+                EXPECT_FALSE(result.ok);
+                ASSERT_TRUE(result.failure);
+                EXPECT_EQ(result.failure->cause, WriteFailure::Cause::kNameInTheWay);
+                EXPECT_EQ(result.failure->path, temporary);
+                EXPECT_TRUE(victim.Untouched());
+                EXPECT_EQ(NamesIn(victim.elsewhere.path()), std::vector<std::string>{"victim"});
+                EXPECT_EQ(ReadBytes(target), PreviousFile(720));
+                EXPECT_EQ(NamesIn(folder.path()), (std::vector<std::string>{s.finalName, tmpName}));
+                EXPECT_EQ(
+                    DescribeWriteFailure(*result.failure, kEnglish),
+                    "The file " + target + " was not written: " + temporary +
+                        " is a link or an item this program did not create, and was left as it is; nothing "
+                        "was written. Remove it and generate again.");
+                EXPECT_EQ(
+                    DescribeWriteFailure(*result.failure, kChinese),
+                    "无法写入文件 " + target + "：" + temporary +
+                        " 是链接或不是本程序创建的项目，已保持原样，未写入任何内容。请删除它后重新生成。");
+            }
         }
     }
 }
 
-// A regular file under the temporary name is what an interrupted earlier write left: it is removed
-// and the file is created new, so even a second name (hard link) of another file is never written.
+// A regular file under a temporary name whose lock no one holds is what an interrupted earlier write
+// left: it is removed and the file is created new, so even a second name (hard link) of another file is
+// never written.
 TEST(WriteSequence, LeftoverTemporaryFileIsReplacedNotWrittenThrough) {
     for (const Sequence& s : Sequences()) {
         for (const bool hardLink : {false, true}) {
-            SCOPED_TRACE(std::string(s.name) + (hardLink ? ", second name of another file" : ", leftover"));
-            TempFolder folder;
-            Victim victim;
-            const std::string temporary = folder.File(s.finalName + ".tmp");
-            if (hardLink) {
-                ASSERT_EQ(::link(victim.path.c_str(), temporary.c_str()), 0);
-            } else {
-                ASSERT_TRUE(WriteBytes(temporary, Bytes(700, 0x33)));
+            for (const std::string& tmpName : {s.finalName + ".tmp", s.finalName + ".0123abcd.tmp"}) {
+                SCOPED_TRACE(std::string(s.name) +
+                             (hardLink ? ", second name of another file" : ", leftover") + ", " + tmpName);
+                TempFolder folder;
+                Victim victim;
+                const std::string temporary = folder.File(tmpName);
+                if (hardLink) {
+                    ASSERT_EQ(::link(victim.path.c_str(), temporary.c_str()), 0);
+                } else {
+                    ASSERT_TRUE(WriteBytes(temporary, Bytes(700, 0x33)));
+                }
+                PosixFileSystem fs;
+                EXPECT_TRUE(s.run(fs, folder.path()).ok);
+                EXPECT_EQ(ReadBytes(folder.File(s.finalName)), s.expected());
+                EXPECT_EQ(NamesIn(folder.path()), std::vector<std::string>{s.finalName});
+                EXPECT_TRUE(victim.Untouched());
             }
-            PosixFileSystem fs;
-            EXPECT_TRUE(s.run(fs, folder.path()).ok);
-            EXPECT_EQ(ReadBytes(folder.File(s.finalName)), s.expected());
-            EXPECT_EQ(NamesIn(folder.path()), std::vector<std::string>{s.finalName});
-            EXPECT_TRUE(victim.Untouched());
         }
+    }
+}
+
+// A temporary file this user may not open cannot be asked for its lock: it might be another user's write in
+// progress, so it is left alone, and the write goes through a file of its own all the same.
+TEST(WriteSequence, ATemporaryFileThisUserMayNotReadIsLeftAlone) {
+    for (const Sequence& s : Sequences()) {
+        SCOPED_TRACE(s.name);
+        TempFolder folder;
+        ASSERT_EQ(::chmod(folder.path().c_str(), 0777), 0);
+        const std::string leftover = folder.File(s.finalName + ".0123abcd.tmp");
+        ASSERT_TRUE(WriteBytes(leftover, Bytes(30, 0x46)));
+        ASSERT_EQ(::chmod(leftover.c_str(), 0000), 0);
+        const ChildOutcome child = RunInChild(
+            [&] {
+                PosixFileSystem fs;
+                const WriteResult result = s.run(fs, folder.path());
+                return result.ok ? std::string("written") : DescribeWriteFailure(*result.failure, kEnglish);
+            },
+            std::chrono::seconds(20), /*asNobody=*/true);
+        ASSERT_TRUE(child.finished);
+        EXPECT_EQ(child.output, "written");
+        EXPECT_EQ(ReadBytes(folder.File(s.finalName)), s.expected());
+        ASSERT_EQ(::chmod(leftover.c_str(), 0600), 0);  // to look at it, whoever runs the test
+        EXPECT_EQ(ReadBytes(leftover), Bytes(30, 0x46));
+        EXPECT_EQ(NamesIn(folder.path()),
+                  (std::vector<std::string>{s.finalName, s.finalName + ".0123abcd.tmp"}));
+    }
+}
+
+// The temporary file of a write in progress elsewhere (its lock held) is never taken for a leftover:
+// it stays with its bytes, and this write goes through a file of its own. Names that only look alike
+// are no temporary files of ours and stay too.
+TEST(WriteSequence, TemporaryFileOfAWriteInProgressIsLeftAlone) {
+    for (const Sequence& s : Sequences()) {
+        SCOPED_TRACE(s.name);
+        TempFolder folder;
+        const std::string busy = s.finalName + ".89abcdef.tmp";
+        const std::vector<std::string> lookalikes = {s.finalName + ".89ABCDEF.tmp", s.finalName + ".1234.tmp",
+                                                     s.finalName + ".0123abcd.tmp.old",
+                                                     "x" + s.finalName + ".tmp"};
+        ASSERT_TRUE(WriteBytes(folder.File(busy), Bytes(30, 0x44)));
+        for (const std::string& name : lookalikes) {
+            ASSERT_TRUE(WriteBytes(folder.File(name), Bytes(5, 0x45)));
+        }
+        const int held = ::open(folder.File(busy).c_str(), O_RDONLY | O_CLOEXEC);
+        ASSERT_GE(held, 0);
+        ASSERT_EQ(::flock(held, LOCK_EX | LOCK_NB), 0);
+        PosixFileSystem fs;
+        const WriteResult result = s.run(fs, folder.path());
+        ::close(held);
+        EXPECT_TRUE(result.ok);
+        EXPECT_EQ(ReadBytes(folder.File(s.finalName)), s.expected());
+        EXPECT_EQ(ReadBytes(folder.File(busy)), Bytes(30, 0x44));
+        std::vector<std::string> expected = lookalikes;
+        expected.push_back(s.finalName);
+        expected.push_back(busy);
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(NamesIn(folder.path()), expected);
+
+        // Once its writer is gone (the lock went with it), the next write cleans it up.
+        ASSERT_TRUE(s.run(fs, folder.path()).ok);
+        std::erase(expected, busy);
+        EXPECT_EQ(NamesIn(folder.path()), expected);
     }
 }
 
@@ -409,7 +512,8 @@ struct Injection {
 
 // Every step of every sequence fails once in turn: the result is a failure naming that step, and the
 // folder holds the previous final file exactly, with no temporary or scratch file. Only a failing sync
-// of the folder comes after the new file took the final name; that file is then complete.
+// of the folder comes after the new file took the final name; that file is then complete. A lock that
+// cannot be taken, or a read-only handle that does not close, leaves a complete write.
 TEST(WriteSequence, FailureAtEachStepLeavesThePreviousFileAndNoLeftovers) {
     const Injection injections[] = {
         {"I/O error", EIO, FaultInjectingFileSystem::Fault::kError, false},
@@ -439,6 +543,12 @@ TEST(WriteSequence, FailureAtEachStepLeavesThePreviousFileAndNoLeftovers) {
                 fs.FailAt(static_cast<int>(step), injection.error, injection.fault);
                 const WriteResult result = s.run(fs, folder.path());
 
+                if (WriteSurvivesFailureOf(op)) {
+                    EXPECT_TRUE(result.ok);
+                    EXPECT_EQ(NamesIn(folder.path()), std::vector<std::string>{s.finalName});
+                    EXPECT_EQ(ReadBytes(folder.File(s.finalName)), s.expected());
+                    continue;
+                }
                 EXPECT_FALSE(result.ok);
                 ASSERT_TRUE(result.failure);
                 EXPECT_EQ(op.rfind(result.failure->operation + " ", 0), 0u) << result.failure->operation;
@@ -481,9 +591,9 @@ TEST(WriteSequence, FailureAtEachStepWithLeftoversKeepsThePreviousFile) {
             FaultInjectingFileSystem fs(real);
             fs.FailAt(static_cast<int>(step), EIO);
             const WriteResult result = s.run(fs, folder.path());
-            EXPECT_FALSE(result.ok);
-            const bool afterRename = step == steps.size();
-            EXPECT_EQ(ReadBytes(folder.File(s.finalName)), afterRename ? s.expected() : PreviousFile(720));
+            const bool complete = step == steps.size() || WriteSurvivesFailureOf(steps[step - 1]);
+            EXPECT_EQ(result.ok, WriteSurvivesFailureOf(steps[step - 1]));
+            EXPECT_EQ(ReadBytes(folder.File(s.finalName)), complete ? s.expected() : PreviousFile(720));
             for (const std::string& name : NamesIn(folder.path())) {
                 if (name == tmpName) {
                     EXPECT_EQ(ReadBytes(folder.File(name)), Bytes(300, 0x21));
@@ -506,8 +616,12 @@ TEST(WriteSequence, MediumGoneFromAStepOnKeepsThePreviousFile) {
         PosixFileSystem real;
         FaultInjectingFileSystem counter(real);
         ASSERT_TRUE(s.run(counter, clean.path()).ok);
-        const std::size_t count = counter.log().size();
-        for (std::size_t step = 1; step < count; ++step) {
+        const std::vector<std::string> steps = counter.log();
+        const auto rename = std::find_if(steps.begin(), steps.end(),
+                                         [](const std::string& op) { return op.rfind("rename ", 0) == 0; });
+        ASSERT_NE(rename, steps.end());
+        const std::size_t count = static_cast<std::size_t>(rename - steps.begin()) + 1;  // up to the rename
+        for (std::size_t step = 1; step <= count; ++step) {
             TempFolder folder;
             ASSERT_TRUE(WriteBytes(folder.File(s.finalName), PreviousFile(720)));
             FaultInjectingFileSystem fs(real);

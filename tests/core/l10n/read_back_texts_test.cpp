@@ -13,7 +13,7 @@ namespace {
 constexpr ReadBackProblem kProblems[] = {
     ReadBackProblem::kMissing,    ReadBackProblem::kUnreadable,  ReadBackProblem::kOtherKind,
     ReadBackProblem::kWrongSize,  ReadBackProblem::kBadFraming,  ReadBackProblem::kBadChecksum,
-    ReadBackProblem::kOutOfRange, ReadBackProblem::kOtherFamily,
+    ReadBackProblem::kOutOfRange, ReadBackProblem::kOtherFamily, ReadBackProblem::kCardGone,
 };
 
 TEST(ReadBackTexts, EveryLanguageHasItsOwnButtonCaption) {
@@ -55,6 +55,24 @@ TEST(ReadBackTexts, EnglishMessageInFullAndWithoutAFinding) {
               "family)\n\nNo setting was changed.");
     EXPECT_EQ(ReadBackRefusalMessage(99, "/card/smtp.dat", ReadBackProblem::kMissing, ""),
               "Not read: /card/smtp.dat\n\nThere is no such file.\n\nNo setting was changed.");
+}
+
+// The note after a read names the file in every language, each in its own words.
+TEST(ReadBackTexts, DoneMessageNamesTheFileInEachLanguage) {
+    std::set<std::string> messages;
+    for (int32_t language = 1; language <= kLanguageCount; ++language) {
+        const std::string message = ReadBackDoneMessage(language, "/card/menu.dat");
+        EXPECT_EQ(message.substr(message.size() - 14), "/card/menu.dat") << language;
+        EXPECT_GT(message.size(), 14u) << language;
+        messages.insert(message);
+    }
+    EXPECT_EQ(messages.size(), static_cast<size_t>(kLanguageCount));
+    EXPECT_EQ(ReadBackDoneMessage(kEnglish, "/card/menu.dat"), "Read from: /card/menu.dat");
+    EXPECT_EQ(ReadBackDoneMessage(0, "/card/menu.dat"), "Read from: /card/menu.dat");
+    EXPECT_EQ(
+        ReadBackRefusalMessage(kEnglish, "/card/menu.dat", ReadBackProblem::kCardGone, ""),
+        "Not read: /card/menu.dat\n\nThe memory card is no longer mounted there. Insert the card again or "
+        "choose another folder.\n\nNo setting was changed.");
 }
 
 }  // namespace

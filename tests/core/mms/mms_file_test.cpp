@@ -228,7 +228,10 @@ TEST(MmsSettingsFileTest, WritesTheGoldenFiles) {
         // are the plain records (of the independent scratch copy, where there is one) scrambled.
         EXPECT_TRUE(fs.WrittenTo(folder.File("mms.dat")).empty());
         const Bytes stored = ReadBytes(folder.File("setup.dat"));
-        EXPECT_EQ(fs.WrittenTo(folder.File("setup.dat.tmp")), stored);
+        const std::vector<std::string> written = fs.WrittenPaths();
+        ASSERT_EQ(written.size(), 1u) << "only the temporary file";
+        EXPECT_EQ(written[0].rfind(folder.File("setup.dat."), 0), 0u) << written[0];
+        EXPECT_EQ(fs.WrittenTo(written[0]), stored);
         const Bytes plain = c.scratchGolden != nullptr ? Golden(c.scratchGolden) : Bytes{};
         const MessageRecords built = BuildMmsRecords(c.values, "");
         for (std::size_t r = 0; r < 11; ++r) {

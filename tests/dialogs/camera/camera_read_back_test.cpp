@@ -130,7 +130,7 @@ TEST_F(CameraReadBackTest, WhatWasEnteredComesBackAndGeneratesTheSameBytes) {
             Open(family, kGerman);
             platform.now = {2015, 8, 17, 10, 32, 2};
             Click(IDC_READ_FILE);
-            EXPECT_TRUE(platform.messages.empty()) << platform.messages.front();
+            ExpectReadNote(platform.messages, kGerman, folder.File("menu.dat"));
             FormState shown = Snapshot(dialog.get());
             EXPECT_EQ(Text(IDC_CLOCK_TEXT), "2015/08/17 10:32:02");
             FormState expected = entered;
@@ -171,7 +171,7 @@ TEST_F(CameraReadBackTest, FilesOfTheIndependentGeneratorReadAndGenerateAgainByt
         Open(c.family, c.language);
         platform.now = c.clock;
         Click(IDC_READ_FILE);
-        EXPECT_TRUE(platform.messages.empty()) << platform.messages.front();
+        ExpectReadNote(platform.messages, c.language, folder.File("menu.dat"));
         Click(IDOK);
         EXPECT_EQ(MenuFile(), Golden(c.golden));
     }
@@ -275,7 +275,7 @@ TEST_F(CameraReadBackTest, ReadsFromTheFolderTheFieldShowsAndCaptionsTheButton) 
     EXPECT_EQ(Text(IDC_READ_FILE), "Beolvas");
     Retype(IDC_OUTPUT_FOLDER, QString::fromStdString(other.path()));
     Click(IDC_READ_FILE);
-    EXPECT_TRUE(platform.messages.empty());
+    ExpectReadNote(platform.messages, kHungarian, other.File("menu.dat"));
     EXPECT_EQ(Selection(IDC_CAMERA_MODE), 2);
     Click(IDOK);
     EXPECT_EQ(ReadBytes(other.File("menu.dat")).size(), 60u);

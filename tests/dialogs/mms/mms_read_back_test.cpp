@@ -92,7 +92,7 @@ TEST_F(MmsReadBackTest, WhatWasEnteredComesBackAndGeneratesTheSameBytes) {
 
             Open(family, kItalian);
             Click(IDC_MMS_READ_FILE);
-            EXPECT_TRUE(platform.messages.empty()) << platform.messages.front();
+            ExpectReadNote(platform.messages, kItalian, folder.File("setup.dat"));
             EXPECT_EQ(Snapshot(dialog.get()), entered);
             Click(IDOK);
             EXPECT_EQ(SetupFile(), written);
@@ -105,7 +105,7 @@ TEST_F(MmsReadBackTest, FilesOfTheIndependentGeneratorReadAndGenerateAgainByteFo
     ASSERT_TRUE(WriteBytes(folder.File("setup.dat"), Golden("mms_dialog_8620_auto.dat")));
     Open(ModelFamily::k8620);
     Click(IDC_MMS_READ_FILE);
-    EXPECT_TRUE(platform.messages.empty());
+    ExpectReadNote(platform.messages, kEnglish, folder.File("setup.dat"));
     EXPECT_EQ(List(IDC_MMS_MODE)->currentIndex(), 0);
     EXPECT_EQ(Text(IDC_MMS_PICTURES), "12");
     EXPECT_EQ(Text(IDC_MMS_PHONE), "13800138000");
@@ -125,7 +125,7 @@ TEST_F(MmsReadBackTest, FilesOfTheIndependentGeneratorReadAndGenerateAgainByteFo
     settings.tvMode = 0x0101;
     Open(ModelFamily::k8520, kChinese);
     Click(IDC_MMS_READ_FILE);
-    EXPECT_TRUE(platform.messages.empty());
+    ExpectReadNote(platform.messages, kChinese, folder.File("setup.dat"));
     EXPECT_EQ(List(IDC_MMS_MODE)->currentIndex(), 1);
     EXPECT_EQ(List(IDC_MMS_APN_TYPE)->currentText(), "CSD");
     EXPECT_EQ(List(IDC_MMS_SEND)->currentText(), "QVGA");

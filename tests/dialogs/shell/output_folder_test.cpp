@@ -13,6 +13,8 @@
 
 #include "core/files/write_sequence.h"
 #include "core/l10n/card_texts.h"
+#include "core/l10n/folder_texts.h"
+#include "core/l10n/read_back_texts.h"
 #include "dialogs/camera/camera_setup_dlg.h"
 #include "dialogs/mms/mms_setup_dlg.h"
 #include "dialogs/res/camera_templates.h"
@@ -21,6 +23,7 @@
 #include "dialogs/shell/setup_dialog.h"
 #include "dialogs/smtp/smtp_setup_dlg.h"
 #include "support/dialog_test_support.h"
+#include "support/read_back_test_support.h"
 
 namespace corvane {
 namespace {
@@ -39,6 +42,7 @@ struct Kind {
     std::vector<std::pair<int, const char*>> passingForm;
     const char* fileName;
     const char* sentence;
+    int read;  // the read button
 };
 
 std::vector<Kind> Kinds() {
@@ -52,7 +56,8 @@ std::vector<Kind> Kinds() {
          IDOK,
          {},
          "menu.dat",
-         "Vyn 8620 Configuration file is generated"},
+         "Vyn 8620 Configuration file is generated",
+         IDC_READ_FILE},
         {"MMS",
          [](const AppSettings& s, platform::Platform& p, FileSystem& f) {
              return std::make_unique<CMmsSetupDlg>(ModelFamily::k8620, s, p, f);
@@ -62,7 +67,8 @@ std::vector<Kind> Kinds() {
          IDOK,
          {{IDC_MMS_PHONE, "13800138000"}},
          "setup.dat",
-         "Vyn 8620 MMS configuration file (URL|APN|Gateway|Port ...) has been generated"},
+         "Vyn 8620 MMS configuration file (URL|APN|Gateway|Port ...) has been generated",
+         IDC_MMS_READ_FILE},
         {"e-mail",
          [](const AppSettings& s, platform::Platform& p, FileSystem& f) {
              return std::make_unique<CSmtpSetupDlg>(ModelFamily::k8620, s, p, f);
@@ -76,7 +82,8 @@ std::vector<Kind> Kinds() {
           {IDC_SMTP_SENDER_PASSWORD, "secret"},
           {IDC_SMTP_RECIPIENT, "me@example.org"}},
          "smtp.dat",
-         "Vyn 8620 SMTP configuration file has been generated"},
+         "Vyn 8620 SMTP configuration file has been generated",
+         IDC_SMTP_READ_FILE},
     };
 }
 
@@ -165,8 +172,16 @@ TEST_F(OutputFolderTest, BrowserOpensAtTheFieldOrTheCardAndACancelGoesBackToTheS
         EXPECT_EQ(Text(kind.folderField), card.path()) << "back to the start folder, not home";
         Retype(kind.folderField, "");
         Click(kind.folderButton);  // cancelled
-        EXPECT_EQ(platform.folderStarts, (std::vector<std::string>{card.path(), home.path(), card.path()}))
-            << "the field's folder, or the card's root for an empty field";
+        platform.homeFolder = home.path();
+        Retype(kind.folderField, "~/cards");
+        Click(kind.folderButton);  // cancelled
+        Retype(kind.folderField, "cards");
+        Click(kind.folderButton);  // cancelled
+        EXPECT_EQ(platform.folderStarts, (std::vector<std::string>{card.path(), home.path(), card.path(),
+                                                                   home.path() + "/cards", card.path()}))
+            << "the field's folder (~ in the home folder), or the card's root for an empty field, or the "
+               "start "
+               "for a relative folder";
     }
 }
 
@@ -286,6 +301,117 @@ TEST_F(OutputFolderTest, AFullCardGivesTheWriteErrorAndKeepsThePreviousFile) {
             Generate(kind);
             EXPECT_EQ(platform.messages.size(), 1u);
             EXPECT_NE(ReadBytes(card.File(kind.fileName)), previous);
+            fs::remove(card.File(kind.fileName));
+        }
+    }
+}
+
+// The program's working folder is `folder` while it lives.
+class WorkingFolder {
+  public:
+    explicit WorkingFolder(const std::string& folder) : saved_(fs::current_path()) {
+        fs::current_path(folder);
+    }
+    ~WorkingFolder() { fs::current_path(saved_); }
+    WorkingFolder(const WorkingFolder&) = delete;
+    WorkingFolder& operator=(const WorkingFolder&) = delete;
+
+  private:
+    fs::path saved_;
+};
+
+// A typed folder is a full path: "~" and "~/..." are the home folder, and the message and the remembered
+// folder hold the full path. Anything else relative would hang on the program's working folder: it is
+// refused with a message, by Generate and by Read file alike, and nothing is written, read or remembered.
+TEST_F(OutputFolderTest, ATypedFolderIsAFullPathOrInTheHomeFolder) {
+    TempFolder working;
+    fs::create_directory(working.File("reldir"));
+    fs::create_directory(working.File("~"));
+    const WorkingFolder inWorking(working.path());
+    fs::create_directory(home.File("cards"));
+    platform.homeFolder = home.path();
+    struct Case {
+        const char* typed;
+        std::string folder;  // where the file goes; "" = refused
+    };
+    const Case cases[] = {
+        {"~/cards", home.path() + "/cards"},
+        {"~", home.path()},
+        {"reldir", ""},
+        {"~cards", ""},
+        {"./reldir", ""},
+        {"", ""},
+    };
+    for (const int32_t language : {kEnglish, kChinese}) {
+        for (const Kind& kind : Kinds()) {
+            for (const Case& c : cases) {
+                SCOPED_TRACE(std::string(kind.name) + ", '" + c.typed + "', " + std::to_string(language));
+                settings.language = language;
+                platform.volumes = {SystemDisk()};
+                platform.preferenceKey.texts.erase("LastFolder");
+                Open(kind);
+                Retype(kind.folderField, c.typed);
+                Generate(kind);
+                if (c.folder.empty()) {
+                    EXPECT_EQ(platform.messages,
+                              std::vector<std::string>{FolderNotAbsoluteMessage(language, c.typed)});
+                    EXPECT_FALSE(platform.preferences.ReadLastFolder().has_value());
+                    ClearMessages();
+                    Click(kind.read);
+                    EXPECT_EQ(platform.messages,
+                              std::vector<std::string>{FolderNotAbsoluteMessage(language, c.typed)});
+                } else {
+                    const std::string file = c.folder + "/" + kind.fileName;
+                    ASSERT_EQ(platform.messages.size(), 1u);
+                    const std::string pathLine = WrittenToText(language, file);
+                    EXPECT_EQ(platform.messages[0].substr(platform.messages[0].size() - pathLine.size()),
+                              pathLine);
+                    EXPECT_TRUE(fs::exists(file));
+                    EXPECT_EQ(platform.preferences.ReadLastFolder(), c.folder);
+                    ClearMessages();
+                    Click(kind.read);
+                    EXPECT_EQ(platform.messages,
+                              std::vector<std::string>{ReadBackDoneMessage(language, file)});
+                    fs::remove(file);
+                }
+                EXPECT_TRUE(NamesIn(working.File("reldir")).empty()) << "nothing in the working folder";
+                EXPECT_TRUE(NamesIn(working.File("~")).empty()) << "nothing in the working folder";
+                EXPECT_EQ(NamesIn(working.path()), (std::vector<std::string>{"reldir", "~"}));
+            }
+        }
+    }
+}
+
+// Read file with the card pulled out says that the card is gone, as Generate does, and changes nothing;
+// with the card back it reads the file and says which file it read.
+TEST_F(OutputFolderTest, ReadingFromACardThatWentAwaySaysSo) {
+    for (const int32_t language : {kEnglish, kChinese, kFinnish}) {
+        for (const Kind& kind : Kinds()) {
+            SCOPED_TRACE(std::string(kind.name) + " " + std::to_string(language));
+            settings.language = language;
+            platform.volumes = {SystemDisk(), CardAt(card.path())};
+            Open(kind);
+            ASSERT_EQ(Text(kind.folderField), card.path());
+            Generate(kind);  // a file on the card to read back later
+            ASSERT_EQ(platform.messages.size(), 1u);
+            const Bytes written = ReadBytes(card.File(kind.fileName));
+            fs::remove(card.File(kind.fileName));  // what the empty mount folder holds
+
+            Open(kind);
+            const FormState before = Snapshot(dialog.get());
+            platform.volumes = {SystemDisk()};
+            ClearMessages();
+            Click(kind.read);
+            const std::string path = card.path() + "/" + kind.fileName;
+            EXPECT_EQ(platform.messages, std::vector<std::string>{ReadBackRefusalMessage(
+                                             language, path, ReadBackProblem::kCardGone, "")});
+            EXPECT_EQ(Snapshot(dialog.get()), before);
+
+            WriteBytes(card.File(kind.fileName), written);
+            platform.volumes = {SystemDisk(), CardAt(card.path())};
+            ClearMessages();
+            Click(kind.read);
+            EXPECT_EQ(platform.messages, std::vector<std::string>{ReadBackDoneMessage(language, path)});
             fs::remove(card.File(kind.fileName));
         }
     }

@@ -85,7 +85,7 @@ TEST_F(SmtpReadBackTest, WhatWasEnteredComesBackAndGeneratesTheSameBytes) {
 
             Open(family, kSlovenian);
             Click(IDC_SMTP_READ_FILE);
-            EXPECT_TRUE(platform.messages.empty()) << platform.messages.front();
+            ExpectReadNote(platform.messages, kSlovenian, folder.File("smtp.dat"));
             EXPECT_EQ(Snapshot(dialog.get()), entered);
             Click(IDC_SMTP_GENERATE);
             EXPECT_EQ(SmtpFile(), written);
@@ -97,7 +97,7 @@ TEST_F(SmtpReadBackTest, FilesOfTheIndependentGeneratorReadAndGenerateAgainByteF
     ASSERT_TRUE(WriteBytes(folder.File("smtp.dat"), Golden("smtp_8620_auto.dat")));
     Open(ModelFamily::k8620, kJapanese);
     Click(IDC_SMTP_READ_FILE);
-    EXPECT_TRUE(platform.messages.empty());
+    ExpectReadNote(platform.messages, kJapanese, folder.File("smtp.dat"));
     EXPECT_EQ(List(IDC_SMTP_MODE)->currentIndex(), 0);
     EXPECT_EQ(List(IDC_SMTP_OPERATOR)->currentIndex(), 1);
     EXPECT_EQ(Text(IDC_SMTP_PICTURES), "7");
@@ -113,7 +113,7 @@ TEST_F(SmtpReadBackTest, FilesOfTheIndependentGeneratorReadAndGenerateAgainByteF
     ASSERT_TRUE(WriteBytes(folder.File("smtp.dat"), Golden("smtp_8520_manual.dat")));
     Open(ModelFamily::k8520, kChinese);
     Click(IDC_SMTP_READ_FILE);
-    EXPECT_TRUE(platform.messages.empty());
+    ExpectReadNote(platform.messages, kChinese, folder.File("smtp.dat"));
     EXPECT_EQ(List(IDC_SMTP_MODE)->currentIndex(), 1);
     EXPECT_EQ(List(IDC_SMTP_COUNTRY)->currentText(), "Other");
     EXPECT_EQ(List(Ids().remoteControl)->currentIndex(), 3);

@@ -21,14 +21,15 @@ fi
 mkdir -p "$work"
 common="-std=c++20 -g -O1 -fno-omit-frame-pointer -I$src/tools -I$src/src"
 sanitize="address,undefined"
-for unit in src/decoder/decoder src/decoder/setup_file_reader tools/inspect/report; do
+for unit in src/decoder/decoder src/decoder/setup_file_reader src/platform/posix/regular_file tools/inspect/report; do
     "$cxx" $common -fsanitize=fuzzer-no-link,$sanitize -fno-sanitize-recover=all \
         -c "$src/$unit.cpp" -o "$work/$(basename "$unit").o"
 done
 
 for target in menu setup smtp; do
     "$cxx" $common -fsanitize=fuzzer,$sanitize -fno-sanitize-recover=all \
-        "$src/tools/inspect/fuzz/fuzz_$target.cpp" "$work/decoder.o" "$work/setup_file_reader.o" "$work/report.o" \
+        "$src/tools/inspect/fuzz/fuzz_$target.cpp" "$work/decoder.o" "$work/setup_file_reader.o" "$work/regular_file.o" \
+        "$work/report.o" \
         -o "$work/fuzz_$target"
     corpus="$work/corpus_$target"
     case $budget in
