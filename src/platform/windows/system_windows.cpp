@@ -95,8 +95,8 @@ uint16_t SystemDefaultLanguageId() {
 }
 
 // Windows always has its desktop.
-bool DisplayAvailable() {
-    return true;
+std::string DisplayProblem() {
+    return {};
 }
 
 }  // namespace corvane::platform
