@@ -26,8 +26,8 @@ dialog=$(focus_window '^Corvane 8620$')
 native_children() { xwininfo -children -id "$dialog" | sed -n 's/^ *\([0-9][0-9]*\) child.*/\1/p'; }
 [ "$(native_children)" = 0 ] || fail "$(native_children) X windows inside the new dialog"
 
-# The mode list has the focus: send list, pictures per day.
-keys Tab Tab ctrl+a
+# The mode list has the focus: send list, pictures per day (emptied first: no message takes a key).
+keys Tab Tab ctrl+a BackSpace
 xdotool type --delay 30 "12"
 # country, operator, hours, URL, APN type, APN, gateway, port, phone number
 for _ in $(seq 9); do keys Tab; done

@@ -316,7 +316,9 @@ TEST_F(MmsDialogTest, InternationalNumbersSkipTheFirstCharacterOfTheDigitCheck) 
 
 // --- field checks while typing -------------------------------------------------------------------------
 
-TEST_F(MmsDialogTest, PhoneLongerThanTheFamilysLimitShowsTheMessageAndEmptiesTheField) {
+// A digit past the limit shows nothing while the user types; leaving the field shows the message and
+// empties it.
+TEST_F(MmsDialogTest, PhoneLongerThanTheFamilysLimitShowsTheMessageWhenLeftAndEmptiesTheField) {
     struct Case {
         ModelFamily family;
         bool international;
@@ -338,6 +340,9 @@ TEST_F(MmsDialogTest, PhoneLongerThanTheFamilysLimitShowsTheMessageAndEmptiesThe
         EXPECT_EQ(Text(IDC_MMS_PHONE), digits.toStdString());
         EXPECT_TRUE(platform.messages.empty());
         QTest::keyClick(Edit(IDC_MMS_PHONE), Qt::Key_7);
+        EXPECT_TRUE(platform.messages.empty());
+        EXPECT_EQ(Text(IDC_MMS_PHONE), (digits + "7").toStdString());
+        LeaveField();
         EXPECT_EQ(platform.messages, std::vector<std::string>{"The max allowable number of digits phone " +
                                                               std::to_string(c.limit) + "!"});
         EXPECT_EQ(Text(IDC_MMS_PHONE), "");
@@ -380,6 +385,9 @@ TEST_F(MmsDialogTest, PicturesPerDayOutsideTheRangeGoesBackToZero) {
         } else {
             Retype(IDC_MMS_PICTURES, c.text);
         }
+        EXPECT_TRUE(platform.messages.empty()) << "nothing while typing";
+        EXPECT_TRUE(platform.frameworkMessages.empty());
+        LeaveField();
         EXPECT_EQ(platform.messages, c.messages);
         EXPECT_EQ(platform.frameworkMessages, c.frameworkMessages);
         EXPECT_EQ(Text(IDC_MMS_PICTURES), c.shown);
