@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <cstdio>
+#include <string>
 
 #include "app/command_line.h"
 #include "app/setup_app.h"
@@ -19,12 +20,9 @@ int main(int argc, char** argv) {
             return outcome.exitStatus;
         }
     }
-    // Without any display Qt would abort with a stack of platform-plugin errors; say it plainly instead.
-    if (!corvane::platform::DisplayAvailable()) {
-        std::fputs(
-            "Corvane needs a graphical display, but none is available (neither DISPLAY nor WAYLAND_DISPLAY "
-            "is set).\n",
-            stderr);
+    // Without a display it can reach Qt would abort with a stack of platform-plugin errors; say it plainly.
+    if (const std::string problem = corvane::platform::DisplayProblem(); !problem.empty()) {
+        std::fprintf(stderr, "%s\n", problem.c_str());
         return 1;
     }
     QApplication app(argc, argv);

@@ -136,7 +136,9 @@ void CSetupMainDlg::OnSmtpSetup() {
 }
 
 void CSetupMainDlg::OnUpdateLink() {
-    GetPlatform().OpenUrl(UpdateUrl());
+    if (!GetPlatform().OpenUrl(UpdateUrl())) {
+        GetPlatform().ShowMessage(NoBrowserMessage(settings_.language, UpdateUrl()));
+    }
 }
 
 void CSetupMainDlg::OnSysCommand(unsigned command) {

@@ -1,14 +1,18 @@
 #include "framework/cdialog.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPalette>
 #include <QPushButton>
 #include <algorithm>
 #include <cctype>
+#include <utility>
 
 #include "framework/control_makers.h"
 #include "framework/controls.h"
@@ -102,6 +106,9 @@ void CDialog::BuildControls() {
         if (id != kNoId && controls_.count(id) == 0) {
             controls_.emplace(id, std::move(made.handle));
         }
+        if (control.kind == ControlKind::kEdit) {
+            made.widget->installEventFilter(this);  // leaving a field with a held-back check
+        }
         built_.push_back(made.widget);
     }
     // Frames stay behind the controls they surround and never take their clicks.
@@ -177,6 +184,13 @@ void CDialog::EndDialog(int result) {
 }
 
 bool CDialog::UpdateData(bool saveAndValidate) {
+    if (saveAndValidate) {
+        // This pass decides anew about what it reads; one with its checks in force has shown its message.
+        heldFields_.clear();
+        if (typingDepth_ == 0 || uncheckedId_ == typedId_) {
+            uncheckedId_ = kNoId;
+        }
+    }
     CDataExchange dx(*this, saveAndValidate);
     {
         const ExchangeScope scope(exchangeDepth_);
@@ -461,6 +475,94 @@ void CDialog::SendNotification(int id, Notification code) {
             OnCancel();
         }
     }
+}
+
+void CDialog::SendEditChange(int id, bool typed) {
+    if (!typed || exchangeDepth_ > 0) {
+        SendNotification(id, Notification::kEditChange);
+        return;
+    }
+    struct TypingScope {
+        CDialog& dialog;
+        int outerId;
+        TypingScope(CDialog& d, int id) : dialog(d), outerId(std::exchange(d.typedId_, id)) {
+            ++dialog.typingDepth_;
+        }
+        ~TypingScope() {
+            dialog.typedId_ = outerId;
+            if (--dialog.typingDepth_ == 0) {
+                dialog.heldFields_.clear();
+            }
+        }
+        TypingScope(const TypingScope&) = delete;
+        TypingScope& operator=(const TypingScope&) = delete;
+    } scope(*this, id);
+    SendNotification(id, Notification::kEditChange);
+}
+
+void CDialog::HoldField(int id) {
+    if (!IsFieldHeld(id)) {
+        heldFields_.push_back(id);
+    }
+    if (id == typedId_) {
+        uncheckedId_ = id;
+    }
+}
+
+bool CDialog::IsFieldHeld(int id) const {
+    return typingDepth_ > 0 && std::find(heldFields_.begin(), heldFields_.end(), id) != heldFields_.end();
+}
+
+bool CDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut && uncheckedId_ != kNoId) {
+        // Another window taking the focus (a message box, another program) or a field's own context menu
+        // does not leave the field.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        const CWnd* field = GetDlgItem(uncheckedId_);
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && field != nullptr &&
+            field->Widget() == watched) {
+            QueueLeftFieldCheck();
+        }
+    } else if (event->type() == QEvent::MouseButtonRelease && waitingForRelease_ &&
+               static_cast<QMouseEvent*>(event)->buttons() == Qt::NoButton) {
+        // The click that took the focus is delivered first: a button's own pass may check the field.
+        waitingForRelease_ = false;
+        qApp->removeEventFilter(this);
+        QueueLeftFieldCheck();
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void CDialog::QueueLeftFieldCheck() {
+    if (leftFieldCheckQueued_) {
+        return;
+    }
+    leftFieldCheckQueued_ = true;
+    QMetaObject::invokeMethod(this, &CDialog::CheckLeftField, Qt::QueuedConnection);
+}
+
+void CDialog::CheckLeftField() {
+    leftFieldCheckQueued_ = false;
+    if (uncheckedId_ == kNoId || ended_ || !isVisible()) {
+        return;
+    }
+    if (QGuiApplication::mouseButtons() != Qt::NoButton) {
+        if (!waitingForRelease_) {
+            waitingForRelease_ = true;
+            qApp->installEventFilter(this);
+        }
+        return;
+    }
+    // Behind another modal window (the folder browser, a message) the field is checked by the next pass.
+    if (QWidget* modal = QApplication::activeModalWidget(); modal != nullptr && modal != this) {
+        return;
+    }
+    const CWnd* field = GetDlgItem(uncheckedId_);
+    if (field == nullptr || field->Widget() == nullptr || field->Widget()->hasFocus()) {
+        return;  // back in the field: it is checked when left again
+    }
+    const int id = std::exchange(uncheckedId_, kNoId);
+    SendNotification(id, Notification::kEditChange);
 }
 
 void CDialog::Command(int id) {

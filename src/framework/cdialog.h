@@ -35,6 +35,12 @@
 //   without a choice), kEditChange (an edit's text changed: typing, pasting, or set by code). A click on
 //   button IDOK (1) or IDCANCEL (2) without a map entry runs OnOK or OnCancel.
 // - While UpdateData runs, no notification is delivered; text set by code outside it is.
+// - While the notification of the user's typing in a field is handled, the checks of every pass are held
+//   back (data_exchange.h): a field that is empty or unfinished while the user types shows no message and
+//   takes no focus, so no typed key goes to a message box. When the user leaves a field whose typed text
+//   failed a held-back check (another control takes the focus; the click that took it is done first), the
+//   field's kEditChange is delivered again with the checks in force: its message and the handler's
+//   corrections come then. A pass with the checks in force (Generate, say) checks it too.
 // - Enter: clicks the focused push button, else the default push button (kDefPushButton or SetDefID),
 //   else acts as a click on IDOK (map entry or OnOK). Escape and the close box act as a click on IDCANCEL
 //   (map entry or OnCancel). The window closes only through EndDialog.
@@ -44,6 +50,7 @@
 
 #include <QDialog>
 #include <QPointer>
+#include <cstdint>
 #include <functional>
 #include <initializer_list>
 #include <map>
@@ -51,6 +58,7 @@
 #include <string>
 #include <vector>
 
+#include "core/l10n/language.h"
 #include "framework/cwnd.h"
 #include "framework/dialog_template.h"
 #include "framework/dialog_units.h"
@@ -135,6 +143,19 @@ class CDialog : public QDialog {
 
     // Delivers a notification as a control would (dropped while UpdateData runs).
     void SendNotification(int id, Notification code);
+    // Delivers kEditChange of an edit; `typed` when the user's typing, pasting or input method changed it
+    // (the checks are then held back while it is handled).
+    void SendEditChange(int id, bool typed);
+
+    // The language of the framework's own messages (data_exchange.h); Chinese (1) until set.
+    void SetMessageLanguage(int32_t language) { messageLanguage_ = language; }
+    int32_t MessageLanguage() const { return messageLanguage_; }
+    // True while the notification of the user's typing is handled.
+    bool HoldingChecks() const { return typingDepth_ > 0; }
+    // A held-back check refused the control's text: its text stays as shown while the notification is
+    // handled, and when it is the field being typed in, it is checked when the user leaves it.
+    void HoldField(int id);
+    bool IsFieldHeld(int id) const;
 
     // Sets an edit field's text from code: raises kEditChange even when the text is unchanged, unless
     // UpdateData runs. Other controls: the caption.
@@ -175,6 +196,7 @@ class CDialog : public QDialog {
 
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   public:
     // Qt's own accept and reject paths run OnOK and OnCancel instead of closing the window.
@@ -190,6 +212,10 @@ class CDialog : public QDialog {
     void FindAccessibleNameSources();
     // The program's window icon (CWinApp::SetWindowIcon), once, just before the window is first shown.
     void ShowProgramIcon();
+    // The user left the field whose typed text failed a held-back check: checks it once the event loop
+    // is back (after the release of a mouse button that is down).
+    void QueueLeftFieldCheck();
+    void CheckLeftField();
 
     DialogTemplate template_;
     platform::Platform& platform_;
@@ -206,6 +232,13 @@ class CDialog : public QDialog {
     std::vector<NamedControl> namedControls_;
     int defaultButtonId_ = 0;
     int exchangeDepth_ = 0;
+    int32_t messageLanguage_ = kChinese;
+    int typingDepth_ = 0;
+    int typedId_ = kNoId;          // the field the user typed in, while its notification is handled
+    int uncheckedId_ = kNoId;      // a typed field whose text failed a held-back check, until checked
+    std::vector<int> heldFields_;  // controls a held-back check refused in the notification being handled
+    bool leftFieldCheckQueued_ = false;
+    bool waitingForRelease_ = false;
     bool initialised_ = false;
     bool shownIcon_ = false;
     bool initialising_ = false;

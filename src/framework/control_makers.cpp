@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <algorithm>
+#include <memory>
+#include <utility>
 
 #include "framework/cdialog.h"
 #include "framework/controls.h"
@@ -74,8 +76,12 @@ MadeControl MakeEdit(CDialog& dialog, const ControlTemplate& control) {
     if ((control.style & Style::kPassword) != 0) {
         edit->setEchoMode(QLineEdit::Password);
     }
-    QObject::connect(edit, &QLineEdit::textChanged, &dialog,
-                     [&dialog, id = control.id] { dialog.SendNotification(id, Notification::kEditChange); });
+    // QLineEdit signals textEdited (a change by the user) just before textChanged.
+    auto typed = std::make_shared<bool>(false);
+    QObject::connect(edit, &QLineEdit::textEdited, &dialog, [typed] { *typed = true; });
+    QObject::connect(edit, &QLineEdit::textChanged, &dialog, [&dialog, id = control.id, typed] {
+        dialog.SendEditChange(id, std::exchange(*typed, false));
+    });
     QObject::connect(edit, &EditField::limitRefused, &dialog,
                      [&dialog, id = control.id] { dialog.SendNotification(id, Notification::kMaxText); });
     return {edit, std::make_unique<CEdit>(edit, &dialog)};

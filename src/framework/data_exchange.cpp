@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "core/l10n/framework_texts.h"
 #include "framework/cdialog.h"
 #include "platform/platform.h"
 
@@ -11,6 +12,7 @@ namespace corvane {
 
 QWidget* CDataExchange::PrepareCtrl(int id) {
     lastId_ = id;
+    restore_ = nullptr;
     CWnd* control = dialog_.GetDlgItem(id);
     return control != nullptr ? control->Widget() : nullptr;
 }
@@ -21,6 +23,26 @@ QWidget* CDataExchange::PrepareEditCtrl(int id) {
 
 void CDataExchange::Fail() {
     failed_ = true;
+}
+
+bool CDataExchange::Holding() const {
+    return saveAndValidate && dialog_.HoldingChecks();
+}
+
+void CDataExchange::Refuse(const std::function<void()>& show) {
+    if (Holding()) {
+        if (restore_) {
+            restore_();
+        }
+        dialog_.HoldField(lastId_);
+        return;
+    }
+    show();
+    Fail();
+}
+
+bool CDataExchange::MayWrite(int id) const {
+    return !dialog_.IsFieldHeld(id);
 }
 
 namespace {
@@ -103,14 +125,21 @@ void DDX_Text(CDataExchange& dx, int id, int32_t& value) {
         return;
     }
     if (!dx.saveAndValidate) {
-        dx.Dialog().SetDlgItemText(id, std::to_string(value));
+        if (dx.MayWrite(id)) {
+            dx.Dialog().SetDlgItemText(id, std::to_string(value));
+        }
         return;
     }
     int32_t parsed = 0;
     if (!ParseInt32(dx.Dialog().GetDlgItemText(id), parsed)) {
-        dx.Dialog().GetPlatform().ShowFrameworkMessage(IntegerExpectedMessage());
-        dx.Fail();
+        CDialog& dialog = dx.Dialog();
+        dx.Refuse([&dialog] {
+            dialog.GetPlatform().ShowFrameworkMessage(IntegerExpectedMessage(dialog.MessageLanguage()));
+        });
         return;
+    }
+    if (dx.Holding()) {
+        dx.SetRestore([&value, old = value] { value = old; });
     }
     value = parsed;
 }
@@ -120,8 +149,11 @@ void DDX_Text(CDataExchange& dx, int id, std::string& value) {
         return;
     }
     if (dx.saveAndValidate) {
+        if (dx.Holding()) {
+            dx.SetRestore([&value, old = value] { value = old; });
+        }
         value = dx.Dialog().GetDlgItemText(id);
-    } else {
+    } else if (dx.MayWrite(id)) {
         dx.Dialog().SetDlgItemText(id, value);
     }
 }
@@ -152,8 +184,10 @@ void DDV_MaxChars(CDataExchange& dx, const std::string& value, int maxBytes) {
         return;
     }
     if (value.size() > static_cast<std::size_t>(maxBytes < 0 ? 0 : maxBytes)) {
-        dx.Dialog().GetPlatform().ShowFrameworkMessage(MaxCharsMessage(maxBytes));
-        dx.Fail();
+        CDialog& dialog = dx.Dialog();
+        dx.Refuse([&dialog, maxBytes] {
+            dialog.GetPlatform().ShowFrameworkMessage(MaxCharsMessage(maxBytes, dialog.MessageLanguage()));
+        });
     }
 }
 
@@ -168,8 +202,11 @@ void DDV_MaxCharacters(CDataExchange& dx, const std::string& value, int maxChara
         return;
     }
     if (CharacterCount(value) > static_cast<std::size_t>(maxCharacters < 0 ? 0 : maxCharacters)) {
-        dx.Dialog().GetPlatform().ShowFrameworkMessage(MaxCharsMessage(maxCharacters));
-        dx.Fail();
+        CDialog& dialog = dx.Dialog();
+        dx.Refuse([&dialog, maxCharacters] {
+            dialog.GetPlatform().ShowFrameworkMessage(
+                MaxCharsMessage(maxCharacters, dialog.MessageLanguage()));
+        });
     }
 }
 
@@ -178,8 +215,10 @@ void DDV_MinMaxInt(CDataExchange& dx, int32_t value, int32_t min, int32_t max) {
         return;
     }
     if (value < min || value > max) {
-        dx.Dialog().GetPlatform().ShowFrameworkMessage(MinMaxIntMessage(min, max));
-        dx.Fail();
+        CDialog& dialog = dx.Dialog();
+        dx.Refuse([&dialog, min, max] {
+            dialog.GetPlatform().ShowFrameworkMessage(MinMaxIntMessage(min, max, dialog.MessageLanguage()));
+        });
     }
 }
 
@@ -188,8 +227,8 @@ void DDV_Check(CDataExchange& dx, bool passes, const std::function<std::string()
         return;
     }
     if (!passes) {
-        dx.Dialog().GetPlatform().ShowMessage(message());
-        dx.Fail();
+        CDialog& dialog = dx.Dialog();
+        dx.Refuse([&dialog, &message] { dialog.GetPlatform().ShowMessage(message()); });
     }
 }
 
@@ -204,17 +243,17 @@ std::size_t CharacterCount(const std::string& utf8) {
     return count;
 }
 
-std::string IntegerExpectedMessage() {
-    return "请键入一个整数。";
+std::string IntegerExpectedMessage(int32_t language) {
+    return std::string(FrameworkMessagesIn(language).integerExpected);
 }
 
-std::string MaxCharsMessage(int maxBytes) {
-    return Replace("“请填入不多于%1个的字符。”", "%1", std::to_string(maxBytes));
+std::string MaxCharsMessage(int maxBytes, int32_t language) {
+    return Replace(std::string(FrameworkMessagesIn(language).maxChars), "%1", std::to_string(maxBytes));
 }
 
-std::string MinMaxIntMessage(int32_t min, int32_t max) {
-    return Replace(Replace("“请填入一个在%1和%2之间的整数。”", "%1", std::to_string(min)), "%2",
-                   std::to_string(max));
+std::string MinMaxIntMessage(int32_t min, int32_t max, int32_t language) {
+    return Replace(Replace(std::string(FrameworkMessagesIn(language).minMaxInt), "%1", std::to_string(min)),
+                   "%2", std::to_string(max));
 }
 
 }  // namespace corvane

@@ -55,7 +55,8 @@ std::unique_ptr<PreferenceKey> MakeSystemPreferenceKey();
 uint16_t SystemDefaultLanguageId();
 std::string SystemDefaultOutputFolder();
 
-// Whether a graphical display can be reached; checked before Qt starts, which would abort without one.
-bool DisplayAvailable();
+// Why no graphical display can be reached, as one sentence for the user; empty when one can (or when Qt is
+// asked for a platform that needs none). Checked before Qt starts, which would abort without one.
+std::string DisplayProblem();
 
 }  // namespace corvane::platform

@@ -34,13 +34,22 @@ void ShowWindowIcon(QWidget& window, const WindowIcon& icon) {
     xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
     const xcb_atom_t atom = connection != nullptr && !icon.x11Property.empty() ? NetWmIconAtom(connection)
                                                                                : xcb_atom_t{XCB_ATOM_NONE};
-    if (atom == xcb_atom_t{XCB_ATOM_NONE}) {
+    if (atom == xcb_atom_t{XCB_ATOM_NONE} || !window.isWindow()) {
+        window.setWindowIcon(icon.icon);
+        return;
+    }
+    // The native window is made as showing it would make it. Not through winId(): that marks the widget
+    // native, and a native widget with a parent (a message box over a dialog) makes every other child of
+    // that parent, each control of the dialog, a native window of its own.
+    window.createWinId();
+    const WId native = window.internalWinId();
+    if (native == 0) {
         window.setWindowIcon(icon.icon);
         return;
     }
     // Requests on one connection reach the server in order: the property is there before the window is
     // mapped, where the window manager looks for it.
-    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(window.winId()), atom,
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(native), atom,
                         XCB_ATOM_CARDINAL, 32, static_cast<uint32_t>(icon.x11Property.size()),
                         icon.x11Property.data());
 }

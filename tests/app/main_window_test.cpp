@@ -220,11 +220,27 @@ TEST_F(MainWindowTest, DisabledSmtpButtonAndUpdateLinkLeaveTheWindowOpen) {
     ASSERT_EQ(platform_.openedUrls.size(), 1u);
     EXPECT_EQ(platform_.openedUrls[0], UpdateUrl());
     EXPECT_EQ(platform_.openedUrls[0].rfind("https://", 0), 0u);
+}
 
+// Without a browser to start, the link says so and gives the address to open by hand.
+TEST_F(MainWindowTest, UpdateLinkWithoutABrowserGivesTheAddress) {
     platform_.openUrlSucceeds = false;
-    Click(dialog_.get(), 1076);
-    EXPECT_FALSE(dialog_->IsEnded());
-    EXPECT_TRUE(platform_.messages.empty()) << "a failed launch is silent";
+    const std::string url = UpdateUrl();
+    for (const auto& [language, sentence] :
+         {std::pair<int32_t, std::string>{kEnglish, "No web browser could be started."},
+          {kGerman, "No web browser could be started."},
+          {kChinese, "无法启动网页浏览器。"}}) {
+        SCOPED_TRACE(language);
+        settings_.language = language;
+        Open();
+        platform_.messages.clear();
+        Click(dialog_.get(), 1076);
+        EXPECT_FALSE(dialog_->IsEnded());
+        ASSERT_EQ(platform_.messages.size(), 1u);
+        const std::string& message = platform_.messages[0];
+        EXPECT_EQ(message.rfind(sentence, 0), 0u) << message;
+        EXPECT_EQ(message.substr(message.size() - url.size()), url) << message;
+    }
 }
 
 TEST_F(MainWindowTest, EscapeAndEnterCloseTheWindowWithoutASetupDialog) {

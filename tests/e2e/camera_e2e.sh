@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The camera dialog in the real program under Xvfb, driven from the keyboard: choose the 8620MG model,
-# open the camera setup, type a folder, change the camera mode, the image size and the video length,
-# generate with Enter, and check menu.dat byte for byte (the clock bytes against the time around the
-# opening of the dialog).
+# open the camera setup, type a folder, change the camera mode, the image size and the video length (with
+# an empty and an out-of-range moment on the way), generate with Enter, and check menu.dat byte for byte
+# (the clock bytes against the time around the opening of the dialog).
 #   camera_e2e.sh <path to corvane>
 set -euo pipefail
 trap 'fail "command failed at line $LINENO"' ERR
@@ -24,8 +24,11 @@ focus_window '^Corvane 8620$' >/dev/null
 after=$(date +%s)
 
 # The camera mode list has the focus. Camera mode "Video", image size "5MP", then six fields on to the
-# video length: 30 seconds.
-keys Down Tab Down Tab Tab Tab Tab Tab Tab ctrl+a
+# video length: 30 seconds, typed after emptying the field and passing the range on the way (99). No
+# message may interrupt the typing or take a key.
+keys Down Tab Down Tab Tab Tab Tab Tab Tab ctrl+a BackSpace
+xdotool type --delay 30 "99"
+keys BackSpace BackSpace
 xdotool type --delay 30 "30"
 # Back past the camera mode list to the folder field (Exit, Default, Generate, folder field), type the
 # card's folder and press Enter in it: Generate must use the folder as typed.

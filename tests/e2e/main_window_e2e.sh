@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Drives the real program under Xvfb the way a person would: keyboard into the main window's lists, the
 # camera setup button, Escape out of the setup dialog and out of the fresh main window. Then checks the
-# remembered preferences and that the program ended by itself.
+# remembered preferences and that the program ended by itself, and the update link's message where no web
+# browser can be started.
 #   main_window_e2e.sh <path to corvane>
 set -euo pipefail
 trap 'fail "command failed at line $LINENO"' ERR
@@ -47,5 +48,21 @@ expect_program_end
 
 grep -qx 'language=3' "$prefs" || fail "language not kept"
 grep -qx 'model=4' "$prefs" || fail "model not kept"
+
+# The update link on a system where no web browser can be started (none on the program's PATH, none
+# named): a message says so instead of nothing; Enter closes it, and the main window stays.
+mkdir -p "$work/no-browsers"
+LANG=en_US.UTF-8 PATH="$work/no-browsers" BROWSER='' DEFAULT_BROWSER='' "$program" >"$work/app.log" 2>&1 &
+app_pid=$!
+focus_window '^Corvane$' >/dev/null
+# Language list, model list, the three setup buttons (model 4 has e-mail), the link.
+xdotool key --clearmodifiers Tab Tab Tab Tab Tab space
+wait_for "the no-browser message" test "$(xdotool search --onlyvisible --name '^Corvane$' | wc -l)" -eq 2
+xdotool key --clearmodifiers Return
+wait_for "the message to close" test "$(xdotool search --onlyvisible --name '^Corvane$' | wc -l)" -eq 1
+focus_window '^Corvane$' >/dev/null
+xdotool key --clearmodifiers Escape
+expect_program_end
+
 echo "end-to-end run passed; stored preferences:"
 cat "$prefs"

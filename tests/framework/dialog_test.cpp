@@ -318,13 +318,19 @@ TEST_F(DialogTest, PassStopsAtTheFirstFailedCheck) {
         {"below the program's range", 1001, "0", 2, "Please enter an integer between 1 and 60!", "", 0, "abc",
          0, ""},
         {"above the range, Chinese", 1001, "61", 1, "请输入一个介于1和60之间的值!", "", 61, "abc", 0, ""},
-        {"empty integer", 1001, "", 2, "", "请键入一个整数。", 10, "abc", 0, ""},
-        {"not an integer", 1001, "12a", 2, "", "请键入一个整数。", 10, "abc", 0, ""},
-        {"wider than 32 bits", 1001, "99999999999", 2, "", "请键入一个整数。", 10, "abc", 0, ""},
-        {"too many bytes", 1002, "abcdefg", 2, "", "“请填入不多于6个的字符。”", 20, "abcdefg", 0, ""},
-        {"three characters, nine bytes", 1002, "中文字", 2, "", "“请填入不多于6个的字符。”", 20, "中文字", 0,
+        {"empty integer", 1001, "", 2, "", "Please enter an integer.", 10, "abc", 0, ""},
+        {"empty integer, Chinese", 1001, "", 1, "", "请键入一个整数。", 10, "abc", 0, ""},
+        {"not an integer", 1001, "12a", 5, "", "Please enter an integer.", 10, "abc", 0, ""},
+        {"wider than 32 bits", 1001, "99999999999", 2, "", "Please enter an integer.", 10, "abc", 0, ""},
+        {"too many bytes", 1002, "abcdefg", 2, "", "Please enter no more than 6 characters.", 20, "abcdefg",
+         0, ""},
+        {"too many bytes, Chinese", 1002, "abcdefg", 1, "", "“请填入不多于6个的字符。”", 20, "abcdefg", 0,
          ""},
+        {"three characters, nine bytes", 1002, "中文字", 10, "", "Please enter no more than 6 characters.",
+         20, "中文字", 0, ""},
         {"framework range", 1003, "24", 1, "", "“请填入一个在0和23之间的整数。”", 20, "ok", 24, ""},
+        {"framework range, English", 1003, "24", 3, "", "Please enter an integer between 0 and 23.", 20, "ok",
+         24, ""},
         {"phone too long", 1004, "123456", 2, "The max allowable number of digits phone 5!", "", 20, "ok", 5,
          "123456"},
         {"phone too long, Chinese", 1004, "123456", 1, "最大允许手机号码位数 5!", "", 20, "ok", 5, "123456"},
@@ -336,6 +342,7 @@ TEST_F(DialogTest, PassStopsAtTheFirstFailedCheck) {
         dialog->hour = 0;
         dialog->phone = "";
         dialog->language = c.language;
+        dialog->SetMessageLanguage(c.language);
         platform.messages.clear();
         platform.frameworkMessages.clear();
         // Valid text before the failing field, text that would change the members after it.
@@ -358,6 +365,175 @@ TEST_F(DialogTest, PassStopsAtTheFirstFailedCheck) {
         EXPECT_EQ(dialog->focusWidget(), Edit(c.field));
         EXPECT_EQ(Edit(c.field)->selectedText(), c.text);
     }
+}
+
+// Until a dialog sets its message language, the framework speaks Chinese, as it always did.
+TEST_F(DialogTest, FrameworkMessagesAreChineseUntilALanguageIsSet) {
+    Preset(1003, "x");
+    EXPECT_FALSE(dialog->UpdateData(true));
+    EXPECT_EQ(platform.frameworkMessages, std::vector<std::string>{"请键入一个整数。"});
+}
+
+// A field whose typed text fails its check, in the middle of typing, shows nothing, takes no focus and
+// selects nothing, so that every typed key lands; the member keeps its last valid value and a refresh
+// leaves the typed text alone. Leaving the field (Tab, or a click on another control once the click is
+// done) shows the message once, in the dialog's language, and puts the focus back with the text
+// selected.
+class TypingTest : public DialogTest {
+  protected:
+    void SetUp() override {
+        DialogTest::SetUp();
+        dialog->language = 2;
+        dialog->SetMessageLanguage(2);
+        // A pass and a refresh on every change, as the setup dialogs do.
+        for (int id : {1001, 1003, 1004}) {
+            dialog->AddHandler(id, Notification::kEditChange, [this, id] {
+                dialog->UpdateData(true);
+                dialog->UpdateData(false);
+                dialog->events.push_back("change " + std::to_string(id));
+            });
+        }
+        ASSERT_TRUE(dialog->UpdateData(false));
+    }
+    // Runs what the dialog queued for once the event loop is back.
+    static void RunQueued() { QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall); }
+    std::vector<std::string> AllMessages() const {
+        std::vector<std::string> all = platform.messages;
+        all.insert(all.end(), platform.frameworkMessages.begin(), platform.frameworkMessages.end());
+        return all;
+    }
+};
+
+TEST_F(TypingTest, ChecksWaitUntilTheFieldIsLeft) {
+    struct Case {
+        const char* what;
+        int field;
+        std::vector<QString> keys;  // typed after selecting the text; "\b" is Backspace
+        std::string shown;
+        std::string message;  // when left
+    };
+    const Case cases[] = {
+        {"emptied", 1001, {"\b"}, "", "Please enter an integer."},
+        {"range passed half-way", 1001, {"9", "9"}, "99", "Please enter an integer between 1 and 60!"},
+        {"framework range", 1003, {"2", "4"}, "24", "Please enter an integer between 0 and 23."},
+        {"the program's length check",
+         1004,
+         {"1", "2", "3", "4", "5", "6"},
+         "123456",
+         "The max allowable number of digits phone 5!"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        dialog->length = 10;
+        dialog->hour = 0;
+        dialog->phone.clear();
+        ASSERT_TRUE(dialog->UpdateData(false));
+        const int32_t length = dialog->length;
+        const int32_t hour = dialog->hour;
+        platform.messages.clear();
+        platform.frameworkMessages.clear();
+        Edit(c.field)->setFocus();
+        Edit(c.field)->selectAll();
+        for (const QString& key : c.keys) {
+            if (key == "\b") {
+                QTest::keyClick(Edit(c.field), Qt::Key_Backspace);
+            } else {
+                Type(Edit(c.field), key);
+            }
+        }
+        RunQueued();
+        EXPECT_TRUE(AllMessages().empty()) << "nothing while typing";
+        EXPECT_EQ(Edit(c.field)->text().toStdString(), c.shown) << "every key landed";
+        EXPECT_EQ(dialog->focusWidget(), Edit(c.field));
+        EXPECT_FALSE(Edit(c.field)->hasSelectedText());
+        if (c.field == 1001 && c.keys.size() == 2) {
+            EXPECT_EQ(dialog->length, 9) << "the last valid value";
+        } else if (c.field == 1001) {
+            EXPECT_EQ(dialog->length, length);
+        }
+        if (c.field == 1003) {
+            EXPECT_EQ(dialog->hour, 2) << "the last valid value";
+        }
+        EXPECT_EQ(dialog->hour == hour || c.field == 1003, true);
+
+        QTest::keyClick(Edit(c.field), Qt::Key_Tab);
+        EXPECT_TRUE(AllMessages().empty()) << "shown once the event loop is back";
+        RunQueued();
+        EXPECT_EQ(AllMessages(), std::vector<std::string>{c.message});
+        EXPECT_EQ(dialog->focusWidget(), Edit(c.field)) << "back in the field left";
+        EXPECT_EQ(Edit(c.field)->selectedText().toStdString(), c.shown);
+
+        // Left again without typing: told once is enough; Generate tells again.
+        platform.messages.clear();
+        platform.frameworkMessages.clear();
+        QTest::keyClick(Edit(c.field), Qt::Key_Tab);
+        RunQueued();
+        EXPECT_TRUE(AllMessages().empty());
+        Edit(c.field)->setFocus();
+        Edit(c.field)->selectAll();
+        Type(Edit(c.field), "3");
+        EXPECT_TRUE(AllMessages().empty());
+    }
+}
+
+// A field fixed before it is left shows nothing when left.
+TEST_F(TypingTest, AFieldMendedBeforeItIsLeftShowsNothing) {
+    Edit(1003)->setFocus();
+    Edit(1003)->selectAll();
+    Type(Edit(1003), "24");
+    QTest::keyClick(Edit(1003), Qt::Key_Backspace);
+    QTest::keyClick(Edit(1003), Qt::Key_Tab);
+    RunQueued();
+    EXPECT_TRUE(AllMessages().empty());
+    EXPECT_EQ(dialog->hour, 2);
+}
+
+// A click on a button leaves the field: the click runs first, and when the button's own pass showed the
+// field's message, leaving it shows nothing more.
+TEST_F(TypingTest, AClickThatLeavesTheFieldRunsFirstAndTellsOnce) {
+    for (const bool buttonReads : {true, false}) {
+        SCOPED_TRACE(buttonReads ? "the button reads the form" : "the button reads nothing");
+        dialog->events.clear();
+        platform.frameworkMessages.clear();
+        dialog->AddHandler(1020, Notification::kClicked, [this, buttonReads] {
+            dialog->events.push_back("clicked");
+            if (buttonReads) {
+                dialog->UpdateData(true);
+            }
+        });
+        Edit(1003)->setFocus();
+        Edit(1003)->selectAll();
+        Type(Edit(1003), "30");
+        QTest::mousePress(Button(1020), Qt::LeftButton);
+        EXPECT_EQ(dialog->focusWidget(), Button(1020));
+        RunQueued();
+        EXPECT_TRUE(platform.frameworkMessages.empty()) << "not while the button is down";
+        QTest::mouseRelease(Button(1020), Qt::LeftButton);
+        RunQueued();
+        // A button that reads nothing: the field's change is handled again, with its check in force.
+        std::vector<std::string> events = {"change 1003", "change 1003", "clicked"};
+        if (!buttonReads) {
+            events.push_back("change 1003");
+        }
+        EXPECT_EQ(dialog->events, events);
+        EXPECT_EQ(platform.frameworkMessages,
+                  std::vector<std::string>{"Please enter an integer between 0 and 23."});
+        EXPECT_EQ(dialog->focusWidget(), Edit(1003));
+        Edit(1003)->setText("1");
+    }
+}
+
+// While the user types in one field, another field that fails its check shows nothing either, keeps
+// its text and does not hold up the fields after it.
+TEST_F(TypingTest, OtherFailingFieldsNeitherSpeakNorStopThePass) {
+    Preset(1001, "");
+    Edit(1004)->setFocus();
+    Type(Edit(1004), "12");
+    RunQueued();
+    EXPECT_TRUE(AllMessages().empty());
+    EXPECT_EQ(Edit(1001)->text(), "");
+    EXPECT_EQ(dialog->phone, "12") << "read past the empty field";
+    EXPECT_EQ(dialog->focusWidget(), Edit(1004));
 }
 
 TEST(ParseInt32Test, AcceptsOnlyWholeNumbersWithin32Bits) {

@@ -37,8 +37,10 @@ inline const char* Name(ModelFamily family) {
     return family == ModelFamily::k8620 ? "8620" : "8520";
 }
 
-// The framework's message for a number field that holds no integer.
-inline const std::string kIntegerExpected = "请键入一个整数。";
+// The framework's message for a number field that holds no integer, in an English dialog and in a Chinese
+// one.
+inline const std::string kIntegerExpected = "Please enter an integer.";
+inline const std::string kIntegerExpectedChinese = "请键入一个整数。";
 
 // The control of `dialog` with id `id` (controls are named by their id), or nullptr.
 template <class Control>
@@ -166,6 +168,16 @@ class SetupDialogTest : public ::testing::Test {
         }
     }
     void Retype(int id, const char* text) { Retype(id, QString::fromUtf8(text)); }
+    // Leaves the focused field with Tab, as a user going on, and lets the dialog check the field left (it
+    // does once the event loop is back).
+    void LeaveField() {
+        // Focus moves within the active window only; the offscreen platform activates none by itself.
+        QApplication::setActiveWindow(dialog.get());
+        QWidget* focused = dialog->focusWidget();
+        ASSERT_NE(focused, nullptr);
+        QTest::keyClick(focused, Qt::Key_Tab);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+    }
     // Picks an entry of a drop-down list as the user does: opens it, moves to the entry, presses Enter.
     void Choose(int id, int index) {
         QComboBox* list = List(id);

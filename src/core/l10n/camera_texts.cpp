@@ -52,7 +52,7 @@ constexpr TextRow kTimer1StartCaption = {
 constexpr TextRow kTimer1StopCaption = {
     "停止:", "Stop:", "Stop:", "Stop:", "Stop:", "Stop:", "Stop:", "Stop:", "Stop:", "終了:"};
 constexpr TextRow kSerialNumberCaption = {"序列号",       "Serial No.",  "Kd.Serien Nr.", "aseta srj.n:o",
-                                          "No. di serie", "No de ssrie", "Sorsz.",        "Serijska stev.",
+                                          "No. di serie", "No de serie", "Sorsz.",        "Serijska stev.",
                                           "Por.cislo",    "任意文字挿入"};
 constexpr TextRow kTimeLapseCaption = {"定时拍摄",    "Time Lapse",  "Zeitraffer", "ajastin kuvaus",
                                        "Eff. accel.", "Accelere",    "Idolass.",   "Hitro predv.",

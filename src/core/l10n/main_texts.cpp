@@ -44,6 +44,9 @@ constexpr TextRow kModelLabel = {"机器型号",       "Camera Model", "Camera M
                                  "Camera Model",   "Camera Model", "Camera Model", "Camera Model",
                                  "Fotopast Model", "Camera Model"};
 
+constexpr MessagePair kNoBrowser = {"No web browser could be started. The latest version is on this page:\n",
+                                    "无法启动网页浏览器。最新版本在此网页：\n"};
+
 }  // namespace
 
 MainTexts MainTextsFor(int32_t language) {
@@ -69,6 +72,10 @@ const char* LanguageListEntry(int position, bool textsChinese) {
 
 const char* ModelListEntry(int position) {
     return position >= 0 && position < kModelListSize ? kModels[position].listName.data() : nullptr;
+}
+
+std::string NoBrowserMessage(int32_t language, const std::string& url) {
+    return std::string(MessageIn(kNoBrowser, language)) + url;
 }
 
 }  // namespace corvane

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "core/l10n/language.h"
 #include "core/models/models.h"
@@ -21,6 +22,10 @@ struct MainTexts {
 // Captions for `language` (1..10); a language without its own word for a caption shows the English one, and
 // any value outside 1..10 shows all English captions.
 MainTexts MainTextsFor(int32_t language);
+
+// The message when the update link could not start a web browser: says so and gives the address `url`, so
+// that the user can open it by hand. Chinese for language 1, English otherwise. UTF-8.
+std::string NoBrowserMessage(int32_t language, const std::string& url);
 
 inline constexpr int kLanguageListSize = kLanguageCount;
 inline constexpr int kModelListSize = kModelCount;

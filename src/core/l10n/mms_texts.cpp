@@ -9,9 +9,9 @@ namespace {
 using namespace message_dialog_texts;
 
 constexpr TextRow kModeLabel = {"MMS 模式", "MMS Mode", "MMS Modus", "MMS valikot", "Modo MMS",
-                                "MODE MMS", "MMS Mod",  "Nacin MMS", "Rezim MMS",   "MMSステータス"};
-constexpr TextRow kSendLabel = {"MMS 发送", "MMS Status", "MMS Einstellung", "MMS-tila",  "stato MMS",
-                                "Etat MMS", "MMS oll.",   "Status MMS",      "Staus MMS", "MMS モード"};
+                                "MODE MMS", "MMS Mod",  "Nacin MMS", "Rezim MMS",   "MMS モード"};
+constexpr TextRow kSendLabel = {"MMS 发送", "MMS Status", "MMS Einstellung", "MMS-tila",   "stato MMS",
+                                "Etat MMS", "MMS oll.",   "Status MMS",      "Status MMS", "MMSステータス"};
 constexpr TextRow kUrlLabel = {"彩信网址", "URL", "URL", "URL", "URL", "URL", "URL", "URL", "URL", "URL"};
 constexpr TextRow kGatewayLabel = {"彩信网关", "Gateway", "Gateway", "gateway", "GateWay",
                                    "GateWay",  "Atjaro",  "Prehod",  "GateWay", "ゲートウェイ"};

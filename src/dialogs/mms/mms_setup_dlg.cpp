@@ -172,6 +172,7 @@ void CMmsSetupDlg::SetTexts() {
 // Auto: the preset countries and the operators of country 0; Manual: "Other" in both, and "CSD" besides
 // "APN".
 void CMmsSetupDlg::FillModeLists(int mode) {
+    listsMode_ = mode;
     countryList_.ResetContent();
     apnTypeList_.ResetContent();
     apnTypeList_.AddString(std::string(kMmsApnTypeApn));
@@ -228,13 +229,17 @@ void CMmsSetupDlg::ApplyFieldStates(bool lockRecipients) {
     SetReadOnly(IDC_MMS_PHONE3, !thirdOpen);
 }
 
-// Every switch empties all ten texts.
+// A switch empties the network texts: Auto shows none, Manual starts from none rather than from a preset.
+// The recipients are the user's whatever the mode and stay. Choosing the mode already shown changes
+// nothing.
 void CMmsSetupDlg::OnSelchangeMmsMode() {
-    for (std::string* text :
-         {&url, &apn, &gateway, &port, &account, &password, &email, &phone, &phone2, &phone3}) {
+    const int mode = modeList_.GetCurSel();
+    if (mode == listsMode_) {
+        return;
+    }
+    for (std::string* text : {&url, &apn, &gateway, &port, &account, &password}) {
         text->clear();
     }
-    const int mode = modeList_.GetCurSel();
     FillModeLists(mode);
     if (mode == kMmsModeManual) {
         mmsCountryCode = kManualCountryCode;

@@ -85,6 +85,7 @@ class CMmsSetupDlg : public CSetupDialog {
     void ApplyMmsSettings(const decoder::MmsSettings& settings);
 
     const MmsFamilyIds& ids_;
+    int listsMode_ = -1;  // the mode the country, operator and APN-type lists were last filled for
 
     CComboBox hoursList_;
     CComboBox phoneTypeList_;

@@ -21,6 +21,7 @@ CSetupDialog::CSetupDialog(const DialogTemplate& dialogTemplate, ModelFamily fam
       settings_(settings),
       fs_(fs),
       folder_(folder) {
+    SetMessageLanguage(settings.language);
     StartFolderFacts facts;
     facts.volumes = platform.MountedVolumes();
     facts.mediaUser = platform.MediaUser();

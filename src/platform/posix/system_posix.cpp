@@ -1,7 +1,10 @@
 // Preference key, system language and display on systems other than Windows.
+#include <xcb/xcb.h>
+
 #include <QDir>
 #include <QtGlobal>
 #include <cstdlib>
+#include <string>
 
 #include "platform/desktop_platform.h"
 #include "platform/locale_language.h"
@@ -21,17 +24,43 @@ uint16_t SystemDefaultLanguageId() {
     return LanguageIdFromLocaleName(MessagesLocaleFromEnvironment());
 }
 
-bool DisplayAvailable() {
+namespace {
+
+std::string Environment(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr ? value : "";
+}
+
+}  // namespace
+
+std::string DisplayProblem() {
 #ifdef Q_OS_MACOS
-    return true;
+    return {};
 #else
-    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
-        const char* value = std::getenv(name);
-        if (value != nullptr && value[0] != '\0') {
-            return true;
+    const std::string platform = Environment("QT_QPA_PLATFORM");
+    const std::string x11 = Environment("DISPLAY");
+    const std::string wayland = Environment("WAYLAND_DISPLAY");
+    const bool askedForX11 = platform.find("xcb") != std::string::npos;
+    if (!platform.empty() && !askedForX11) {
+        return {};  // offscreen, wayland, ...: Qt's own choice
+    }
+    if (x11.empty() && (askedForX11 || wayland.empty())) {
+        return "Corvane needs a graphical display, but none is available (neither DISPLAY nor "
+               "WAYLAND_DISPLAY "
+               "is set).";
+    }
+    // With a Wayland display too, Qt may well not use X: only a display Qt will use is tried. A connection
+    // to a local server costs a fraction of a millisecond; Qt's own attempt would abort the program.
+    if (!x11.empty() && (askedForX11 || wayland.empty())) {
+        xcb_connection_t* connection = xcb_connect(x11.c_str(), nullptr);
+        const bool reached = xcb_connection_has_error(connection) == 0;
+        xcb_disconnect(connection);
+        if (!reached) {
+            return "Corvane needs a graphical display, but the X display \"" + x11 +
+                   "\" named by DISPLAY cannot be opened.";
         }
     }
-    return false;
+    return {};
 #endif
 }
 

@@ -30,8 +30,9 @@ using namespace corvane::testing;
 std::string RangeMessage(int min, int max) {
     return "Please enter an integer between " + std::to_string(min) + " and " + std::to_string(max) + "!";
 }
+// The framework's range message in an English dialog.
 std::string FrameworkRangeMessage(int min, int max) {
-    return "“请填入一个在" + std::to_string(min) + "和" + std::to_string(max) + "之间的整数。”";
+    return "Please enter an integer between " + std::to_string(min) + " and " + std::to_string(max) + ".";
 }
 
 class CameraDialogTest : public SetupDialogTest<CCameraSetupDlg> {
@@ -343,13 +344,19 @@ TEST_F(CameraDialogTest, SpotChecksOfEachLanguageOnScreen) {
 
 // --- number fields -------------------------------------------------------------------------------------
 
-TEST_F(CameraDialogTest, VideoLengthOutOfRangeShowsTheMessageAndBecomes10) {
+// While the user types, an out-of-range value shows nothing and stays as typed; leaving the field shows
+// the range message and the field becomes 10.
+TEST_F(CameraDialogTest, VideoLengthOutOfRangeShowsTheMessageWhenLeftAndBecomes10) {
     for (const char* typed : {"0", "61", "99"}) {
         for (int32_t language : {kEnglish, kChinese, kGerman}) {
             SCOPED_TRACE(std::string(typed) + " " + std::to_string(language));
             Open(ModelFamily::k8520, language);
             ClearMessages();
             Retype(IDC_VIDEO_LENGTH, typed);
+            EXPECT_TRUE(platform.messages.empty());
+            EXPECT_EQ(Text(IDC_VIDEO_LENGTH), typed);
+            EXPECT_EQ(dialog->focusWidget(), Edit(IDC_VIDEO_LENGTH));
+            LeaveField();
             const std::string expected =
                 language == kChinese ? "请输入一个介于1和60之间的值!" : RangeMessage(1, 60);
             EXPECT_EQ(platform.messages, std::vector<std::string>{expected});
@@ -398,6 +405,7 @@ TEST_F(CameraDialogTest, IntervalUnitRules) {
             Choose(IDC_INTERVAL_UNIT, c.unit);
         }
         Retype(IDC_INTERVAL, c.typed);
+        LeaveField();
         if (c.unitAfter >= 0) {
             Choose(IDC_INTERVAL_UNIT, c.unitAfter);
         }
@@ -413,7 +421,8 @@ TEST_F(CameraDialogTest, IntervalUnitRules) {
 }
 
 // Every hour, minute and second field: its list turned on, a value one above the range shows the range
-// message (the framework's for timer 2, the dialog's own for the others) and the field becomes 0.
+// message (the framework's for timer 2, the dialog's own for the others) when the field is left, and the
+// field becomes 0.
 TEST_F(CameraDialogTest, TimeFieldsOutOfRangeShowTheirMessageAndBecomeZero) {
     for (ModelFamily family : kBoth) {
         const CameraFamilyIds& ids = CameraIdsOf(family);
@@ -451,6 +460,9 @@ TEST_F(CameraDialogTest, TimeFieldsOutOfRangeShowTheirMessageAndBecomeZero) {
                 EXPECT_TRUE(platform.frameworkMessages.empty());
 
                 Retype(f.id, QString::number(f.max + 1));
+                EXPECT_TRUE(platform.messages.empty());
+                EXPECT_TRUE(platform.frameworkMessages.empty());
+                LeaveField();
                 if (f.timer2) {
                     EXPECT_EQ(platform.frameworkMessages,
                               std::vector<std::string>{FrameworkRangeMessage(0, f.max)});
@@ -511,13 +523,13 @@ TEST_F(CameraDialogTest, PastedNegativeValuesAreCorrected) {
         SCOPED_TRACE(c.id);
         ClearMessages();
         Paste(Edit(c.id), "-5");
+        LeaveField();
         EXPECT_EQ(platform.messages.size(), 1u);
         EXPECT_EQ(Text(c.id), c.field);
     }
     Choose(IDC_TIMER1, 1);
-    QApplication::clipboard()->setText("-3");
-    Edit(IDC_TIMER1_STOP_HOUR)->selectAll();
-    QTest::keyClick(Edit(IDC_TIMER1_STOP_HOUR), Qt::Key_V, Qt::ControlModifier);
+    Paste(Edit(IDC_TIMER1_STOP_HOUR), "-3");
+    LeaveField();
     EXPECT_EQ(Text(IDC_TIMER1_STOP_HOUR), "0");
     Click(IDOK);
     const Bytes file = MenuFile();
@@ -528,32 +540,46 @@ TEST_F(CameraDialogTest, PastedNegativeValuesAreCorrected) {
 
 // --- empty fields and the exchange order ---------------------------------------------------------------
 
-TEST_F(CameraDialogTest, AnEmptyFieldStopsEveryLaterPassBeforeTheFieldsAfterIt) {
+// Emptying a number field while typing shows nothing and loses no key; the field is told of when left,
+// in the dialog's language, and it stops the passes that show their messages, so nothing is written
+// until it is filled.
+TEST_F(CameraDialogTest, AnEmptiedFieldIsToldWhenLeftAndStopsTheWritesUntilFilled) {
     Open(ModelFamily::k8620);
     ClearMessages();
     Retype(IDC_VIDEO_LENGTH, "");
+    EXPECT_TRUE(platform.frameworkMessages.empty());
+    EXPECT_EQ(dialog->focusWidget(), Edit(IDC_VIDEO_LENGTH));
+    QTest::keyClicks(Edit(IDC_VIDEO_LENGTH), "25");
+    EXPECT_EQ(Text(IDC_VIDEO_LENGTH), "25") << "the keys after the empty moment land";
+    EXPECT_EQ(dialog->videoLength, 25);
+    EXPECT_TRUE(platform.frameworkMessages.empty());
+
+    Retype(IDC_VIDEO_LENGTH, "");
+    EXPECT_EQ(dialog->videoLength, 25) << "the value keeps the last valid number";
+    LeaveField();
     EXPECT_EQ(platform.frameworkMessages, std::vector<std::string>{kIntegerExpected});
     EXPECT_EQ(Text(IDC_VIDEO_LENGTH), "") << "an empty field has no correction";
-    EXPECT_EQ(dialog->videoLength, 10) << "the value keeps the last valid number";
+    EXPECT_EQ(dialog->focusWidget(), Edit(IDC_VIDEO_LENGTH)) << "back in the field left";
 
-    // The interval comes after the empty field: its new value is not taken over.
+    // Typing elsewhere meanwhile shows nothing, and the fields after the empty one are read.
     ClearMessages();
     Retype(IDC_INTERVAL, "7");
-    EXPECT_EQ(platform.frameworkMessages, std::vector<std::string>{kIntegerExpected});
-    EXPECT_EQ(dialog->interval, 1);
-    EXPECT_EQ(dialog->focusWidget(), Edit(IDC_VIDEO_LENGTH)) << "the failed field gets the focus";
+    EXPECT_TRUE(platform.frameworkMessages.empty());
+    EXPECT_EQ(dialog->interval, 7);
+    EXPECT_EQ(Text(IDC_VIDEO_LENGTH), "") << "the field shows what the user left in it";
 
     // A list that runs a pass shows it again; one without a handler does not.
+    Edit(IDC_INTERVAL)->setFocus();
     ClearMessages();
     Choose(IDC_CAMERA_MODE, 1);
     Choose(IDC_PICTURE_COUNT, 2);
     EXPECT_EQ(platform.frameworkMessages, std::vector<std::string>{kIntegerExpected});
 
-    // Generate and the factory button read the form too: the empty field stops them, nothing is written
-    // (the interval on screen was never read, so a file now would not hold what the fields show).
+    // Generate and the factory button read the form too: the empty field stops them, nothing is written.
     for (int button : {IDOK, IDC_FACTORY_SETTINGS}) {
         ClearMessages();
         Click(button);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
         EXPECT_EQ(platform.frameworkMessages, std::vector<std::string>{kIntegerExpected}) << button;
         EXPECT_TRUE(platform.messages.empty()) << button;
         EXPECT_FALSE(std::filesystem::exists(folder.File("menu.dat"))) << button;
@@ -565,7 +591,6 @@ TEST_F(CameraDialogTest, AnEmptyFieldStopsEveryLaterPassBeforeTheFieldsAfterIt) 
     Retype(IDC_VIDEO_LENGTH, "20");
     EXPECT_TRUE(platform.frameworkMessages.empty());
     EXPECT_EQ(dialog->videoLength, 20);
-    EXPECT_EQ(dialog->interval, 7);
     Click(IDOK);
     const Bytes file = MenuFile();
     EXPECT_EQ(file.at(0), 1);
@@ -574,9 +599,41 @@ TEST_F(CameraDialogTest, AnEmptyFieldStopsEveryLaterPassBeforeTheFieldsAfterIt) 
     EXPECT_EQ(file.at(6), 7) << "the interval shown";
 }
 
-// A value past its range that a pass read but no handler corrected (it was typed while an earlier field
-// blocked the passes) is never written: Generate and the factory button show its range message and
-// write nothing.
+// The framework's own messages come in the dialog's language: Chinese in a Chinese dialog, English in
+// every other.
+TEST_F(CameraDialogTest, FrameworkMessagesInTheDialogsLanguage) {
+    const std::pair<int32_t, std::string> cases[] = {{kChinese, kIntegerExpectedChinese},
+                                                     {kEnglish, kIntegerExpected},
+                                                     {kGerman, kIntegerExpected},
+                                                     {kJapanese, kIntegerExpected}};
+    for (const auto& [language, message] : cases) {
+        SCOPED_TRACE(language);
+        Open(ModelFamily::k8620, language);
+        Choose(Ids().timer2, 1);
+        Retype(IDC_INTERVAL, "");
+        LeaveField();
+        EXPECT_EQ(platform.frameworkMessages, std::vector<std::string>{message});
+
+        Retype(Ids().timer2StopHour, "24");
+        ClearMessages();
+        Click(IDOK);
+        EXPECT_EQ(platform.frameworkMessages.size(), 1u);
+        if (!platform.frameworkMessages.empty()) {
+            EXPECT_EQ(platform.frameworkMessages.front(),
+                      language == kChinese ? kIntegerExpectedChinese : kIntegerExpected)
+                << "the empty interval comes first";
+        }
+        Retype(IDC_INTERVAL, "1");
+        ClearMessages();
+        Click(IDOK);
+        EXPECT_EQ(platform.frameworkMessages,
+                  std::vector<std::string>{language == kChinese ? "“请填入一个在0和23之间的整数。”"
+                                                                : FrameworkRangeMessage(0, 23)});
+    }
+}
+
+// A value past its range typed and not left before the click is never written: Generate and the
+// factory button show its range message once and write nothing.
 TEST_F(CameraDialogTest, OutOfRangeValueOnScreenStopsTheWriteWithItsRangeMessage) {
     for (ModelFamily family : kBoth) {
         for (int button : {IDOK, IDC_FACTORY_SETTINGS}) {
@@ -585,12 +642,11 @@ TEST_F(CameraDialogTest, OutOfRangeValueOnScreenStopsTheWriteWithItsRangeMessage
             Open(family);
             const CameraFamilyIds& ids = Ids();
             Choose(ids.timer2, 1);
-            Retype(IDC_INTERVAL, "");
             Retype(ids.timer2StartMinute, "70");
-            Retype(IDC_INTERVAL, "5");
             EXPECT_EQ(Text(ids.timer2StartMinute), "70");
             ClearMessages();
             Click(button);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);  // the field left by the click
             EXPECT_EQ(platform.frameworkMessages, std::vector<std::string>{FrameworkRangeMessage(0, 59)});
             EXPECT_TRUE(platform.messages.empty());
             EXPECT_FALSE(std::filesystem::exists(folder.File("menu.dat")));
@@ -614,13 +670,16 @@ TEST_F(CameraDialogTest, OutOfRangeValueOnScreenStopsTheWriteWithItsRangeMessage
     }
 }
 
+// An emptied field told of when left does not hold up typing in the fields before it in the order.
 TEST_F(CameraDialogTest, AnEmptyFieldLaterInTheOrderDoesNotBlockEarlierOnes) {
     Open(ModelFamily::k8520);
     Choose(IDC_TIMER1, 1);
     Retype(IDC_TIMER1_START_MINUTE, "");
+    LeaveField();
+    EXPECT_EQ(platform.frameworkMessages, std::vector<std::string>{kIntegerExpected});
     ClearMessages();
     Retype(IDC_VIDEO_LENGTH, "7");
-    EXPECT_EQ(platform.frameworkMessages, std::vector<std::string>{kIntegerExpected});
+    EXPECT_TRUE(platform.frameworkMessages.empty());
     EXPECT_EQ(dialog->videoLength, 7) << "read before the failing field";
 }
 

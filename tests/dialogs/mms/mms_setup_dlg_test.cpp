@@ -316,7 +316,9 @@ TEST_F(MmsDialogTest, InternationalNumbersSkipTheFirstCharacterOfTheDigitCheck) 
 
 // --- field checks while typing -------------------------------------------------------------------------
 
-TEST_F(MmsDialogTest, PhoneLongerThanTheFamilysLimitShowsTheMessageAndEmptiesTheField) {
+// A digit past the limit shows nothing while the user types; leaving the field shows the message and
+// empties it.
+TEST_F(MmsDialogTest, PhoneLongerThanTheFamilysLimitShowsTheMessageWhenLeftAndEmptiesTheField) {
     struct Case {
         ModelFamily family;
         bool international;
@@ -338,6 +340,9 @@ TEST_F(MmsDialogTest, PhoneLongerThanTheFamilysLimitShowsTheMessageAndEmptiesThe
         EXPECT_EQ(Text(IDC_MMS_PHONE), digits.toStdString());
         EXPECT_TRUE(platform.messages.empty());
         QTest::keyClick(Edit(IDC_MMS_PHONE), Qt::Key_7);
+        EXPECT_TRUE(platform.messages.empty());
+        EXPECT_EQ(Text(IDC_MMS_PHONE), (digits + "7").toStdString());
+        LeaveField();
         EXPECT_EQ(platform.messages, std::vector<std::string>{"The max allowable number of digits phone " +
                                                               std::to_string(c.limit) + "!"});
         EXPECT_EQ(Text(IDC_MMS_PHONE), "");
@@ -380,6 +385,9 @@ TEST_F(MmsDialogTest, PicturesPerDayOutsideTheRangeGoesBackToZero) {
         } else {
             Retype(IDC_MMS_PICTURES, c.text);
         }
+        EXPECT_TRUE(platform.messages.empty()) << "nothing while typing";
+        EXPECT_TRUE(platform.frameworkMessages.empty());
+        LeaveField();
         EXPECT_EQ(platform.messages, c.messages);
         EXPECT_EQ(platform.frameworkMessages, c.frameworkMessages);
         EXPECT_EQ(Text(IDC_MMS_PICTURES), c.shown);
@@ -511,11 +519,19 @@ TEST_F(MmsDialogTest, SmsLocksTheFurtherRecipientsKeepingTheirTexts) {
     }
 }
 
-TEST_F(MmsDialogTest, ModeSwitchEmptiesEveryTextAndRefillsTheLists) {
+// A mode switch empties the network texts and refills the lists; the recipients the user typed stay in
+// either direction. Choosing the mode already shown changes nothing.
+TEST_F(MmsDialogTest, ModeSwitchEmptiesTheNetworkTextsKeepsTheRecipientsAndRefillsTheLists) {
     Open(ModelFamily::k8620);
     Choose(IDC_MMS_COUNTRY, 3);
     Choose(IDC_MMS_OPERATOR, 2);
+    Retype(IDC_MMS_PHONE, "13800138000");
+    Retype(IDC_MMS_EMAIL, "someone@example.com");
+    Retype(IDC_MMS_PHONE2, "13900139000");
     Choose(IDC_MMS_MODE, 1);
+    EXPECT_EQ(Text(IDC_MMS_PHONE), "13800138000") << "typed in Auto, kept in Manual";
+    EXPECT_EQ(Text(IDC_MMS_EMAIL), "someone@example.com");
+    EXPECT_EQ(Text(IDC_MMS_PHONE2), "13900139000");
     EXPECT_EQ(List(IDC_MMS_COUNTRY)->count(), 1);
     EXPECT_EQ(List(IDC_MMS_COUNTRY)->currentText(), "Other");
     EXPECT_EQ(List(IDC_MMS_OPERATOR)->count(), 1);
@@ -526,19 +542,29 @@ TEST_F(MmsDialogTest, ModeSwitchEmptiesEveryTextAndRefillsTheLists) {
     FillManualNetwork();
     Retype(IDC_MMS_ACCOUNT, "user");
     Retype(IDC_MMS_PASSWORD, "pw");
-    Retype(IDC_MMS_PHONE, "13800138000");
-    Retype(IDC_MMS_EMAIL, "someone@example.com");
-    Retype(IDC_MMS_PHONE2, "13900139000");
     Retype(IDC_MMS_PHONE3, "x@example.com");
     Retype(IDC_MMS_PICTURES, "5");
     Choose(IDC_MMS_APN_TYPE, 1);
+    std::vector<std::string> filled;
     for (int id : kTextIds) {
-        ASSERT_NE(Text(id), "") << id;
+        filled.push_back(Text(id));
+        ASSERT_NE(filled.back(), "") << id;
     }
 
+    Choose(IDC_MMS_MODE, 1);  // Manual again
+    for (std::size_t i = 0; i < std::size(kTextIds); ++i) {
+        EXPECT_EQ(Text(kTextIds[i]), filled[i]) << kTextIds[i];
+    }
+    EXPECT_EQ(List(IDC_MMS_APN_TYPE)->currentIndex(), 1) << "CSD stays chosen";
+    EXPECT_FALSE(ReadOnly(IDC_MMS_URL));
+    EXPECT_TRUE(platform.messages.empty());
+
     Choose(IDC_MMS_MODE, 0);
-    for (int id : kTextIds) {
+    for (int id : kNetworkIds) {
         EXPECT_EQ(Text(id), "") << id;
+    }
+    for (int id : {IDC_MMS_PHONE, IDC_MMS_EMAIL, IDC_MMS_PHONE2, IDC_MMS_PHONE3}) {
+        EXPECT_NE(Text(id), "") << id << " is no network setting";
     }
     EXPECT_EQ(Text(IDC_MMS_PICTURES), "5") << "not a text of the mode";
     EXPECT_EQ(List(IDC_MMS_COUNTRY)->count(), kMmsCountryCount);
@@ -547,6 +573,12 @@ TEST_F(MmsDialogTest, ModeSwitchEmptiesEveryTextAndRefillsTheLists) {
     EXPECT_EQ(List(IDC_MMS_OPERATOR)->count(), 2);
     EXPECT_EQ(List(IDC_MMS_APN_TYPE)->count(), 1) << "CSD only in Manual mode";
     EXPECT_EQ(List(IDC_MMS_APN_TYPE)->currentText(), "APN");
+
+    Choose(IDC_MMS_COUNTRY, 3);
+    Choose(IDC_MMS_OPERATOR, 1);
+    Choose(IDC_MMS_MODE, 0);  // Auto again
+    EXPECT_EQ(List(IDC_MMS_COUNTRY)->currentIndex(), 3);
+    EXPECT_EQ(List(IDC_MMS_OPERATOR)->currentIndex(), 1);
 }
 
 // Auto mode with an operator whose preset has no MMS centre or access point writes nothing and says,
@@ -944,11 +976,11 @@ const LanguageRow kLanguageRows[] = {
      "SMS Remote Control", "URL", "Prehod", "VRATA", "Telefonska stev.", "Email", "Racun", "Geslo", "Tel./ e-posta",
      "Izberi", "Generiraj", "Nazaj", "MMS", "Izklop", "Samodejno", "Rocno", "Izklop", "Domestic ", "International",
      "China", "China Mobile"},
-    {9, "Rezim MMS", "Staus MMS", "Snimku za den", "Pozor:0=neomezene", " Zeme", "Operater", "SMS Remote Control",
+    {9, "Rezim MMS", "Status MMS", "Snimku za den", "Pozor:0=neomezene", " Zeme", "Operater", "SMS Remote Control",
      "URL", "GateWay", "Port", "Tel. Cislo", "Email", "Ucet", "Heslo", "Telefon / Email", "Select", "Generovat",
      "Vystup", "MMS", "Vypnuto", "Automaticky", "Rucne", "Vypnuto", "Domaci ", "Mezinarodni", "China",
      "China Mobile"},
-    {10, "MMSステータス", "MMS モード", "撮影数/1日", "注意：0=制限なし", "国名", "通信会社", "SMS Remote Control", "URL",
+    {10, "MMS モード", "MMSステータス", "撮影数/1日", "注意：0=制限なし", "国名", "通信会社", "SMS Remote Control", "URL",
      "ゲートウェイ", "ポート", "電話", "Eメール", "アカウント", "パスワード", "電話orEメール", "フォルダ選択", "ファイル作成", "終了",
      "MMS", "オフ", "オート", "マニュアル", "オフ", "Domestic ", "International", "China", "China Mobile"},
 };
