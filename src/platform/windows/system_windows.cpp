@@ -99,4 +99,8 @@ std::string DisplayProblem() {
     return {};
 }
 
+std::string DisplayOpenFailure() {
+    return "Corvane cannot open its windows on this desktop.";
+}
+
 }  // namespace corvane::platform
