@@ -1,11 +1,33 @@
 #include <QApplication>
 #include <QCoreApplication>
+#include <QtGlobal>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "app/command_line.h"
 #include "app/setup_app.h"
 #include "platform/desktop_platform.h"
+
+namespace {
+
+std::vector<std::string>* heldMessages = nullptr;
+
+// Qt's messages while the application object starts are held back: a display that cannot be opened ends
+// in Qt's fatal message (after its plugin errors), and then one sentence naming the display is all the
+// user reads. No connection is made ahead of Qt's own: an X server without other clients resets when the
+// last one leaves, and refuses the connections that arrive meanwhile.
+void HoldStartMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtFatalMsg) {
+        std::fprintf(stderr, "%s\n", corvane::platform::DisplayOpenFailure().c_str());
+        std::fflush(stderr);
+        std::_Exit(1);
+    }
+    heldMessages->push_back(qFormatLogMessage(type, context, message).toStdString());
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     {
@@ -20,12 +42,20 @@ int main(int argc, char** argv) {
             return outcome.exitStatus;
         }
     }
-    // Without a display it can reach Qt would abort with a stack of platform-plugin errors; say it plainly.
+    // Without a display Qt would abort with a stack of platform-plugin errors; say it plainly.
     if (const std::string problem = corvane::platform::DisplayProblem(); !problem.empty()) {
         std::fprintf(stderr, "%s\n", problem.c_str());
         return 1;
     }
+    std::vector<std::string> held;
+    heldMessages = &held;
+    const QtMessageHandler previous = qInstallMessageHandler(HoldStartMessages);
     QApplication app(argc, argv);
+    qInstallMessageHandler(previous);
+    heldMessages = nullptr;
+    for (const std::string& line : held) {
+        std::fprintf(stderr, "%s\n", line.c_str());
+    }
     // The window class and the desktop file name tie the windows to the launcher's desktop entry.
     QApplication::setApplicationName(QStringLiteral("corvane"));
     QApplication::setApplicationVersion(QStringLiteral(CORVANE_VERSION));

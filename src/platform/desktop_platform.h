@@ -55,8 +55,11 @@ std::unique_ptr<PreferenceKey> MakeSystemPreferenceKey();
 uint16_t SystemDefaultLanguageId();
 std::string SystemDefaultOutputFolder();
 
-// Why no graphical display can be reached, as one sentence for the user; empty when one can (or when Qt is
-// asked for a platform that needs none). Checked before Qt starts, which would abort without one.
+// Why no graphical display can be used, as one sentence for the user; empty when one is named (or when Qt
+// is asked for a platform that needs none). From the environment only: checked before Qt starts, which
+// would abort without one.
 std::string DisplayProblem();
+// The sentence for a display that Qt could not open, naming it.
+std::string DisplayOpenFailure();
 
 }  // namespace corvane::platform

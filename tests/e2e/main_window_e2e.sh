@@ -57,9 +57,10 @@ app_pid=$!
 focus_window '^Corvane$' >/dev/null
 # Language list, model list, the three setup buttons (model 4 has e-mail), the link.
 xdotool key --clearmodifiers Tab Tab Tab Tab Tab space
-wait_for "the no-browser message" test "$(xdotool search --onlyvisible --name '^Corvane$' | wc -l)" -eq 2
+windows_named_corvane() { test "$(xdotool search --onlyvisible --name '^Corvane$' | wc -l)" -eq "$1"; }
+wait_for "the no-browser message" windows_named_corvane 2
 xdotool key --clearmodifiers Return
-wait_for "the message to close" test "$(xdotool search --onlyvisible --name '^Corvane$' | wc -l)" -eq 1
+wait_for "the message to close" windows_named_corvane 1
 focus_window '^Corvane$' >/dev/null
 xdotool key --clearmodifiers Escape
 expect_program_end

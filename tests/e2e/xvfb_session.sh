@@ -118,7 +118,9 @@ start_xvfb() {
         }
     done
     mkfifo "$work/displayfd"
-    Xvfb -displayfd 3 -screen 0 "${1}x24" -nolisten tcp 3>"$work/displayfd" 2>"$work/xvfb.log" &
+    # -noreset: an X server resets when its last client leaves (xdpyinfo below, a program that ended) and
+    # refuses the connections that arrive meanwhile; a desktop always has a client, a test may not.
+    Xvfb -displayfd 3 -screen 0 "${1}x24" -nolisten tcp -noreset 3>"$work/displayfd" 2>"$work/xvfb.log" &
     xvfb_pid=$!
     exec 4<"$work/displayfd"
     read -r -t "$timeout_s" display_number <&4 || fail "Xvfb did not start: $(cat "$work/xvfb.log")"

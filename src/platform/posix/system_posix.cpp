@@ -1,6 +1,4 @@
 // Preference key, system language and display on systems other than Windows.
-#include <xcb/xcb.h>
-
 #include <QDir>
 #include <QtGlobal>
 #include <cstdlib>
@@ -38,30 +36,30 @@ std::string DisplayProblem() {
     return {};
 #else
     const std::string platform = Environment("QT_QPA_PLATFORM");
-    const std::string x11 = Environment("DISPLAY");
-    const std::string wayland = Environment("WAYLAND_DISPLAY");
     const bool askedForX11 = platform.find("xcb") != std::string::npos;
     if (!platform.empty() && !askedForX11) {
         return {};  // offscreen, wayland, ...: Qt's own choice
     }
-    if (x11.empty() && (askedForX11 || wayland.empty())) {
+    if (Environment("DISPLAY").empty() && (askedForX11 || Environment("WAYLAND_DISPLAY").empty())) {
         return "Corvane needs a graphical display, but none is available (neither DISPLAY nor "
-               "WAYLAND_DISPLAY "
-               "is set).";
-    }
-    // With a Wayland display too, Qt may well not use X: only a display Qt will use is tried. A connection
-    // to a local server costs a fraction of a millisecond; Qt's own attempt would abort the program.
-    if (!x11.empty() && (askedForX11 || wayland.empty())) {
-        xcb_connection_t* connection = xcb_connect(x11.c_str(), nullptr);
-        const bool reached = xcb_connection_has_error(connection) == 0;
-        xcb_disconnect(connection);
-        if (!reached) {
-            return "Corvane needs a graphical display, but the X display \"" + x11 +
-                   "\" named by DISPLAY cannot be opened.";
-        }
+               "WAYLAND_DISPLAY is set).";
     }
     return {};
 #endif
+}
+
+std::string DisplayOpenFailure() {
+    const std::string platform = Environment("QT_QPA_PLATFORM");
+    const std::string x11 = Environment("DISPLAY");
+    const std::string wayland = Environment("WAYLAND_DISPLAY");
+    const std::string start = "Corvane needs a graphical display, but ";
+    if (!x11.empty() && (platform.empty() || platform.find("xcb") != std::string::npos)) {
+        return start + "the X display \"" + x11 + "\" named by DISPLAY cannot be opened.";
+    }
+    if (!wayland.empty() && (platform.empty() || platform.find("wayland") != std::string::npos)) {
+        return start + "the Wayland display \"" + wayland + "\" named by WAYLAND_DISPLAY cannot be opened.";
+    }
+    return start + "Qt's platform \"" + platform + "\" (QT_QPA_PLATFORM) cannot open one.";
 }
 
 }  // namespace corvane::platform
