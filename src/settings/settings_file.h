@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/camera/menu_record.h"
 #include "core/mms/mms_file.h"
@@ -29,6 +30,17 @@ struct SectionOwn {
     bool operator==(const SectionOwn&) const = default;
 };
 
+// A password that a section writes but its settings file does not hold: left out when the file was saved
+// or exported without passwords. The section reads it as empty, as a dialog shows it; a file written with
+// `password = ""` holds an empty one instead.
+struct LeftOutPassword {
+    std::string section;  // "mms" or "email"
+    std::string key;      // "password", "gprs_password" or "sender_password"
+    int line = 0;         // the section's line
+
+    bool operator==(const LeftOutPassword&) const = default;
+};
+
 struct SettingsFile {
     ModelId model = 2;
     int32_t language = kEnglish;  // the language byte every file gets, 1..10
@@ -40,6 +52,8 @@ struct SettingsFile {
     SectionOwn cameraOwn;
     SectionOwn mmsOwn;
     SectionOwn emailOwn;
+    // Only the passwords the sections write (Manual mode's network password, the sender's password).
+    std::vector<LeftOutPassword> leftOut;
 
     int32_t LanguageOf(const SectionOwn& own) const { return own.language.value_or(language); }
     uint32_t TvModeOf(const SectionOwn& own) const { return own.tvMode.value_or(tvMode); }

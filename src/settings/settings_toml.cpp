@@ -119,8 +119,6 @@ class Section {
         return node.as_string()->get();
     }
 
-    std::string TextOr(std::string_view key, std::string fallback) { return Has(key) ? Text(key) : fallback; }
-
     int64_t Integer(std::string_view key, int64_t min, int64_t max) {
         const toml::node& node = Node(key);
         if (!node.is_integer()) {
@@ -160,6 +158,15 @@ class Section {
                             suffix + ")");
         }
         return value;
+    }
+
+    // A password the section writes; an absent one is empty and noted as left out.
+    std::string Password(std::string_view key, std::vector<LeftOutPassword>& leftOut) {
+        if (!Has(key)) {
+            leftOut.push_back({name_, std::string(key), line_});
+            return std::string();
+        }
+        return Text(key);
     }
 
     // Refuses a key that the model or the mode does not have.
@@ -391,7 +398,7 @@ void ReadPreset(Section& s, PresetSet set, bool manual, int& country, int& opera
     operatorIndex = static_cast<int>(match - operators.begin());
 }
 
-decoder::MmsSettings ReadMms(Section& s, ModelFamily family) {
+decoder::MmsSettings ReadMms(Section& s, ModelFamily family, std::vector<LeftOutPassword>& leftOut) {
     decoder::MmsSettings m;
     m.manual = s.Choice("mode", kModes) == 1;
     ReadPreset(s, PresetSet::kMms, m.manual, m.country, m.operatorIndex);
@@ -406,7 +413,7 @@ decoder::MmsSettings ReadMms(Section& s, ModelFamily family) {
         m.gateway = s.Text("gateway");
         m.port = s.Text("port");
         m.account = s.Text("account");
-        m.password = s.TextOr("password", "");
+        m.password = s.Password("password", leftOut);
     } else {
         for (const char* key : {"url", "apn", "gateway", "port", "account", "password"}) {
             s.Absent(key, "in Auto mode the operator's preset gives it");
@@ -419,7 +426,8 @@ decoder::MmsSettings ReadMms(Section& s, ModelFamily family) {
     return m;
 }
 
-decoder::SmtpSettings ReadEmail(Section& s, ModelFamily family, std::string_view modelName) {
+decoder::SmtpSettings ReadEmail(Section& s, ModelFamily family, std::string_view modelName,
+                                std::vector<LeftOutPassword>& leftOut) {
     decoder::SmtpSettings e;
     e.manual = s.Choice("mode", kModes) == 1;
     ReadPreset(s, PresetSet::kGprs, e.manual, e.country, e.operatorIndex);
@@ -434,7 +442,7 @@ decoder::SmtpSettings ReadEmail(Section& s, ModelFamily family, std::string_view
     if (e.manual) {
         e.gprsApn = s.Text("gprs_apn");
         e.gprsAccount = s.Text("gprs_account");
-        e.gprsPassword = s.TextOr("gprs_password", "");
+        e.gprsPassword = s.Password("gprs_password", leftOut);
     } else {
         for (const char* key : {"gprs_apn", "gprs_account", "gprs_password"}) {
             s.Absent(key, "in Auto mode the operator's preset gives it");
@@ -443,7 +451,7 @@ decoder::SmtpSettings ReadEmail(Section& s, ModelFamily family, std::string_view
     e.smtpServer = s.Text("smtp_server");
     e.smtpPort = s.Text("smtp_port");
     e.senderEmail = s.Text("sender_email");
-    e.senderPassword = s.TextOr("sender_password", "");
+    e.senderPassword = s.Password("sender_password", leftOut);
     e.smsPhone = s.Text("sms_phone");
     e.recipientEmail = s.Text("recipient_email");
     return e;
@@ -516,8 +524,10 @@ class Writer {
         }
         out_ << key << " = " << Quoted(value) << "\n";
     }
-    void Secret(std::string_view key, const std::string& value, const std::string& where, bool show) {
-        if (show || value.empty()) {
+    // A left-out password stays left out: written as "" it would read as a password that is empty.
+    void Secret(std::string_view key, const std::string& value, const std::string& where, bool show,
+                bool leftOut) {
+        if ((show || value.empty()) && !(leftOut && value.empty())) {
             Text(key, value, where);
         } else {
             out_ << "# " << key
@@ -529,6 +539,11 @@ class Writer {
   private:
     std::ostringstream out_;
 };
+
+bool LeftOut(const SettingsFile& file, std::string_view section, std::string_view key) {
+    return std::any_of(file.leftOut.begin(), file.leftOut.end(),
+                       [&](const LeftOutPassword& p) { return p.section == section && p.key == key; });
+}
 
 void WriteOwn(Writer& w, const SectionOwn& own, const std::string& where) {
     if (own.language) {
@@ -573,6 +588,13 @@ std::optional<ModelId> ModelNamed(std::string_view name) {
     return std::nullopt;
 }
 
+std::string LeftOutText(const LeftOutPassword& password) {
+    return "[" + password.section + "] holds no " + password.key +
+           " (it was left out when the file was saved or exported): add the line " + password.key +
+           " = \"...\" to [" + password.section +
+           "], or export the card with corvane-inspect --export --show-secrets";
+}
+
 std::variant<SettingsFile, SettingsError> ParseSettings(std::string_view text) {
     toml::table root;
     try {
@@ -615,7 +637,7 @@ std::variant<SettingsFile, SettingsError> ParseSettings(std::string_view text) {
         if (top.Has("mms")) {
             const toml::table& table = SectionTable(top, root, "mms");
             Section s(table, "mms", top.LineOf("mms"));
-            file.mms = ReadMms(s, family);
+            file.mms = ReadMms(s, family, file.leftOut);
             file.mmsOwn = ReadOwn(s, true);
             s.NoOthers();
         }
@@ -625,12 +647,18 @@ std::variant<SettingsFile, SettingsError> ParseSettings(std::string_view text) {
             }
             const toml::table& table = SectionTable(top, root, "email");
             Section s(table, "email", top.LineOf("email"));
-            file.email = ReadEmail(s, family, modelName);
+            file.email = ReadEmail(s, family, modelName, file.leftOut);
             file.emailOwn = ReadOwn(s, false);
             s.NoOthers();
         }
         top.NoOthers();
         if (const std::optional<SectionFault> fault = CheckSettings(file)) {
+            // The dialog's check fails on a left-out sender password: say what is really missing.
+            for (const LeftOutPassword& missing : file.leftOut) {
+                if (missing.section == fault->section) {
+                    return SettingsError{missing.line, LeftOutText(missing)};
+                }
+            }
             return SettingsError{top.LineOf(fault->section), "[" + fault->section + "]: " + fault->what};
         }
         return file;
@@ -725,7 +753,7 @@ std::variant<std::string, SettingsError> SettingsText(const SettingsFile& file, 
                 w.Text("gateway", m.gateway, where);
                 w.Text("port", m.port, where);
                 w.Text("account", m.account, where);
-                w.Secret("password", m.password, where, withSecrets);
+                w.Secret("password", m.password, where, withSecrets, LeftOut(file, where, "password"));
             }
             w.Text("phone", m.phone, where);
             w.Text("email", m.email, where);
@@ -748,12 +776,14 @@ std::variant<std::string, SettingsError> SettingsText(const SettingsFile& file, 
             if (e.manual) {
                 w.Text("gprs_apn", e.gprsApn, where);
                 w.Text("gprs_account", e.gprsAccount, where);
-                w.Secret("gprs_password", e.gprsPassword, where, withSecrets);
+                w.Secret("gprs_password", e.gprsPassword, where, withSecrets,
+                         LeftOut(file, where, "gprs_password"));
             }
             w.Text("smtp_server", e.smtpServer, where);
             w.Text("smtp_port", e.smtpPort, where);
             w.Text("sender_email", e.senderEmail, where);
-            w.Secret("sender_password", e.senderPassword, where, withSecrets);
+            w.Secret("sender_password", e.senderPassword, where, withSecrets,
+                     LeftOut(file, where, "sender_password"));
             w.Text("sms_phone", e.smsPhone, where);
             w.Text("recipient_email", e.recipientEmail, where);
             WriteOwn(w, file.emailOwn, where);

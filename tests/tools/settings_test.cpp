@@ -64,6 +64,36 @@ TEST(SettingsText, ReadsBackAsTheSameSettings) {
     EXPECT_EQ(std::get<SettingsFile>(parsed), file);
 }
 
+// A password left out of a file stays left out when the settings are saved again, with passwords or
+// without: written as "" it would read as an empty password, and the camera could not log in.
+TEST(SettingsText, ALeftOutPasswordStaysLeftOut) {
+    const auto full = SettingsText(ManualEmail(), true);
+    ASSERT_TRUE(std::holds_alternative<std::string>(full));
+    std::string text = std::get<std::string>(full);
+    const std::string given = "gprs_password = \"gp\\\"w\\\\x\"\n";
+    const std::string comment =
+        "# gprs_password = \"...\"  (left out; corvane-inspect --export --show-secrets writes it)\n";
+    ASSERT_NE(text.find(given), std::string::npos) << text;
+    text.replace(text.find(given), given.size(), comment);
+    const auto parsed = ParseSettings(text);
+    ASSERT_TRUE(std::holds_alternative<SettingsFile>(parsed)) << std::get<SettingsError>(parsed).what;
+    const SettingsFile& file = std::get<SettingsFile>(parsed);
+    const std::vector<LeftOutPassword> leftOut = {{"email", "gprs_password", 7}};  // [email] is line 7
+    EXPECT_EQ(file.leftOut, leftOut);
+    EXPECT_EQ(file.email->gprsPassword, "");
+    for (const bool withSecrets : {false, true}) {
+        const auto again = SettingsText(file, withSecrets);
+        ASSERT_TRUE(std::holds_alternative<std::string>(again));
+        EXPECT_NE(std::get<std::string>(again).find(comment), std::string::npos)
+            << std::get<std::string>(again);
+        EXPECT_EQ(std::get<std::string>(again).find("\ngprs_password = "), std::string::npos)
+            << std::get<std::string>(again);
+    }
+    const auto reread = ParseSettings(std::get<std::string>(SettingsText(file, true)));
+    ASSERT_TRUE(std::holds_alternative<SettingsFile>(reread));
+    EXPECT_EQ(std::get<SettingsFile>(reread).leftOut, leftOut);
+}
+
 TEST(SettingsText, ATextThatIsNotUtf8IsNamedNotWritten) {
     SettingsFile file = ManualEmail();
     file.email->recipientEmail = "me\xB2@example.com";  // a code page byte, from another program

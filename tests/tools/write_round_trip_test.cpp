@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -242,6 +243,9 @@ TEST(WriteSettings, AWrongFileIsRefusedWithItsLineAndNothingIsWritten) {
         {"a serial that is no serial", Replace(good, "\"off, 0000\"", "\"on, a001\""), 19,
          "not a serial number"},
         {"an interval of 61 min", Replace(good, "\"1 min\"", "\"61 min\""), 13, "out of range (0 to 60)"},
+        // An empty sender password is given, not left out: the dialog refuses it as it does.
+        {"an empty sender password", Replace(good, "\"secret\"", "\"\""), 23,
+         "[email]: Sender Email Password"},
     };
     for (const Refusal& c : cases) {
         SCOPED_TRACE(c.name);
@@ -256,6 +260,154 @@ TEST(WriteSettings, AWrongFileIsRefusedWithItsLineAndNothingIsWritten) {
             << run.err;
         EXPECT_NE(run.err.find(c.says), std::string::npos) << run.err;
         EXPECT_TRUE(testing::NamesIn(target.path()).empty());
+    }
+}
+
+// Sections to add to the good file: MMS in Manual mode with its password, and both sections in Auto mode,
+// where the operator's preset gives the network passwords.
+const char* const kManualMms = R"(
+[mms]
+mode = "Manual"
+mms_status = "VGA"
+apn_type = "APN"
+pictures_per_day = 5
+phone_type = "Domestic"
+sms_remote_control = "off"
+url = "http://mms.example.com"
+apn = "mms.example"
+gateway = "10.0.0.1"
+port = "8080"
+account = "cam"
+password = "mmspw"
+phone = "0171234567"
+email = ""
+phone_2 = ""
+phone_3 = ""
+)";
+const char* const kAutoMms = R"(
+[mms]
+mode = "Auto"
+country = "China"
+operator = "China Mobile"
+mms_status = "VGA"
+apn_type = "APN"
+pictures_per_day = 12
+phone_type = "Domestic"
+sms_remote_control = "off"
+phone = "13800138000"
+email = ""
+phone_2 = ""
+phone_3 = ""
+)";
+const char* const kAutoEmailMode = R"(mode = "Auto"
+country = "China"
+operator = "China Unicom")";
+
+// The line the export writes for a password it leaves out.
+std::string LeftOutLine(const std::string& key) {
+    return "# " + key + " = \"...\"  (left out; corvane-inspect --export --show-secrets writes it)\n";
+}
+
+int LineOf(const std::string& text, const std::string& what) {
+    const size_t at = text.find(what);
+    EXPECT_NE(at, std::string::npos) << what;
+    return 1 + static_cast<int>(std::count(text.begin(), text.begin() + static_cast<long>(at), '\n'));
+}
+
+// A camera card mounted at `folder` for --each-card; it asks to stop after a few rounds, so that a run
+// that finds no card to write ends.
+class CardInFolderEnvironment : public testing::TestWriteEnvironment {
+  public:
+    explicit CardInFolderEnvironment(const std::string& folder) {
+        Volume card;
+        card.rootPath = folder;
+        card.fileSystem = "vfat";
+        card.device = "/dev/sdz1";
+        card.removable = true;
+        card.ready = true;
+        card.bytesTotal = card.bytesFree = uint64_t{1} << 30;
+        volumes = {card};
+    }
+    bool StopAsked() override { return ++asked_ > 10; }
+
+  private:
+    int asked_ = 0;
+};
+
+TEST(WriteSettings, ALeftOutPasswordIsRefusedWithItsSectionAndNothingIsWritten) {
+    const std::string good = std::string(kGoodSettings) + kManualMms;
+    struct Case {
+        const char* name;
+        std::string text;
+        std::vector<std::pair<std::string, std::string>> missing;  // section, key
+    };
+    const Case cases[] = {
+        {"sender_password",
+         Replace(good, "sender_password = \"secret\"\n", LeftOutLine("sender_password")),
+         {{"email", "sender_password"}}},
+        {"gprs_password", Replace(good, "gprs_password = \"\"\n", ""), {{"email", "gprs_password"}}},
+        {"MMS password",
+         Replace(good, "password = \"mmspw\"\n", LeftOutLine("password")),
+         {{"mms", "password"}}},
+        {"sender_password in Auto mode",
+         Replace(Replace(Replace(Replace(good, "mode = \"Manual\"", kAutoEmailMode),
+                                 "gprs_apn = \"internet\"\n", ""),
+                         "gprs_account = \"\"\ngprs_password = \"\"\n", ""),
+                 "sender_password = \"secret\"\n", ""),
+         {{"email", "sender_password"}}},
+        {"MMS and GPRS passwords",
+         Replace(Replace(good, "gprs_password = \"\"\n", ""), "password = \"mmspw\"\n", ""),
+         {{"mms", "password"}, {"email", "gprs_password"}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFolder folder;
+        WriteText(folder.File("s.toml"), c.text);
+        TempFolder target;
+        for (const bool eachCard : {false, true}) {
+            SCOPED_TRACE(eachCard ? "--each-card" : "FOLDER");
+            CardInFolderEnvironment env(target.path());
+            const CommandRun run = Write(
+                env, eachCard ? std::vector<std::string>{folder.File("s.toml"), "--each-card", "--count", "1"}
+                              : std::vector<std::string>{folder.File("s.toml"), target.path()});
+            EXPECT_EQ(run.status, 2);
+            for (const auto& [section, key] : c.missing) {
+                EXPECT_NE(run.err.find(folder.File("s.toml") + ":" +
+                                       std::to_string(LineOf(c.text, "[" + section + "]")) + ": [" + section +
+                                       "] holds no " + key + " (it was left out"),
+                          std::string::npos)
+                    << run.err;
+            }
+            EXPECT_NE(run.err.find("--show-secrets"), std::string::npos) << run.err;
+            EXPECT_TRUE(testing::NamesIn(target.path()).empty());
+        }
+    }
+}
+
+TEST(WriteSettings, EmptyPasswordsAndAutoModeWithoutNetworkPasswordsAreWritten) {
+    const std::string good = kGoodSettings;
+    const std::string autoEmail =
+        Replace(Replace(good, "mode = \"Manual\"", kAutoEmailMode),
+                "gprs_apn = \"internet\"\ngprs_account = \"\"\ngprs_password = \"\"\n", "");
+    const std::pair<const char*, std::string> cases[] = {
+        {"the network passwords present and empty", good + Replace(kManualMms, "\"mmspw\"", "\"\"")},
+        {"Auto mode: only the sender's password", autoEmail + kAutoMms},
+    };
+    for (const auto& [name, text] : cases) {
+        SCOPED_TRACE(name);
+        TempFolder folder;
+        WriteText(folder.File("s.toml"), text);
+        for (const bool eachCard : {false, true}) {
+            SCOPED_TRACE(eachCard ? "--each-card" : "FOLDER");
+            TempFolder target;
+            CardInFolderEnvironment env(target.path());
+            const CommandRun run = Write(
+                env, eachCard ? std::vector<std::string>{folder.File("s.toml"), "--each-card", "--count", "1"}
+                              : std::vector<std::string>{folder.File("s.toml"), target.path()});
+            EXPECT_EQ(run.status, 0) << run.err << run.out;
+            EXPECT_EQ(testing::NamesIn(target.path()),
+                      (std::vector<std::string>{"menu.dat", "setup.dat", "smtp.dat"}));
+        }
     }
 }
 

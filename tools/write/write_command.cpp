@@ -117,6 +117,14 @@ std::optional<settings::SettingsFile> LoadSettings(const std::string& path, std:
             << ": holds no [camera], [mms] or [email] section: nothing to write\n";
         return std::nullopt;
     }
+    // A password left out of the file would go onto the card as an empty one: the camera could not log in.
+    for (const settings::LeftOutPassword& missing : file.leftOut) {
+        err << "corvane-write: " << path << ":" << missing.line << ": " << settings::LeftOutText(missing)
+            << "\n";
+    }
+    if (!file.leftOut.empty()) {
+        return std::nullopt;
+    }
     return file;
 }
 
@@ -140,7 +148,8 @@ DESCRIPTION
     set to the time of writing. A settings file comes from
     "corvane-inspect --export CARD" or from a setup dialog's save button.
     A settings file that is wrong is refused with its line and nothing is
-    written.
+    written; so is one that lacks a password that a file gets (left out
+    when the settings file was saved or exported without passwords).
 
     With --each-card it waits for a camera card to be inserted, writes the
     files onto it, reads them back and checks them, unmounts the card
