@@ -545,12 +545,13 @@ bool LeftOut(const SettingsFile& file, std::string_view section, std::string_vie
                        [&](const LeftOutPassword& p) { return p.section == section && p.key == key; });
 }
 
-void WriteOwn(Writer& w, const SectionOwn& own, const std::string& where) {
+// smtp.dat carries no TV mode, so the e-mail section has none of its own (hasTvMode false), as ReadOwn reads.
+void WriteOwn(Writer& w, const SectionOwn& own, const std::string& where, bool hasTvMode) {
     if (own.language) {
         w.Comment("this file keeps its own language");
         w.Text("language", std::string(kLanguages[static_cast<size_t>(*own.language - 1)]), where);
     }
-    if (own.tvMode) {
+    if (hasTvMode && own.tvMode) {
         w.Integer("tv_mode", *own.tvMode);
     }
 }
@@ -733,7 +734,7 @@ std::variant<std::string, SettingsError> SettingsText(const SettingsFile& file, 
                 w.Text("beep", OnOff(m.beep == 1), where);
                 w.Text("sd_cycle", OnOff(m.sdCycle == 1), where);
             }
-            WriteOwn(w, file.cameraOwn, where);
+            WriteOwn(w, file.cameraOwn, where, true);
         }
         if (file.mms) {
             const decoder::MmsSettings& m = *file.mms;
@@ -759,7 +760,7 @@ std::variant<std::string, SettingsError> SettingsText(const SettingsFile& file, 
             w.Text("email", m.email, where);
             w.Text("phone_2", m.phone2, where);
             w.Text("phone_3", m.phone3, where);
-            WriteOwn(w, file.mmsOwn, where);
+            WriteOwn(w, file.mmsOwn, where, true);
         }
         if (file.email) {
             const decoder::SmtpSettings& e = *file.email;
@@ -786,7 +787,7 @@ std::variant<std::string, SettingsError> SettingsText(const SettingsFile& file, 
                      LeftOut(file, where, "sender_password"));
             w.Text("sms_phone", e.smsPhone, where);
             w.Text("recipient_email", e.recipientEmail, where);
-            WriteOwn(w, file.emailOwn, where);
+            WriteOwn(w, file.emailOwn, where, false);
         }
         return w.Done();
     } catch (const Refused& refused) {

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 
 #include <QTest>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <memory>
@@ -204,6 +205,34 @@ TEST_F(CameraDialogSettingsFileTest, SavingIntoASettingsFileKeepsItsOtherSection
     // The e-mail section keeps the language it was written with; the camera gets the program's.
     EXPECT_NE(text.find("language = \"German\""), std::string::npos) << text;
     EXPECT_NE(text.find("language = \"Czech\""), std::string::npos) << text;
+}
+
+// A kept section's left-out password stays left out: saving must not turn it into an empty password that
+// corvane-write would then put on the card without a word.
+TEST_F(CameraDialogSettingsFileTest, AKeptSectionsLeftOutPasswordStaysLeftOut) {
+    const std::string path = settingsFolder.File("all.toml");
+    std::ofstream(path)
+        << "format = 1\nmodel = \"Vyn 8620MG\"\nlanguage = \"English\"\ntv_mode = 0\n\n[email]\n"
+           "mode = \"Manual\"\npictures_per_day = 3\nsmtp_status = \"VGA\"\n"
+           "sms_remote_control = \"off\"\ngprs_apn = \"web\"\ngprs_account = \"\"\n"
+           "smtp_server = \"smtp.example.com\"\nsmtp_port = \"25\"\n"
+           "sender_email = \"a@example.com\"\nsender_password = \"pw\"\nsms_phone = \"\"\n"
+           "recipient_email = \"b@example.com\"\n";
+    Open(ModelFamily::k8620);
+    SaveAs(path, true);
+    const std::string text = ReadText(path);
+    EXPECT_NE(text.find("[camera]"), std::string::npos) << text;
+    EXPECT_NE(text.find("sender_password = \"pw\""), std::string::npos) << text;
+    EXPECT_EQ(text.find("gprs_password = \"\""), std::string::npos) << text;
+    EXPECT_NE(text.find("# gprs_password"), std::string::npos) << text;
+
+    TempFolder written;
+    TestWriteEnvironment env;
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(write::RunWrite({path, written.path()}, out, err, env, "test"), 2) << text;
+    EXPECT_NE(err.str().find("gprs_password"), std::string::npos) << err.str();
+    EXPECT_FALSE(std::filesystem::exists(written.File("smtp.dat")));
 }
 
 TEST_F(CameraDialogSettingsFileTest, AWrongFileChangesNothingAndSaysWhy) {

@@ -115,10 +115,16 @@ void CSetupDialog::SaveSettingsFile() {
         auto loaded = settings::LoadSettingsFile(path);
         if (settings::SettingsFile* old = std::get_if<settings::SettingsFile>(&loaded);
             old != nullptr && FamilyOfModel(old->model) == family_) {
-            const auto keep = [&](auto& section, settings::SectionOwn& own, const auto& oldSection,
-                                  const settings::SectionOwn& oldOwn) {
+            // A kept section keeps its left-out passwords too: they stay left out, never become empty ones.
+            const auto keep = [&](std::string_view name, auto& section, settings::SectionOwn& own,
+                                  const auto& oldSection, const settings::SectionOwn& oldOwn) {
                 if (!section && oldSection) {
                     section = oldSection;
+                    for (const settings::LeftOutPassword& password : old->leftOut) {
+                        if (password.section == name) {
+                            file.leftOut.push_back(password);
+                        }
+                    }
                     if (old->LanguageOf(oldOwn) != file.language) {
                         own.language = old->LanguageOf(oldOwn);
                     }
@@ -127,9 +133,9 @@ void CSetupDialog::SaveSettingsFile() {
                     }
                 }
             };
-            keep(file.camera, file.cameraOwn, old->camera, old->cameraOwn);
-            keep(file.mms, file.mmsOwn, old->mms, old->mmsOwn);
-            keep(file.email, file.emailOwn, old->email, old->emailOwn);
+            keep("camera", file.camera, file.cameraOwn, old->camera, old->cameraOwn);
+            keep("mms", file.mms, file.mmsOwn, old->mms, old->mmsOwn);
+            keep("email", file.email, file.emailOwn, old->email, old->emailOwn);
             if (ModelHasEmail(old->model) || !file.email) {
                 file.model = old->model;
             }
