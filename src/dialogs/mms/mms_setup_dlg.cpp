@@ -343,20 +343,7 @@ void CMmsSetupDlg::OnGenerate() {
         return;
     }
     const MmsFileValues values = FileValues();
-    const MmsCheckInput input{.family = family_,
-                              .mode = modeList_.GetCurSel(),
-                              .sendPosition = sendList_.GetCurSel(),
-                              .remoteControlHours = hoursList_.GetCurSel(),
-                              .phoneIsInternational = phoneIsInternational,
-                              .url = values.url,
-                              .apn = values.apn,
-                              .gateway = values.gateway,
-                              .port = values.port,
-                              .phone = phone,
-                              .email = email,
-                              .phone2 = phone2,
-                              .phone3 = phone3};
-    if (const std::optional<MmsFault> fault = CheckMmsInput(input)) {
+    if (const std::optional<MmsFault> fault = CheckMmsFile(family_, values)) {
         ShowText(fault->message);
         if (CEdit* edit = GetEdit(FieldId(fault->field))) {
             edit->SetFocus();
