@@ -2,10 +2,8 @@
 
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "core/l10n/mms_texts.h"
-#include "core/l10n/preset_texts.h"
 #include "core/l10n/read_back_texts.h"
 #include "core/models/app_settings.h"
 #include "core/presets/presets.h"

@@ -4,9 +4,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
-#include <vector>
 
-#include "core/l10n/preset_texts.h"
 #include "core/l10n/read_back_texts.h"
 #include "core/l10n/smtp_texts.h"
 #include "core/models/app_settings.h"
