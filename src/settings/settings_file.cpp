@@ -216,20 +216,7 @@ std::optional<SectionFault> CheckSettings(const SettingsFile& file) {
             return SectionFault{"mms", NoPresetSettingsMessage(kMessages, "Manual")};
         }
         const MmsFileValues values = MmsValues(file);
-        const MmsCheckInput input{.family = family,
-                                  .mode = m.manual ? kMmsModeManual : kMmsModeAuto,
-                                  .sendPosition = m.sendMode,
-                                  .remoteControlHours = m.remoteControlHours,
-                                  .phoneIsInternational = m.phoneIsInternational,
-                                  .url = values.url,
-                                  .apn = values.apn,
-                                  .gateway = values.gateway,
-                                  .port = values.port,
-                                  .phone = m.phone,
-                                  .email = m.email,
-                                  .phone2 = m.phone2,
-                                  .phone3 = m.phone3};
-        if (const std::optional<MmsFault> fault = CheckMmsInput(input)) {
+        if (const std::optional<MmsFault> fault = CheckMmsFile(family, values)) {
             return SectionFault{"mms", std::string(MmsMessageText(fault->message, kMessages))};
         }
         const MessageRecords records = BuildMmsRecords(values, kMmsFileName);

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/l10n/language.h"
+#include "core/l10n/preset_texts.h"
 
 namespace corvane {
 
@@ -58,7 +59,7 @@ inline constexpr std::string_view kMmsSendQvga = "QVGA";  // 8520 family only
 inline constexpr std::string_view kMmsSendSms = "SMS";
 inline constexpr std::string_view kMmsApnTypeApn = "APN";
 inline constexpr std::string_view kMmsApnTypeCsd = "CSD";  // Manual mode only
-inline constexpr std::string_view kMmsManualChoice = "Other";
+inline constexpr std::string_view kMmsManualChoice = kManualPresetEntry;
 inline constexpr std::string_view kMmsHoursUnit = "H";
 
 // Messages of the MMS dialog. Each exists in Chinese and English.

@@ -62,7 +62,7 @@ bool ThirdRecipientOpen(bool secondOpen, std::string_view phone2) {
     return secondOpen && Given(phone2);
 }
 
-std::optional<MmsFault> CheckMmsInput(const MmsCheckInput& in) {
+std::optional<MmsFault> CheckMmsFile(ModelFamily family, const MmsFileValues& in) {
     using M = MmsMessage;
     using F = MmsField;
     struct Check {
@@ -74,10 +74,10 @@ std::optional<MmsFault> CheckMmsInput(const MmsCheckInput& in) {
     const auto notDialable = [](std::string_view text, bool mayBeEmail) {
         return Given(text) && !(mayBeEmail && Contains(text, '@')) && !PassesDialCheck(text);
     };
-    const bool manual = in.mode == kMmsModeManual;
+    const bool manual = in.mmsMode == kMmsModeManual;
     const bool remoteControlWithoutPhone = in.remoteControlHours != kRemoteControlOff && !Given(in.phone);
 
-    if (SmsOnlySend(in.family, in.sendPosition)) {
+    if (SmsOnlySend(family, in.sendMode)) {
         const Check checks[] = {
             {TooShort(in.phone), {M::kPhoneTooShort, F::kPhone}},
             {TooShort(in.phone2), {M::kPhone2TooShort, F::kPhone2}},

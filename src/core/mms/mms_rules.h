@@ -8,6 +8,7 @@
 #include "core/files/message_records.h"
 #include "core/l10n/language.h"
 #include "core/l10n/mms_texts.h"
+#include "core/mms/mms_file.h"
 #include "core/models/models.h"
 
 // The rules of the MMS setup dialog that need no window: the family's send list, the phone number
@@ -52,23 +53,6 @@ bool SecondRecipientOpen(std::string_view phone, std::string_view email);
 // open: the second is open and holds kMinRecipientLength characters or more.
 bool ThirdRecipientOpen(bool secondOpen, std::string_view phone2);
 
-// What the checks before writing look at: the list positions and the texts the file would get.
-struct MmsCheckInput {
-    ModelFamily family = ModelFamily::k8620;
-    int mode = kMmsModeAuto;
-    int sendPosition = 1;
-    int remoteControlHours = kRemoteControlOff;
-    bool phoneIsInternational = false;
-    std::string url;
-    std::string apn;
-    std::string gateway;
-    std::string port;
-    std::string phone;
-    std::string email;
-    std::string phone2;
-    std::string phone3;
-};
-
 // The text a failed check is about, so that the dialog can put the focus there.
 enum class MmsField { kPhone, kPhone2, kPhone3, kEmail, kUrl, kApn, kGateway, kPort };
 
@@ -78,9 +62,10 @@ struct MmsFault {
     bool operator==(const MmsFault&) const = default;
 };
 
-// Takes the input; returns the first failing check (its message and the text it is about), in the fixed
-// order of the dialog, or nothing when every check passes. The network texts are examined only in Manual
-// mode; a remote control time needs a phone number.
-std::optional<MmsFault> CheckMmsInput(const MmsCheckInput& input);
+// Takes the family and the values setup.dat would get (in Auto mode the preset's network texts); returns
+// the first failing check (its message and the text it is about), in the fixed order of the dialog, or
+// nothing when every check passes. The network texts are examined only in Manual mode; a remote control
+// time needs a phone number.
+std::optional<MmsFault> CheckMmsFile(ModelFamily family, const MmsFileValues& values);
 
 }  // namespace corvane

@@ -7,20 +7,14 @@
 
 namespace corvane {
 
-void CCameraSetupDlg::OnReadFile() {
-    const std::optional<std::string> toRead = PathToRead(kMenuFileName);
-    if (!toRead) {
-        return;
-    }
-    const std::string& path = *toRead;
+std::optional<decoder::Finding> CCameraSetupDlg::ReadFile(const std::string& path) {
     const decoder::Reading<decoder::MenuSettings> reading =
         decoder::ReadMenuSettingsFile(path, DecoderFamily(family_));
     if (reading.refusal) {
-        Tell(ReadBackMessage(settings_.language, path, *reading.refusal));
-        return;
+        return reading.refusal;
     }
     ApplyMenuSettings(*reading.settings);
-    TellRead(kMenuFileName);
+    return std::nullopt;
 }
 
 // Selections set here call no handler, so the read-only states are set as the handlers would, and the

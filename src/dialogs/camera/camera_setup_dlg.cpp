@@ -48,7 +48,7 @@ std::string FormatCameraClock(const CameraClock& c, int dateFormat) {
 CCameraSetupDlg::CCameraSetupDlg(ModelFamily family, const AppSettings& settings,
                                  platform::Platform& platform, FileSystem& fs, QWidget* parent)
     : CSetupDialog(CameraDialogTemplate(family), family, settings, platform, fs,
-                   {IDC_OUTPUT_FOLDER, IDC_FOLDER_BUTTON, kFolderTypingLimit}, parent),
+                   {IDC_OUTPUT_FOLDER, IDC_FOLDER_BUTTON, kFolderTypingLimit}, kMenuFileName, parent),
       ids_(CameraIdsOf(family)) {
     CaptureClock();
     clockText = FormatCameraClock(cameraClock, 0);
@@ -372,7 +372,7 @@ void CCameraSetupDlg::Write(const std::string& folder, const Record& record, Men
     const MenuWriteOutcome outcome =
         WriteMenuFile(fs_, folder, record, kind, family_, settings_.model, settings_.language);
     if (outcome.written && outcome.message) {
-        TellWritten(folder, *outcome.message, kMenuFileName);
+        TellWritten(folder, *outcome.message);
     } else if (outcome.written) {
         RememberFolder(folder);
     } else if (outcome.message) {
@@ -383,8 +383,8 @@ void CCameraSetupDlg::Write(const std::string& folder, const Record& record, Men
 // Both buttons read and check the whole form first: a field typed after an earlier check failed is
 // read too, and a value out of range stops the write with its message. What is written is what the
 // fields show.
-void CCameraSetupDlg::OnOK() {
-    if (!UpdateData(true) || !CardReadyFor(kMenuFileName, kRecordSize)) {
+void CCameraSetupDlg::OnGenerate() {
+    if (!UpdateData(true) || !CardReadyFor(kRecordSize)) {
         return;
     }
     Write(outputFolder,
@@ -394,7 +394,7 @@ void CCameraSetupDlg::OnOK() {
 
 void CCameraSetupDlg::OnFactorySettings() {
     // A card that is gone leaves the form as it is: nothing is written.
-    if (!UpdateData(true) || !CardReadyFor(kMenuFileName, kRecordSize)) {
+    if (!UpdateData(true) || !CardReadyFor(kRecordSize)) {
         return;
     }
     const std::string folder = outputFolder;
@@ -427,29 +427,18 @@ void CCameraSetupDlg::OnFactorySettings() {
 }
 
 void CCameraSetupDlg::SetTimeLapseReadOnly(bool readOnly) {
-    for (int id : {IDC_TIME_LAPSE_HOUR, IDC_TIME_LAPSE_MINUTE, IDC_TIME_LAPSE_SECOND}) {
-        if (CEdit* edit = GetEdit(id)) {
-            edit->SetReadOnly(readOnly);
-        }
-    }
+    SetReadOnly({IDC_TIME_LAPSE_HOUR, IDC_TIME_LAPSE_MINUTE, IDC_TIME_LAPSE_SECOND}, readOnly);
 }
 
 void CCameraSetupDlg::SetTimer1ReadOnly(bool readOnly) {
-    for (int id :
-         {IDC_TIMER1_START_HOUR, IDC_TIMER1_START_MINUTE, IDC_TIMER1_STOP_HOUR, IDC_TIMER1_STOP_MINUTE}) {
-        if (CEdit* edit = GetEdit(id)) {
-            edit->SetReadOnly(readOnly);
-        }
-    }
+    SetReadOnly(
+        {IDC_TIMER1_START_HOUR, IDC_TIMER1_START_MINUTE, IDC_TIMER1_STOP_HOUR, IDC_TIMER1_STOP_MINUTE},
+        readOnly);
 }
 
 void CCameraSetupDlg::SetTimer2ReadOnly(bool readOnly) {
-    for (int id :
-         {ids_.timer2StartHour, ids_.timer2StartMinute, ids_.timer2StopHour, ids_.timer2StopMinute}) {
-        if (CEdit* edit = GetEdit(id)) {
-            edit->SetReadOnly(readOnly);
-        }
-    }
+    SetReadOnly({ids_.timer2StartHour, ids_.timer2StartMinute, ids_.timer2StopHour, ids_.timer2StopMinute},
+                readOnly);
 }
 
 void CCameraSetupDlg::EnableSerialCharacters(bool enable) {

@@ -45,18 +45,16 @@ class CCameraSetupDlg : public CSetupDialog {
     std::string clockText;
     CameraClock cameraClock;
 
-    // The read button: menu.dat in the folder the folder field shows sets every list and field as the file
-    // holds them, with the read-only states that follow; the clock is the time of reading. A file that
-    // cannot be taken changes nothing and shows why.
-    void OnReadFile();
-
     // The settings a file written now would hold: list selections, the values as last read, the clock.
     CameraMenuSettings CurrentSettings() const;
 
   protected:
     void DoDataExchange(CDataExchange& dx) override;
     bool OnInitDialog() override;
-    void OnOK() override;  // Generate: writes menu.dat
+    void OnGenerate() override;  // writes menu.dat
+    // The read button: menu.dat sets every list and field as the file holds them, with the read-only
+    // states that follow; the clock is the time of reading.
+    std::optional<decoder::Finding> ReadFile(const std::string& path) override;
     // The dialog's section of a settings file (see CSetupDialog).
     bool PutSettings(settings::SettingsFile& file) override;
     std::optional<std::string> TakeSettings(const settings::SettingsFile& file) override;

@@ -7,40 +7,38 @@
 
 namespace corvane {
 
-void CMmsSetupDlg::OnReadFile() {
-    const std::optional<std::string> toRead = PathToRead(kMmsFileName);
-    if (!toRead) {
-        return;
-    }
-    const std::string& path = *toRead;
-    decoder::Reading<decoder::MmsSettings> reading =
+std::optional<decoder::Finding> CMmsSetupDlg::ReadFile(const std::string& path) {
+    const decoder::Reading<decoder::MmsSettings> reading =
         decoder::ReadMmsSettingsFile(path, DecoderFamily(family_));
-    if (reading.settings && !reading.settings->manual) {
-        reading.refusal = PresetOutOfList(PresetSet::kMms, settings_.language, reading.settings->country,
-                                          reading.settings->operatorIndex);
-    }
     if (reading.refusal) {
-        Tell(ReadBackMessage(settings_.language, path, *reading.refusal));
-        return;
+        return reading.refusal;
     }
-    ApplyMmsSettings(*reading.settings);
-    TellRead(kMmsFileName);
+    return TakeMmsSettings(*reading.settings);
+}
+
+// An Auto-mode preset must be one of the lists'.
+std::optional<decoder::Finding> CMmsSetupDlg::TakeMmsSettings(const decoder::MmsSettings& s) {
+    if (!s.manual) {
+        if (std::optional<decoder::Finding> refusal =
+                PresetOutOfList(PresetSet::kMms, settings_.language, s.country, s.operatorIndex)) {
+            return refusal;
+        }
+    }
+    ApplyMmsSettings(s);
+    return std::nullopt;
 }
 
 // Selections set here call no handler: the lists are filled as a mode change fills them, and the
 // read-only states follow from the mode, the send list and the recipients as the handlers set them. The
 // language and TV mode of the file are not taken: the dialog writes the program's.
 void CMmsSetupDlg::ApplyMmsSettings(const decoder::MmsSettings& s) {
-    const int mode = s.manual ? kMmsModeManual : kMmsModeAuto;
-    modeList_.SetCurSel(mode);
-    FillModeLists(mode);
+    modeList_.SetCurSel(s.manual ? kManualMode : kAutoMode);
+    FillModeLists(s.manual);
     if (s.manual) {
         mmsCountryCode = kManualCountryCode;
         mmsOperatorCode = 0;
     } else {
-        countryList_.SetCurSel(s.country);
-        FillOperators(operatorList_, PresetSet::kMms, s.country);
-        operatorList_.SetCurSel(s.operatorIndex);
+        SelectPreset(countryList_, operatorList_, PresetSet::kMms, s.country, s.operatorIndex);
         mmsCountryCode = static_cast<uint8_t>(s.country);
         mmsOperatorCode = static_cast<uint8_t>(s.operatorIndex);
     }

@@ -44,13 +44,9 @@ std::optional<std::string> CMmsSetupDlg::TakeSettings(const settings::SettingsFi
     if (!file.mms) {
         return "it holds no [mms] section";
     }
-    if (!file.mms->manual) {
-        if (const std::optional<decoder::Finding> refusal = PresetOutOfList(
-                PresetSet::kMms, settings_.language, file.mms->country, file.mms->operatorIndex)) {
-            return refusal->what;
-        }
+    if (const std::optional<decoder::Finding> refusal = TakeMmsSettings(*file.mms)) {
+        return refusal->what;
     }
-    ApplyMmsSettings(*file.mms);
     return std::nullopt;
 }
 

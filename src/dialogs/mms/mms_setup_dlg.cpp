@@ -2,10 +2,8 @@
 
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "core/l10n/mms_texts.h"
-#include "core/l10n/preset_texts.h"
 #include "core/l10n/read_back_texts.h"
 #include "core/models/app_settings.h"
 #include "core/presets/presets.h"
@@ -25,8 +23,6 @@ constexpr int kPortLimit = 10;
 constexpr int kRecipientLimit = 32;
 constexpr int kEmailLimit = 40;
 
-constexpr int kNetworkFields[] = {IDC_MMS_URL,  IDC_MMS_APN,     IDC_MMS_GATEWAY,
-                                  IDC_MMS_PORT, IDC_MMS_ACCOUNT, IDC_MMS_PASSWORD};
 constexpr int kSendVgaPosition = 1;
 
 }  // namespace
@@ -34,11 +30,11 @@ constexpr int kSendVgaPosition = 1;
 CMmsSetupDlg::CMmsSetupDlg(ModelFamily family, const AppSettings& settings, platform::Platform& platform,
                            FileSystem& fs, QWidget* parent)
     : CSetupDialog(MmsDialogTemplate(family), family, settings, platform, fs,
-                   {IDC_MMS_FOLDER, IDC_MMS_FOLDER_BUTTON, kFolderTypingLimit}, parent),
+                   {IDC_MMS_FOLDER, IDC_MMS_FOLDER_BUTTON, kFolderTypingLimit}, kMmsFileName, parent),
       ids_(MmsIdsOf(family)) {
     using D = CMmsSetupDlg;
     SetMessageMap<D>({
-        {IDC_MMS_MODE, Notification::kSelChange, &D::OnSelchangeMmsMode},
+        {IDC_MMS_MODE, Notification::kSelChange, &D::OnSelchangeMode},
         {IDC_MMS_COUNTRY, Notification::kSelChange, &D::OnSelchangeCountry},
         {IDC_MMS_SEND, Notification::kSelChange, &D::OnSelchangeSendMode},
         {IDC_MMS_PHONE_TYPE, Notification::kSelChange, &D::OnSelchangePhoneType},
@@ -142,19 +138,13 @@ void CMmsSetupDlg::SetTexts() {
         SetDlgItemText(ids_.hoursUnit, std::string(kMmsHoursUnit));
     }
 
-    std::vector<std::string> hours;
-    for (int hour = 0; hour < kRemoteControlOff; ++hour) {
-        hours.push_back(std::to_string(hour));
-    }
-    hours.emplace_back(c.hoursOff);
-    hoursList_.AddStrings(hours);
-    hoursList_.SetCurSel(kRemoteControlOff);
+    FillRemoteControlHours(hoursList_, c.hoursOff);
 
     const MmsListTexts& lists = texts.lists;
     modeList_.AddString(std::string(lists.modeAuto));
     modeList_.AddString(std::string(lists.modeManual));
-    modeList_.SetCurSel(kMmsModeAuto);
-    FillModeLists(kMmsModeAuto);
+    modeList_.SetCurSel(kAutoMode);
+    FillModeLists(false);
 
     sendList_.AddString(std::string(lists.sendOff));
     sendList_.AddString(std::string(kMmsSendVga));
@@ -169,51 +159,34 @@ void CMmsSetupDlg::SetTexts() {
     phoneTypeList_.SetCurSel(kPhoneDomestic);
 }
 
-// Auto: the preset countries and the operators of country 0; Manual: "Other" in both, and "CSD" besides
-// "APN".
-void CMmsSetupDlg::FillModeLists(int mode) {
-    listsMode_ = mode;
-    countryList_.ResetContent();
+// The country and operator lists of the mode, and "CSD" besides "APN" in Manual mode.
+void CMmsSetupDlg::FillModeLists(bool manual) {
+    listsMode_ = manual ? kManualMode : kAutoMode;
+    FillPresetLists(countryList_, operatorList_, PresetSet::kMms, manual);
     apnTypeList_.ResetContent();
     apnTypeList_.AddString(std::string(kMmsApnTypeApn));
-    if (mode == kMmsModeManual) {
-        operatorList_.ResetContent();
-        operatorList_.AddString(std::string(kMmsManualChoice));
-        operatorList_.SetCurSel(0);
-        countryList_.AddString(std::string(kMmsManualChoice));
+    if (manual) {
         apnTypeList_.AddString(std::string(kMmsApnTypeCsd));
-    } else {
-        FillOperators(operatorList_, PresetSet::kMms, 0);
-        FillCountries(countryList_, PresetSet::kMms);
     }
-    countryList_.SetCurSel(0);
     apnTypeList_.SetCurSel(0);
 }
 
 bool CMmsSetupDlg::Manual() const {
-    return modeList_.GetCurSel() == kMmsModeManual;
+    return modeList_.GetCurSel() == kManualMode;
 }
 
 bool CMmsSetupDlg::SmsOnly() const {
     return SmsOnlySend(family_, sendList_.GetCurSel());
 }
 
-void CMmsSetupDlg::SetReadOnly(int id, bool readOnly) {
-    if (CEdit* edit = GetEdit(id)) {
-        edit->SetReadOnly(readOnly);
-    }
-}
-
 void CMmsSetupDlg::ApplyFieldStates(bool lockRecipients) {
     const bool networkTyped = Manual() && !SmsOnly();
-    for (int id : kNetworkFields) {
-        SetReadOnly(id, !networkTyped);
-    }
-    SetReadOnly(IDC_MMS_PHONE, false);
-    SetReadOnly(IDC_MMS_EMAIL, SmsOnly());
+    SetReadOnly({IDC_MMS_URL, IDC_MMS_APN, IDC_MMS_GATEWAY, IDC_MMS_PORT, IDC_MMS_ACCOUNT, IDC_MMS_PASSWORD},
+                !networkTyped);
+    SetReadOnly({IDC_MMS_PHONE}, false);
+    SetReadOnly({IDC_MMS_EMAIL}, SmsOnly());
     if (lockRecipients) {
-        SetReadOnly(IDC_MMS_PHONE2, true);
-        SetReadOnly(IDC_MMS_PHONE3, true);
+        SetReadOnly({IDC_MMS_PHONE2, IDC_MMS_PHONE3}, true);
         return;
     }
 
@@ -225,23 +198,22 @@ void CMmsSetupDlg::ApplyFieldStates(bool lockRecipients) {
     if (!thirdOpen) {
         phone3.clear();
     }
-    SetReadOnly(IDC_MMS_PHONE2, !secondOpen);
-    SetReadOnly(IDC_MMS_PHONE3, !thirdOpen);
+    SetReadOnly({IDC_MMS_PHONE2}, !secondOpen);
+    SetReadOnly({IDC_MMS_PHONE3}, !thirdOpen);
 }
 
 // A switch empties the network texts: Auto shows none, Manual starts from none rather than from a preset.
 // The recipients are the user's whatever the mode and stay. Choosing the mode already shown changes
 // nothing.
-void CMmsSetupDlg::OnSelchangeMmsMode() {
-    const int mode = modeList_.GetCurSel();
-    if (mode == listsMode_) {
+void CMmsSetupDlg::OnSelchangeMode() {
+    if (modeList_.GetCurSel() == listsMode_) {
         return;
     }
     for (std::string* text : {&url, &apn, &gateway, &port, &account, &password}) {
         text->clear();
     }
-    FillModeLists(mode);
-    if (mode == kMmsModeManual) {
+    FillModeLists(Manual());
+    if (Manual()) {
         mmsCountryCode = kManualCountryCode;
         mmsOperatorCode = 0;
     }
@@ -359,34 +331,17 @@ void CMmsSetupDlg::ShowText(MmsMessage message) {
     Tell(MmsMessageText(message, settings_.language));
 }
 
-void CMmsSetupDlg::OnOK() {
+void CMmsSetupDlg::OnGenerate() {
     // What the fields show is what is written: a failing field check stops here with its message.
     if (!UpdateData(true)) {
         return;
     }
-    // Auto mode with an operator whose preset lacks the MMS centre or access point would write a file
-    // that cannot work.
-    if (!Manual() &&
-        !PresetHasAutoSettings(PresetSet::kMms, countryList_.GetCurSel(), operatorList_.GetCurSel())) {
-        Tell(NoPresetSettingsMessage(DisplayLanguage(settings_.language),
-                                     modeList_.GetLBText(kMmsModeManual)));
+    // Auto mode writes the MMS centre and access point of the chosen operator's preset.
+    if (!Manual() && !PresetHasSettings(PresetSet::kMms, modeList_, countryList_, operatorList_)) {
         return;
     }
     const MmsFileValues values = FileValues();
-    const MmsCheckInput input{.family = family_,
-                              .mode = modeList_.GetCurSel(),
-                              .sendPosition = sendList_.GetCurSel(),
-                              .remoteControlHours = hoursList_.GetCurSel(),
-                              .phoneIsInternational = phoneIsInternational,
-                              .url = values.url,
-                              .apn = values.apn,
-                              .gateway = values.gateway,
-                              .port = values.port,
-                              .phone = phone,
-                              .email = email,
-                              .phone2 = phone2,
-                              .phone3 = phone3};
-    if (const std::optional<MmsFault> fault = CheckMmsInput(input)) {
+    if (const std::optional<MmsFault> fault = CheckMmsFile(family_, values)) {
         ShowText(fault->message);
         if (CEdit* edit = GetEdit(FieldId(fault->field))) {
             edit->SetFocus();
@@ -394,19 +349,10 @@ void CMmsSetupDlg::OnOK() {
         }
         return;
     }
-    if (!CardReadyFor(kMmsFileName, kMessageFileSize)) {
-        return;
-    }
-    const MessageFileResult result = WriteMmsSettingsFile(fs_, outputFolder, values);
-    if (!result.completed) {
-        TellFailure(result);
-        return;
-    }
-    TellWritten(outputFolder,
-                MmsMessageText(
-                    family_ == ModelFamily::k8620 ? MmsMessage::kGenerated8620 : MmsMessage::kGenerated8520,
-                    settings_.language),
-                kMmsFileName);
+    WriteMessageFile([&](const std::string& folder) { return WriteMmsSettingsFile(fs_, folder, values); },
+                     MmsMessageText(family_ == ModelFamily::k8620 ? MmsMessage::kGenerated8620
+                                                                  : MmsMessage::kGenerated8520,
+                                    settings_.language));
 }
 
 }  // namespace corvane

@@ -43,25 +43,23 @@ class CMmsSetupDlg : public CSetupDialog {
     uint8_t mmsCountryCode = 0;
     uint8_t mmsOperatorCode = 0;
 
-    // The read button: setup.dat in the folder the folder field shows sets the mode, lists and fields as
-    // the file holds them, with the read-only states the dialog's rules give (in Auto mode the network
-    // fields stay empty: the preset is taken when generating). A file that cannot be taken changes
-    // nothing and shows why.
-    void OnReadFile();
-
   protected:
     void DoDataExchange(CDataExchange& dx) override;
     bool OnInitDialog() override;
-    void OnOK() override;  // Generate: checks, then writes setup.dat
+    void OnGenerate() override;  // checks, then writes setup.dat
+    // The read button: setup.dat sets the mode, lists and fields as the file holds them, with the
+    // read-only states the dialog's rules give (in Auto mode the network fields stay empty: the preset is
+    // taken when generating).
+    std::optional<decoder::Finding> ReadFile(const std::string& path) override;
     // The dialog's section of a settings file (see CSetupDialog).
     bool PutSettings(settings::SettingsFile& file) override;
     std::optional<std::string> TakeSettings(const settings::SettingsFile& file) override;
 
   private:
     void SetTexts();
-    void FillModeLists(int mode);
+    void FillModeLists(bool manual);
 
-    void OnSelchangeMmsMode();
+    void OnSelchangeMode();
     void OnSelchangeCountry();
     void OnSelchangeSendMode();
     void OnSelchangePhoneType();
@@ -76,12 +74,13 @@ class CMmsSetupDlg : public CSetupDialog {
     // recipient fields become read-only and keep their texts, until the phone number or e-mail address
     // is changed again.
     void ApplyFieldStates(bool lockRecipients = false);
-    void SetReadOnly(int id, bool readOnly);
     // The values setup.dat gets now: the list positions, the texts as held and, in Auto mode, the
     // preset of the chosen country and operator in place of the network texts.
     MmsFileValues FileValues();
     int FieldId(MmsField field) const;
     void ShowText(MmsMessage message);
+    // Settings read back or opened into the fields, or why not (nothing changed).
+    std::optional<decoder::Finding> TakeMmsSettings(const decoder::MmsSettings& settings);
     void ApplyMmsSettings(const decoder::MmsSettings& settings);
 
     const MmsFamilyIds& ids_;

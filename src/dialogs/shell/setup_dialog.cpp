@@ -6,7 +6,9 @@
 #include "core/files/write_sequence.h"
 #include "core/l10n/card_texts.h"
 #include "core/l10n/folder_texts.h"
+#include "core/l10n/preset_texts.h"
 #include "core/l10n/read_back_texts.h"
+#include "dialogs/shell/read_back.h"
 #include "framework/data_exchange.h"
 #include "platform/platform.h"
 #include "platform/preference_store.h"
@@ -15,11 +17,12 @@ namespace corvane {
 
 CSetupDialog::CSetupDialog(const DialogTemplate& dialogTemplate, ModelFamily family,
                            const AppSettings& settings, platform::Platform& platform, FileSystem& fs,
-                           FolderControls folder, QWidget* parent)
+                           FolderControls folder, const char* fileName, QWidget* parent)
     : CDialog(dialogTemplate, platform, parent),
       family_(family),
       settings_(settings),
       fs_(fs),
+      fileName_(fileName),
       folder_(folder) {
     SetMessageLanguage(settings.language);
     StartFolderFacts facts;
@@ -44,6 +47,23 @@ bool CSetupDialog::OnInitDialog() {
     CDialog::OnInitDialog();
     SetWindowText(family_ == ModelFamily::k8620 ? "Corvane 8620" : "Corvane 8520");
     return true;
+}
+
+void CSetupDialog::OnOK() {
+    OnGenerate();
+}
+
+void CSetupDialog::OnReadFile() {
+    const std::optional<std::string> path = PathToRead();
+    if (!path) {
+        return;
+    }
+    if (const std::optional<decoder::Finding> refusal = ReadFile(*path)) {
+        Tell(ReadBackMessage(settings_.language, *path, *refusal));
+        return;
+    }
+    // A read that changes nothing visible looks the same as no read at all: say which file it was.
+    Tell(ReadBackDoneMessage(settings_.language, FilePathForDisplay(outputFolder, fileName_)));
 }
 
 void CSetupDialog::ChooseOutputFolder() {
@@ -88,13 +108,13 @@ bool CSetupDialog::UseAbsoluteFolder() {
     return true;
 }
 
-std::optional<std::string> CSetupDialog::PathToRead(const std::string& fileName) {
+std::optional<std::string> CSetupDialog::PathToRead() {
     TakeFolderFromField();
     if (!UseAbsoluteFolder()) {
         return std::nullopt;
     }
     platform::Platform& platform = GetPlatform();
-    const std::string path = PathInFolder(outputFolder, fileName);
+    const std::string path = PathInFolder(outputFolder, fileName_);
     if (CardGone(platform.MountedVolumes(), platform.MediaUser(), outputFolder, cardRoot_)) {
         Tell(ReadBackRefusalMessage(settings_.language, path, ReadBackProblem::kCardGone, ""));
         return std::nullopt;
@@ -102,11 +122,7 @@ std::optional<std::string> CSetupDialog::PathToRead(const std::string& fileName)
     return path;
 }
 
-void CSetupDialog::TellRead(const std::string& fileName) {
-    Tell(ReadBackDoneMessage(settings_.language, FilePathForDisplay(outputFolder, fileName)));
-}
-
-bool CSetupDialog::CardReadyFor(const std::string& fileName, std::size_t bytes) {
+bool CSetupDialog::CardReadyFor(std::size_t bytes) {
     if (!UseAbsoluteFolder()) {
         return false;
     }
@@ -118,7 +134,7 @@ bool CSetupDialog::CardReadyFor(const std::string& fileName, std::size_t bytes) 
     }
     const std::optional<Volume> card = CameraCardHolding(volumes, platform.MediaUser(), outputFolder);
     if (card && LacksRoomFor(*card, bytes)) {
-        const WriteFailure full{PathInFolder(outputFolder, fileName), outputFolder, "free space", ENOSPC};
+        const WriteFailure full{PathInFolder(outputFolder, fileName_), outputFolder, "free space", ENOSPC};
         Tell(DescribeWriteFailure(full, settings_.language));
         return false;
     }
@@ -129,11 +145,23 @@ void CSetupDialog::RememberFolder(const std::string& folder) {
     GetPlatform().Preferences().WriteLastFolder(folder);
 }
 
-void CSetupDialog::TellWritten(const std::string& folder, std::string_view sentence,
-                               const std::string& fileName) {
+void CSetupDialog::WriteMessageFile(const std::function<MessageFileResult(const std::string& folder)>& write,
+                                    std::string_view sentence) {
+    if (!CardReadyFor(kMessageFileSize)) {
+        return;
+    }
+    const MessageFileResult result = write(outputFolder);
+    if (!result.completed) {
+        TellFailure(result);
+        return;
+    }
+    TellWritten(outputFolder, sentence);
+}
+
+void CSetupDialog::TellWritten(const std::string& folder, std::string_view sentence) {
     RememberFolder(folder);
     Tell(std::string(sentence) + "\n" +
-         WrittenToText(settings_.language, FilePathForDisplay(folder, fileName)));
+         WrittenToText(settings_.language, FilePathForDisplay(folder, fileName_)));
 }
 
 void CSetupDialog::TakeFolderFromField() {
@@ -153,6 +181,54 @@ void CSetupDialog::FillOperators(CComboBox& list, PresetSet set, int country) {
     list.ResetContent();
     list.AddStrings(OperatorNames(set, country, settings_.language));
     list.SetCurSel(0);
+}
+
+void CSetupDialog::FillPresetLists(CComboBox& countries, CComboBox& operators, PresetSet set, bool manual) {
+    countries.ResetContent();
+    operators.ResetContent();
+    if (manual) {
+        for (CComboBox* list : {&countries, &operators}) {
+            list->AddString(std::string(kManualPresetEntry));
+            list->SetCurSel(0);
+        }
+    } else {
+        FillCountries(countries, set);
+        FillOperators(operators, set, 0);
+    }
+}
+
+void CSetupDialog::SelectPreset(CComboBox& countries, CComboBox& operators, PresetSet set, int country,
+                                int operatorIndex) {
+    countries.SetCurSel(country);
+    FillOperators(operators, set, country);
+    operators.SetCurSel(operatorIndex);
+}
+
+bool CSetupDialog::PresetHasSettings(PresetSet set, const CComboBox& modes, const CComboBox& countries,
+                                     const CComboBox& operators) {
+    if (PresetHasAutoSettings(set, countries.GetCurSel(), operators.GetCurSel())) {
+        return true;
+    }
+    Tell(NoPresetSettingsMessage(settings_.language, modes.GetLBText(kManualMode)));
+    return false;
+}
+
+void CSetupDialog::FillRemoteControlHours(CComboBox& list, std::string_view offEntry) {
+    std::vector<std::string> hours;
+    for (int hour = 0; hour < kRemoteControlOff; ++hour) {
+        hours.push_back(std::to_string(hour));
+    }
+    hours.emplace_back(offEntry);
+    list.AddStrings(hours);
+    list.SetCurSel(kRemoteControlOff);
+}
+
+void CSetupDialog::SetReadOnly(std::initializer_list<int> ids, bool readOnly) {
+    for (int id : ids) {
+        if (CEdit* edit = GetEdit(id)) {
+            edit->SetReadOnly(readOnly);
+        }
+    }
 }
 
 void CSetupDialog::KeepPicturesPerDayInRange(int32_t& count) {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,6 +15,7 @@
 #include "core/models/app_settings.h"
 #include "core/models/models.h"
 #include "core/presets/presets.h"
+#include "decoder/setup_file_reader.h"
 #include "framework/cdialog.h"
 #include "framework/cwnd.h"
 #include "settings/settings_file.h"
@@ -21,9 +24,10 @@ namespace corvane {
 
 // What the camera, MMS and e-mail setup dialogs share: the model family that chose the template, the
 // settings, the platform and the file system handed in by the application, the title, the output folder
-// with its field and button, the country and operator lists, the pictures-per-day rule, the messages and
-// Exit. Generating never closes a setup dialog; Exit, Escape and the close box end it with IDCANCEL, and
-// whoever ran it shows a fresh main window.
+// with its field and button, the file it writes and its read button, the country and operator lists of
+// Auto and Manual mode, the remote-control hours list, the pictures-per-day rule, the messages and Exit.
+// Generate (its button and Enter) never closes a setup dialog; Exit, Escape and the close box end it with
+// IDCANCEL, and whoever ran it shows a fresh main window.
 class CSetupDialog : public CDialog {
   public:
     ModelFamily Family() const { return family_; }
@@ -48,6 +52,10 @@ class CSetupDialog : public CDialog {
     void SaveSettingsFile();
     void OpenSettingsFile();
 
+    // The read button: the dialog's file in the folder the folder field shows, back into the fields. A
+    // file that cannot be taken changes nothing and shows why; a file taken is named.
+    void OnReadFile();
+
   protected:
     // The ids of the folder field and the folder button in the dialog's template, and the characters the
     // field takes (0: any number).
@@ -57,12 +65,20 @@ class CSetupDialog : public CDialog {
         int characterLimit = 0;
     };
 
-    // `settings`, `platform` and `fs` must outlive the dialog.
+    // `settings`, `platform` and `fs` must outlive the dialog; `fileName` is the file it writes and reads.
     CSetupDialog(const DialogTemplate& dialogTemplate, ModelFamily family, const AppSettings& settings,
-                 platform::Platform& platform, FileSystem& fs, FolderControls folder, QWidget* parent);
+                 platform::Platform& platform, FileSystem& fs, FolderControls folder, const char* fileName,
+                 QWidget* parent);
 
     // Refreshes the fields from the values and sets the family's title.
     bool OnInitDialog() override;
+    // Enter and the OK button generate, as the Generate button does.
+    void OnOK() final;
+    // Generate: reads and checks the form, then writes the dialog's file.
+    virtual void OnGenerate() = 0;
+    // The read button's work: reads the file at `path` into the fields, or returns why it is not taken
+    // (then nothing changed).
+    virtual std::optional<decoder::Finding> ReadFile(const std::string& path) = 0;
 
     // Characters the camera and MMS dialogs let a user type into the folder field, whatever their bytes
     // (the e-mail dialog takes any length: its writer reports a path it cannot use). A longer folder typed,
@@ -79,32 +95,48 @@ class CSetupDialog : public CDialog {
     void FillCountries(CComboBox& list, PresetSet set);
     void FillOperators(CComboBox& list, PresetSet set, int country);
 
+    // Positions of the mode list of the MMS and e-mail dialogs.
+    static constexpr int kAutoMode = 0;
+    static constexpr int kManualMode = 1;
+    // The country and operator lists as a mode sets them: Auto, the countries of `set` and the operators
+    // of the first; Manual, "Other" alone in both. The first entries are selected.
+    void FillPresetLists(CComboBox& countries, CComboBox& operators, PresetSet set, bool manual);
+    // Selects `country` and its operator `operatorIndex` in lists filled for Auto mode.
+    void SelectPreset(CComboBox& countries, CComboBox& operators, PresetSet set, int country,
+                      int operatorIndex);
+    // Before Auto mode writes: false, after saying so, when the preset chosen in the lists lacks the
+    // settings Auto mode writes (the file could not work). The message names Manual mode as `modes` does.
+    bool PresetHasSettings(PresetSet set, const CComboBox& modes, const CComboBox& countries,
+                           const CComboBox& operators);
+
+    // The remote-control hours list: "0" to "24" and then `offEntry`, which is selected.
+    static void FillRemoteControlHours(CComboBox& list, std::string_view offEntry);
+
+    // Makes the edit fields `ids` read-only or editable.
+    void SetReadOnly(std::initializer_list<int> ids, bool readOnly);
+
     // The pictures-per-day rule: a count outside 0..99 (typed past 99, or a pasted minus sign) goes back to 0
     // once the reading has shown its message.
     static constexpr int32_t kMaxPicturesPerDay = 99;
     void KeepPicturesPerDayInRange(int32_t& count);
 
-    // Before `fileName` (`bytes` long) is written into `outputFolder`: false, after saying so, when the
-    // folder is not a full path (UseAbsoluteFolder), when it stands for a memory card that is no longer
+    // Before the dialog's file (`bytes` long) is written into `outputFolder`: false, after saying so, when
+    // the folder is not a full path (UseAbsoluteFolder), when it stands for a memory card that is no longer
     // mounted there (nothing may then be written into
     // the empty mount folder), or when the card holding the folder has no room left for the file (the
     // write error a full card gives, whatever its driver reports).
-    bool CardReadyFor(const std::string& fileName, std::size_t bytes);
+    bool CardReadyFor(std::size_t bytes);
     // Size of setup.dat and smtp.dat: 11 records and the checksum record.
     static constexpr std::size_t kMessageFileSize = 12 * kRecordSize;
-    // After `fileName` was written into `folder`: remembers the folder for the next dialog and shows
-    // `sentence` (the program's result message) with the full path of the file.
-    void TellWritten(const std::string& folder, std::string_view sentence, const std::string& fileName);
+    // Generate's end in the MMS and e-mail dialogs: when the card is ready for the file, `write` writes it
+    // into the folder it is given; then the failure is told, or `sentence` with the path of the file.
+    void WriteMessageFile(const std::function<MessageFileResult(const std::string& folder)>& write,
+                          std::string_view sentence);
+    // After the dialog's file was written into `folder`: remembers the folder for the next dialog and
+    // shows `sentence` (the program's result message) with the full path of the file.
+    void TellWritten(const std::string& folder, std::string_view sentence);
     // Remembers `folder` as the folder last written to.
     void RememberFolder(const std::string& folder);
-
-    // Before the read button reads `fileName` back: takes the folder from the field and returns the path
-    // to read, or nothing after saying why nothing is read (the folder is not a full path, or it stands
-    // for a memory card that is no longer mounted there).
-    std::optional<std::string> PathToRead(const std::string& fileName);
-    // After `fileName` was read from `outputFolder` into the fields: says which file it was, as a read
-    // that changes nothing visible looks the same as no read at all.
-    void TellRead(const std::string& fileName);
 
     // Shows a message of the program.
     void Tell(std::string_view text);
@@ -120,6 +152,7 @@ class CSetupDialog : public CDialog {
     const ModelFamily family_;
     const AppSettings& settings_;
     FileSystem& fs_;
+    const char* const fileName_;
 
   private:
     void TellFolderTooLong();
@@ -129,6 +162,10 @@ class CSetupDialog : public CDialog {
     bool UseAbsoluteFolder();
     // Notes `folder` as the card root it stands for when it is a memory card's root now.
     void NoteCardRoot(const std::vector<Volume>& volumes, const std::string& folder);
+    // Before the read button reads the file back: takes the folder from the field and returns the path
+    // to read, or nothing after saying why nothing is read (the folder is not a full path, or it stands
+    // for a memory card that is no longer mounted there).
+    std::optional<std::string> PathToRead();
 
     const FolderControls folder_;
     std::string startFolder_;

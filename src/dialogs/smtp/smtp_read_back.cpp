@@ -7,36 +7,35 @@
 
 namespace corvane {
 
-void CSmtpSetupDlg::OnReadFile() {
-    const std::optional<std::string> toRead = PathToRead(kSmtpFileName);
-    if (!toRead) {
-        return;
-    }
-    const std::string& path = *toRead;
-    decoder::Reading<decoder::SmtpSettings> reading =
+std::optional<decoder::Finding> CSmtpSetupDlg::ReadFile(const std::string& path) {
+    const decoder::Reading<decoder::SmtpSettings> reading =
         decoder::ReadSmtpSettingsFile(path, DecoderFamily(family_));
-    if (reading.settings && !reading.settings->manual) {
-        reading.refusal = PresetOutOfList(PresetSet::kGprs, settings_.language, reading.settings->country,
-                                          reading.settings->operatorIndex);
-    }
     if (reading.refusal) {
-        Tell(ReadBackMessage(settings_.language, path, *reading.refusal));
-        return;
+        return reading.refusal;
     }
-    ApplySmtpSettings(*reading.settings);
-    TellRead(kSmtpFileName);
+    return TakeSmtpSettings(*reading.settings);
+}
+
+// An Auto-mode preset must be one of the lists'.
+std::optional<decoder::Finding> CSmtpSetupDlg::TakeSmtpSettings(const decoder::SmtpSettings& s) {
+    if (!s.manual) {
+        if (std::optional<decoder::Finding> refusal =
+                PresetOutOfList(PresetSet::kGprs, settings_.language, s.country, s.operatorIndex)) {
+            return refusal;
+        }
+    }
+    ApplySmtpSettings(s);
+    return std::nullopt;
 }
 
 // Selections set here call no handler: the lists are filled as a mode change fills them and the GPRS
 // fields are read-only in Auto mode. The file's language is not taken: the dialog writes the program's.
 void CSmtpSetupDlg::ApplySmtpSettings(const decoder::SmtpSettings& s) {
     const bool autoMode = !s.manual;
-    modeList_.SetCurSel(s.manual ? 1 : 0);
-    FillModeDependentLists(autoMode);
+    modeList_.SetCurSel(s.manual ? kManualMode : kAutoMode);
+    FillPresetLists(countryList_, operatorList_, PresetSet::kGprs, s.manual);
     if (autoMode) {
-        countryList_.SetCurSel(s.country);
-        FillOperators(operatorList_, PresetSet::kGprs, s.country);
-        operatorList_.SetCurSel(s.operatorIndex);
+        SelectPreset(countryList_, operatorList_, PresetSet::kGprs, s.country, s.operatorIndex);
     }
     SetNetworkFieldsReadOnly(autoMode);
     if (family_ == ModelFamily::k8620) {

@@ -10,7 +10,7 @@ bool CSmtpSetupDlg::PutSettings(settings::SettingsFile& file) {
         return false;
     }
     decoder::SmtpSettings e;
-    e.manual = !AutoMode();
+    e.manual = Manual();
     if (!e.manual) {
         e.country = countryList_.GetCurSel();
         e.operatorIndex = operatorList_.GetCurSel();
@@ -40,13 +40,9 @@ std::optional<std::string> CSmtpSetupDlg::TakeSettings(const settings::SettingsF
     if (!file.email) {
         return "it holds no [email] section";
     }
-    if (!file.email->manual) {
-        if (const std::optional<decoder::Finding> refusal = PresetOutOfList(
-                PresetSet::kGprs, settings_.language, file.email->country, file.email->operatorIndex)) {
-            return refusal->what;
-        }
+    if (const std::optional<decoder::Finding> refusal = TakeSmtpSettings(*file.email)) {
+        return refusal->what;
     }
-    ApplySmtpSettings(*file.email);
     return std::nullopt;
 }
 

@@ -4,9 +4,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
-#include <vector>
 
-#include "core/l10n/preset_texts.h"
 #include "core/l10n/read_back_texts.h"
 #include "core/l10n/smtp_texts.h"
 #include "core/models/app_settings.h"
@@ -18,8 +16,6 @@
 namespace corvane {
 namespace {
 
-constexpr int kAutoEntry = 0;
-constexpr int kManualModeEntry = 1;
 constexpr int kInitialStatus = 1;  // "VGA"
 
 // Typing and exchange limits in bytes.
@@ -31,8 +27,6 @@ constexpr int kPhoneLimit = 30;
 constexpr int kAddressLimit8520 = 32;
 constexpr int kAddressLimit8620 = 40;
 
-constexpr std::string_view kManualEntry = "Other";
-
 uint8_t Selection(const CComboBox& list) {
     const int index = list.GetCurSel();
     return static_cast<uint8_t>(index < 0 ? 0 : index);
@@ -43,7 +37,7 @@ uint8_t Selection(const CComboBox& list) {
 CSmtpSetupDlg::CSmtpSetupDlg(ModelFamily family, const AppSettings& settings, platform::Platform& platform,
                              FileSystem& fs, QWidget* parent)
     : CSetupDialog(SmtpDialogTemplate(family), family, settings, platform, fs,
-                   {IDC_SMTP_FOLDER, IDC_SMTP_FOLDER_BUTTON}, parent),
+                   {IDC_SMTP_FOLDER, IDC_SMTP_FOLDER_BUTTON}, kSmtpFileName, parent),
       ids_(SmtpIdsOf(family)) {
     using D = CSmtpSetupDlg;
     SetMessageMap<D>({
@@ -122,8 +116,8 @@ bool CSmtpSetupDlg::OnInitDialog() {
 void CSmtpSetupDlg::SetTexts() {
     const int32_t language = settings_.language;
     modeList_.AddStrings(SmtpModeEntries(language));
-    modeList_.SetCurSel(kAutoEntry);
-    FillModeDependentLists(true);
+    modeList_.SetCurSel(kAutoMode);
+    FillPresetLists(countryList_, operatorList_, PresetSet::kGprs, false);
     if (family_ == ModelFamily::k8620) {
         statusList_.AddStrings(SmtpStatusEntries(language));
         statusList_.SetCurSel(kInitialStatus);
@@ -153,41 +147,15 @@ void CSmtpSetupDlg::SetTexts() {
     }
     SetDlgItemText(IDC_SMTP_APN_LABEL, "APN");
     SetDlgItemText(IDC_SMTP_READ_FILE, std::string(ReadBackButtonCaption(language)));
-
-    std::vector<std::string> hours;
-    for (int hour = 0; hour < kRemoteControlOff; ++hour) {
-        hours.push_back(std::to_string(hour));
-    }
-    hours.emplace_back(SmtpRemoteControlOffEntry(language));
-    remoteControlList_.AddStrings(hours);
-    remoteControlList_.SetCurSel(kRemoteControlOff);
-}
-
-// Auto: the data-access countries, the first one's operators; Manual: "Other" in both lists.
-void CSmtpSetupDlg::FillModeDependentLists(bool autoMode) {
-    countryList_.ResetContent();
-    operatorList_.ResetContent();
-    if (autoMode) {
-        FillCountries(countryList_, PresetSet::kGprs);
-        FillOperators(operatorList_, PresetSet::kGprs, 0);
-    } else {
-        countryList_.AddString(std::string(kManualEntry));
-        countryList_.SetCurSel(0);
-        operatorList_.AddString(std::string(kManualEntry));
-        operatorList_.SetCurSel(0);
-    }
+    FillRemoteControlHours(remoteControlList_, SmtpRemoteControlOffEntry(language));
 }
 
 void CSmtpSetupDlg::SetNetworkFieldsReadOnly(bool readOnly) {
-    for (int id : {IDC_SMTP_APN, IDC_SMTP_ACCOUNT, IDC_SMTP_GPRS_PASSWORD}) {
-        if (CEdit* edit = GetEdit(id)) {
-            edit->SetReadOnly(readOnly);
-        }
-    }
+    SetReadOnly({IDC_SMTP_APN, IDC_SMTP_ACCOUNT, IDC_SMTP_GPRS_PASSWORD}, readOnly);
 }
 
-bool CSmtpSetupDlg::AutoMode() const {
-    return modeList_.GetCurSel() == kAutoEntry;
+bool CSmtpSetupDlg::Manual() const {
+    return modeList_.GetCurSel() == kManualMode;
 }
 
 void CSmtpSetupDlg::OnSelchangeMode() {
@@ -200,14 +168,13 @@ void CSmtpSetupDlg::OnSelchangeMode() {
     account.clear();
     apn.clear();
     gprsPassword.clear();
-    const bool autoMode = AutoMode();
-    SetNetworkFieldsReadOnly(autoMode);
-    FillModeDependentLists(autoMode);
+    SetNetworkFieldsReadOnly(!Manual());
+    FillPresetLists(countryList_, operatorList_, PresetSet::kGprs, Manual());
     UpdateData(false);
 }
 
 void CSmtpSetupDlg::OnSelchangeCountry() {
-    if (AutoMode()) {
+    if (!Manual()) {
         FillOperators(operatorList_, PresetSet::kGprs, countryList_.GetCurSel());
     }
 }
@@ -215,7 +182,7 @@ void CSmtpSetupDlg::OnSelchangeCountry() {
 SmtpFileValues CSmtpSetupDlg::CurrentValues() const {
     SmtpFileValues v;
     v.family = family_;
-    v.autoMode = AutoMode();
+    v.autoMode = !Manual();
     v.countryIndex = Selection(countryList_);
     v.operatorIndex = Selection(operatorList_);
     v.picturesPerDay = picturesPerDay;
@@ -249,10 +216,8 @@ void CSmtpSetupDlg::OnGenerate() {
         return;
     }
     const int32_t language = settings_.language;
-    // Auto mode with an operator whose preset lacks the access point would write a file that cannot work.
-    if (AutoMode() &&
-        !PresetHasAutoSettings(PresetSet::kGprs, countryList_.GetCurSel(), operatorList_.GetCurSel())) {
-        Tell(NoPresetSettingsMessage(language, modeList_.GetLBText(kManualModeEntry)));
+    // Auto mode writes the access point of the chosen operator's preset.
+    if (!Manual() && !PresetHasSettings(PresetSet::kGprs, modeList_, countryList_, operatorList_)) {
         return;
     }
     const SmtpFileValues values = CurrentValues();
@@ -260,20 +225,8 @@ void CSmtpSetupDlg::OnGenerate() {
         Tell(SmtpMessageText(*fault, family_, language));
         return;
     }
-    if (!CardReadyFor(kSmtpFileName, kMessageFileSize)) {
-        return;
-    }
-    const MessageFileResult result = WriteSmtpSettingsFile(fs_, outputFolder, values);
-    if (result.completed) {
-        TellWritten(outputFolder, SmtpMessageText(SmtpMessage::kGenerated, family_, language), kSmtpFileName);
-    } else {
-        TellFailure(result);
-    }
-}
-
-// Ending here would end the program and lose everything typed; Enter generates instead.
-void CSmtpSetupDlg::OnOK() {
-    OnGenerate();
+    WriteMessageFile([&](const std::string& folder) { return WriteSmtpSettingsFile(fs_, folder, values); },
+                     SmtpMessageText(SmtpMessage::kGenerated, family_, language));
 }
 
 }  // namespace corvane

@@ -21,8 +21,7 @@ class SmtpTestMail;
 // decides the template, the ids of the remote-control and phone controls (SmtpIdsOf), the SMTP status
 // list (8620 only), the address limits, the extra phone check of the 8620 family, the re-read when the
 // 8520 remote-control list closes without a choice, and the header layout; everything else is shared.
-// Its Generate button is not the OK button: Enter outside a push button takes the framework's accept path
-// (the values pass their checks, nothing is written) and ends it with IDOK, after which the program ends.
+// Its Generate button is not the OK button; Enter in a field generates all the same.
 class CSmtpSetupDlg : public CSetupDialog {
   public:
     // Writes through `fs`; settings, platform and file system must outlive the dialog.
@@ -46,30 +45,29 @@ class CSmtpSetupDlg : public CSetupDialog {
     // network texts of the selected operator's preset.
     SmtpFileValues CurrentValues() const;
 
-    // The read button: smtp.dat in the folder the folder field shows sets the mode, lists and fields as
-    // the file holds them (in Auto mode the GPRS fields stay empty and read-only: the preset is taken
-    // when generating). A file that cannot be taken changes nothing and shows why.
-    void OnReadFile();
     ~CSmtpSetupDlg() override;
 
   protected:
     void DoDataExchange(CDataExchange& dx) override;
     bool OnInitDialog() override;
-    void OnOK() override;  // Enter in a field: Generate, as in the camera and MMS dialogs
+    void OnGenerate() override;  // checks, then writes smtp.dat
+    // The read button: smtp.dat sets the mode, lists and fields as the file holds them (in Auto mode the
+    // GPRS fields stay empty and read-only: the preset is taken when generating).
+    std::optional<decoder::Finding> ReadFile(const std::string& path) override;
     // The dialog's section of a settings file (see CSetupDialog).
     bool PutSettings(settings::SettingsFile& file) override;
     std::optional<std::string> TakeSettings(const settings::SettingsFile& file) override;
 
   private:
     void SetTexts();
-    void FillModeDependentLists(bool autoMode);
     void SetNetworkFieldsReadOnly(bool readOnly);
-    bool AutoMode() const;
+    bool Manual() const;
     int AddressLimit() const;
 
     void OnSelchangeMode();
     void OnSelchangeCountry();
-    void OnGenerate();
+    // Settings read back or opened into the fields, or why not (nothing changed).
+    std::optional<decoder::Finding> TakeSmtpSettings(const decoder::SmtpSettings& settings);
     void ApplySmtpSettings(const decoder::SmtpSettings& settings);
 
     const SmtpFamilyIds& ids_;

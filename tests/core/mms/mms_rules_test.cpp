@@ -64,11 +64,10 @@ TEST(MmsRulesTest, RecipientFieldsOpenFromEitherRecipient) {
     EXPECT_FALSE(ThirdRecipientOpen(false, "12345"));
 }
 
-MmsCheckInput Valid(ModelFamily family, int mode, bool smsOnly) {
-    MmsCheckInput in;
-    in.family = family;
-    in.mode = mode;
-    in.sendPosition = smsOnly ? SendEntryCount(family) - 1 : 1;
+MmsFileValues Valid(ModelFamily family, int mode, bool smsOnly) {
+    MmsFileValues in;
+    in.mmsMode = static_cast<uint8_t>(mode);
+    in.sendMode = static_cast<uint8_t>(smsOnly ? SendEntryCount(family) - 1 : 1);
     in.phone = "13800138000";
     if (mode == kMmsModeManual) {
         in.url = "http://mms";
@@ -87,81 +86,81 @@ TEST(MmsRulesTest, EachCheckOnItsOwn) {
         const char* name;
         int mode;
         bool smsOnly;
-        void (*change)(MmsCheckInput&);
+        void (*change)(MmsFileValues&);
         std::optional<MmsFault> fault;
     };
     const Case cases[] = {
-        {"passes", kMmsModeManual, false, [](MmsCheckInput&) {}, std::nullopt},
-        {"no recipient", kMmsModeAuto, false, [](MmsCheckInput& in) { in.phone.clear(); },
+        {"passes", kMmsModeManual, false, [](MmsFileValues&) {}, std::nullopt},
+        {"no recipient", kMmsModeAuto, false, [](MmsFileValues& in) { in.phone.clear(); },
          MmsFault{M::kPhoneAndEmailEmpty, F::kPhone}},
-        {"e-mail only", kMmsModeAuto, false, [](MmsCheckInput& in) { in.phone.clear(), in.email = "a@b.c"; },
+        {"e-mail only", kMmsModeAuto, false, [](MmsFileValues& in) { in.phone.clear(), in.email = "a@b.c"; },
          std::nullopt},
-        {"no recipient, SMS", kMmsModeAuto, true, [](MmsCheckInput& in) { in.phone.clear(); }, std::nullopt},
-        {"short phone", kMmsModeAuto, true, [](MmsCheckInput& in) { in.phone = "1234"; },
+        {"no recipient, SMS", kMmsModeAuto, true, [](MmsFileValues& in) { in.phone.clear(); }, std::nullopt},
+        {"short phone", kMmsModeAuto, true, [](MmsFileValues& in) { in.phone = "1234"; },
          MmsFault{M::kPhoneTooShort, F::kPhone}},
-        {"short phone2", kMmsModeAuto, false, [](MmsCheckInput& in) { in.phone2 = "1"; },
+        {"short phone2", kMmsModeAuto, false, [](MmsFileValues& in) { in.phone2 = "1"; },
          MmsFault{M::kPhone2TooShort, F::kPhone2}},
-        {"short phone3", kMmsModeAuto, true, [](MmsCheckInput& in) { in.phone3 = "1"; },
+        {"short phone3", kMmsModeAuto, true, [](MmsFileValues& in) { in.phone3 = "1"; },
          MmsFault{M::kPhone3TooShort, F::kPhone3}},
-        {"phone with +, Domestic", kMmsModeAuto, false, [](MmsCheckInput& in) { in.phone = "+4930123"; },
+        {"phone with +, Domestic", kMmsModeAuto, false, [](MmsFileValues& in) { in.phone = "+4930123"; },
          MmsFault{M::kPhoneNotDigits, F::kPhone}},
         {"phone with +, International", kMmsModeAuto, false,
-         [](MmsCheckInput& in) { in.phone = "+4930123", in.phoneIsInternational = true; }, std::nullopt},
-        {"e-mail as phone2", kMmsModeAuto, false, [](MmsCheckInput& in) { in.phone2 = "a@b.c"; },
+         [](MmsFileValues& in) { in.phone = "+4930123", in.phoneIsInternational = true; }, std::nullopt},
+        {"e-mail as phone2", kMmsModeAuto, false, [](MmsFileValues& in) { in.phone2 = "a@b.c"; },
          std::nullopt},
-        {"e-mail as phone2, SMS", kMmsModeAuto, true, [](MmsCheckInput& in) { in.phone2 = "a@b.c"; },
+        {"e-mail as phone2, SMS", kMmsModeAuto, true, [](MmsFileValues& in) { in.phone2 = "a@b.c"; },
          MmsFault{M::kSmsRecipientNotDialable, F::kPhone2}},
-        {"letters in phone3", kMmsModeAuto, false, [](MmsCheckInput& in) { in.phone3 = "abcde"; },
+        {"letters in phone3", kMmsModeAuto, false, [](MmsFileValues& in) { in.phone3 = "abcde"; },
          MmsFault{M::kRecipientNotDialable, F::kPhone3}},
-        {"letters in phone3, SMS", kMmsModeAuto, true, [](MmsCheckInput& in) { in.phone3 = "abcde"; },
+        {"letters in phone3, SMS", kMmsModeAuto, true, [](MmsFileValues& in) { in.phone3 = "abcde"; },
          MmsFault{M::kSmsRecipientNotDialable, F::kPhone3}},
-        {"e-mail without @", kMmsModeAuto, false, [](MmsCheckInput& in) { in.email = "a.b"; },
+        {"e-mail without @", kMmsModeAuto, false, [](MmsFileValues& in) { in.email = "a.b"; },
          MmsFault{M::kEmailWithoutAt, F::kEmail}},
-        {"e-mail without .", kMmsModeAuto, false, [](MmsCheckInput& in) { in.email = "a@b"; },
+        {"e-mail without .", kMmsModeAuto, false, [](MmsFileValues& in) { in.email = "a@b"; },
          MmsFault{M::kEmailWithoutDot, F::kEmail}},
-        {"e-mail without ., SMS", kMmsModeAuto, true, [](MmsCheckInput& in) { in.email = "a@b"; },
+        {"e-mail without ., SMS", kMmsModeAuto, true, [](MmsFileValues& in) { in.email = "a@b"; },
          std::nullopt},
-        {"no URL", kMmsModeManual, false, [](MmsCheckInput& in) { in.url.clear(); },
+        {"no URL", kMmsModeManual, false, [](MmsFileValues& in) { in.url.clear(); },
          MmsFault{M::kUrlEmpty, F::kUrl}},
-        {"no APN", kMmsModeManual, false, [](MmsCheckInput& in) { in.apn.clear(); },
+        {"no APN", kMmsModeManual, false, [](MmsFileValues& in) { in.apn.clear(); },
          MmsFault{M::kApnEmpty, F::kApn}},
-        {"no gateway", kMmsModeManual, false, [](MmsCheckInput& in) { in.gateway.clear(); },
+        {"no gateway", kMmsModeManual, false, [](MmsFileValues& in) { in.gateway.clear(); },
          MmsFault{M::kGatewayEmpty, F::kGateway}},
-        {"no port", kMmsModeManual, false, [](MmsCheckInput& in) { in.port.clear(); },
+        {"no port", kMmsModeManual, false, [](MmsFileValues& in) { in.port.clear(); },
          MmsFault{M::kPortEmpty, F::kPort}},
-        {"gateway without .", kMmsModeManual, false, [](MmsCheckInput& in) { in.gateway = "gw"; },
+        {"gateway without .", kMmsModeManual, false, [](MmsFileValues& in) { in.gateway = "gw"; },
          MmsFault{M::kGatewayWithoutDot, F::kGateway}},
-        {"gateway without ., Auto", kMmsModeAuto, false, [](MmsCheckInput& in) { in.gateway = "gw"; },
+        {"gateway without ., Auto", kMmsModeAuto, false, [](MmsFileValues& in) { in.gateway = "gw"; },
          std::nullopt},
-        {"empty network, Manual SMS", kMmsModeManual, true, [](MmsCheckInput& in) { in.url.clear(); },
+        {"empty network, Manual SMS", kMmsModeManual, true, [](MmsFileValues& in) { in.url.clear(); },
          std::nullopt},
         {"hours without phone", kMmsModeAuto, true,
-         [](MmsCheckInput& in) { in.phone.clear(), in.remoteControlHours = 0; },
+         [](MmsFileValues& in) { in.phone.clear(), in.remoteControlHours = 0; },
          MmsFault{M::kRemoteControlNeedsPhone, F::kPhone}},
-        {"hours with phone", kMmsModeAuto, false, [](MmsCheckInput& in) { in.remoteControlHours = 24; },
+        {"hours with phone", kMmsModeAuto, false, [](MmsFileValues& in) { in.remoteControlHours = 24; },
          std::nullopt},
     };
     for (ModelFamily family : {ModelFamily::k8620, ModelFamily::k8520}) {
         for (const Case& c : cases) {
             SCOPED_TRACE(c.name);
-            MmsCheckInput in = Valid(family, c.mode, c.smsOnly);
+            MmsFileValues in = Valid(family, c.mode, c.smsOnly);
             c.change(in);
-            EXPECT_EQ(CheckMmsInput(in), c.fault);
+            EXPECT_EQ(CheckMmsFile(family, in), c.fault);
         }
     }
 }
 
 // Two faults at once: the one earlier in the order is reported.
 TEST(MmsRulesTest, TheFirstFaultInTheOrderWins) {
-    MmsCheckInput in = Valid(ModelFamily::k8620, kMmsModeManual, false);
+    MmsFileValues in = Valid(ModelFamily::k8620, kMmsModeManual, false);
     in.phone3 = "12";
     in.email = "x";
     in.gateway.clear();
-    EXPECT_EQ(CheckMmsInput(in)->message, MmsMessage::kPhone3TooShort);
+    EXPECT_EQ(CheckMmsFile(ModelFamily::k8620, in)->message, MmsMessage::kPhone3TooShort);
     in.phone3.clear();
-    EXPECT_EQ(CheckMmsInput(in)->message, MmsMessage::kEmailWithoutAt);
+    EXPECT_EQ(CheckMmsFile(ModelFamily::k8620, in)->message, MmsMessage::kEmailWithoutAt);
     in.email.clear();
-    EXPECT_EQ(CheckMmsInput(in)->message, MmsMessage::kGatewayEmpty);
+    EXPECT_EQ(CheckMmsFile(ModelFamily::k8620, in)->message, MmsMessage::kGatewayEmpty);
 }
 
 }  // namespace

@@ -864,42 +864,6 @@ TEST_F(CameraDialogTest, ClockBeforeTheCamerasFirstYearBecomes2011) {
 
 // --- folders -------------------------------------------------------------------------------------------
 
-TEST_F(CameraDialogTest, FolderButtonTakesTheBrowsersChoiceOrTheDefault) {
-    testing::TempFolder other;
-    Open(ModelFamily::k8620);
-    Retype(IDC_VIDEO_LENGTH, "");  // an empty field does not stop the refresh
-    platform.folderAnswers = {other.path(), ""};
-    Click(IDC_FOLDER_BUTTON);
-    EXPECT_EQ(Text(IDC_OUTPUT_FOLDER), other.path());
-    EXPECT_EQ(Text(IDC_VIDEO_LENGTH), "10") << "the refresh shows the stored values";
-    Click(IDOK);
-    EXPECT_EQ(testing::ReadBytes(other.File("menu.dat")).size(), 60u);
-    EXPECT_FALSE(std::filesystem::exists(folder.File("menu.dat")));
-
-    Click(IDC_FOLDER_BUTTON);  // cancelled
-    EXPECT_EQ(Text(IDC_OUTPUT_FOLDER), folder.path());
-    EXPECT_EQ(platform.folderRequests, 2);
-}
-
-// A typed folder is where Generate and the factory button write, even when nothing read the form since.
-TEST_F(CameraDialogTest, TypedFolderIsWhereTheFileGoes) {
-    for (int button : {IDOK, IDC_FACTORY_SETTINGS}) {
-        SCOPED_TRACE(button);
-        testing::TempFolder typed;
-        Open(ModelFamily::k8520);
-        Retype(IDC_OUTPUT_FOLDER, QString::fromStdString(typed.path()));
-        ClearMessages();
-        Click(button);
-        EXPECT_EQ(testing::ReadBytes(typed.File("menu.dat")).size(), 60u);
-        EXPECT_FALSE(std::filesystem::exists(folder.File("menu.dat")));
-        EXPECT_EQ(platform.messages.size(), 1u);
-        EXPECT_EQ(Text(IDC_OUTPUT_FOLDER), typed.path()) << "the field still shows where the file went";
-        std::filesystem::remove(typed.File("menu.dat"));
-        Click(IDOK);
-        EXPECT_EQ(testing::ReadBytes(typed.File("menu.dat")).size(), 60u);
-    }
-}
-
 TEST_F(CameraDialogTest, GetTimeRefreshDiscardsAFolderTypedSinceTheLastPass) {
     testing::TempFolder typed;
     Open(ModelFamily::k8620);
@@ -909,20 +873,6 @@ TEST_F(CameraDialogTest, GetTimeRefreshDiscardsAFolderTypedSinceTheLastPass) {
     Click(IDOK);
     EXPECT_TRUE(std::filesystem::exists(folder.File("menu.dat")));
     EXPECT_FALSE(std::filesystem::exists(typed.File("menu.dat")));
-}
-
-TEST_F(CameraDialogTest, WriteFailureShowsTheErrorAndNoSuccess) {
-    Open(ModelFamily::k8620);
-    const std::string missing = folder.path() + "/no-such-folder";
-    Retype(IDC_OUTPUT_FOLDER, QString::fromStdString(missing));
-    for (int button : {IDOK, IDC_FACTORY_SETTINGS}) {
-        ClearMessages();
-        Click(button);
-        ASSERT_EQ(platform.messages.size(), 1u);
-        EXPECT_NE(platform.messages[0].find("menu.dat"), std::string::npos) << platform.messages[0];
-        EXPECT_EQ(platform.messages[0].find("generated"), std::string::npos) << platform.messages[0];
-    }
-    EXPECT_FALSE(std::filesystem::exists(missing));
 }
 
 // A write-protected menu.dat stays as it is, with its mode, and the message names it; a link in place of
@@ -1035,17 +985,6 @@ TEST_F(CameraDialogTest, FactorySettingsWritesTheFactoryFileAndResetsExactlyItsC
         EXPECT_EQ(Bytes(file.begin(), file.begin() + 11), (Bytes{0, 0, 0, 0, 9, 0, 0, 0, 0, 1, 1}));
         EXPECT_EQ(file.at(24), 0);
         EXPECT_EQ(file.at(27), 0);
-    }
-}
-
-// --- leaving -------------------------------------------------------------------------------------------
-
-TEST_F(CameraDialogTest, ExitButtonEscapeAndCloseBoxEndTheDialog) {
-    for (Leaving how : kEveryWayOut) {
-        SCOPED_TRACE(static_cast<int>(how));
-        Open(ModelFamily::k8620);
-        Leave(how, IDC_INTERVAL);
-        ExpectCancelledWithoutWriting("menu.dat");
     }
 }
 

@@ -755,23 +755,14 @@ TEST_F(MmsDialogTest, FurtherRecipientFieldsOpenAndClose) {
 
 // --- folder, failures, leaving -------------------------------------------------------------------------
 
-TEST_F(MmsDialogTest, FolderButtonTypedFolderAndRefreshes) {
-    testing::TempFolder chosen;
+// The MMS dialog holds a typed folder at once: it survives a refresh by another control and is where the
+// file goes. (The folder button, a typed folder and a failed write are tested for every dialog in
+// shell/every_setup_dialog_test.cpp.)
+TEST_F(MmsDialogTest, TypedFolderSurvivesARefreshAndIsWhereTheFileGoes) {
     testing::TempFolder typed;
     Open(ModelFamily::k8620);
     EXPECT_EQ(Text(IDC_MMS_FOLDER), folder.path());
     Retype(IDC_MMS_PHONE, "13800138000");
-    platform.folderAnswers = {chosen.path(), ""};
-    Click(IDC_MMS_FOLDER_BUTTON);
-    EXPECT_EQ(Text(IDC_MMS_FOLDER), chosen.path());
-    EXPECT_EQ(Text(IDC_MMS_PHONE), "13800138000") << "the refresh shows the stored values";
-    Click(IDOK);
-    EXPECT_EQ(testing::NamesIn(chosen.path()), std::vector<std::string>{"setup.dat"});
-    Click(IDC_MMS_FOLDER_BUTTON);  // cancelled
-    EXPECT_EQ(Text(IDC_MMS_FOLDER), folder.path());
-    EXPECT_EQ(platform.folderRequests, 2);
-
-    // A typed folder survives a refresh by another control and is where the file goes.
     Retype(IDC_MMS_FOLDER, QString::fromStdString(typed.path()));
     Choose(IDC_MMS_SEND, SmsPosition());
     EXPECT_EQ(Text(IDC_MMS_FOLDER), typed.path());
@@ -841,22 +832,6 @@ TEST_F(MmsDialogTest, FolderFieldTakesEightyCharactersAndFilesGoWhereItShows) {
     }
 }
 
-TEST_F(MmsDialogTest, WriteFailureShowsTheErrorAndNoSuccess) {
-    for (int32_t language : {kEnglish, kChinese}) {
-        Open(ModelFamily::k8620, language);
-        const std::string missing = folder.path() + "/no-such-folder";
-        Retype(IDC_MMS_FOLDER, QString::fromStdString(missing));
-        Retype(IDC_MMS_PHONE, "13800138000");
-        ClearMessages();
-        Click(IDOK);
-        ASSERT_EQ(platform.messages.size(), 1u);
-        EXPECT_NE(platform.messages[0].find("setup.dat"), std::string::npos) << platform.messages[0];
-        EXPECT_EQ(platform.messages[0].find("generated"), std::string::npos) << platform.messages[0];
-        EXPECT_EQ(platform.messages[0].find("已生成"), std::string::npos) << platform.messages[0];
-        EXPECT_FALSE(std::filesystem::exists(missing));
-    }
-}
-
 // Links placed in the folder never carry the texts anywhere: an mms.dat link is removed (its target keeps
 // its bytes) and setup.dat is written; a link in place of the temporary file is refused and named.
 TEST_F(MmsDialogTest, LinksInTheFolderAreNeverWrittenThrough) {
@@ -898,16 +873,6 @@ TEST_F(MmsDialogTest, GeneratingTwiceGivesTheSameFileAndRemovesAStaleScratchFile
     EXPECT_EQ(SetupFile(), first);
     EXPECT_EQ(testing::NamesIn(folder.path()), std::vector<std::string>{"setup.dat"});
     EXPECT_EQ(platform.messages.size(), 2u);
-}
-
-TEST_F(MmsDialogTest, ExitButtonEscapeAndCloseBoxEndTheDialog) {
-    for (Leaving how : kEveryWayOut) {
-        SCOPED_TRACE(static_cast<int>(how));
-        Open(ModelFamily::k8520);
-        Retype(IDC_MMS_PHONE, "13800138000");
-        Leave(how, IDC_MMS_PHONE);
-        ExpectCancelledWithoutWriting("setup.dat");
-    }
 }
 
 // --- texts ---------------------------------------------------------------------------------------------

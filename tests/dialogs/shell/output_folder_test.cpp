@@ -24,6 +24,7 @@
 #include "dialogs/smtp/smtp_setup_dlg.h"
 #include "support/dialog_test_support.h"
 #include "support/read_back_test_support.h"
+#include "support/setup_dialog_kinds.h"
 
 namespace corvane {
 namespace {
@@ -31,60 +32,10 @@ namespace {
 using namespace corvane::testing;
 namespace fs = std::filesystem;
 
-// One of the three dialogs: how to open it, its folder field and buttons, what makes its form pass, the
-// file it writes and its English result sentence.
-struct Kind {
-    const char* name;
-    std::function<std::unique_ptr<CSetupDialog>(const AppSettings&, platform::Platform&, FileSystem&)> open;
-    int folderField;
-    int folderButton;
-    int generate;
-    std::vector<std::pair<int, const char*>> passingForm;
-    const char* fileName;
-    const char* sentence;
-    int read;  // the read button
-};
-
+// The three dialogs of the 8620 family.
+using Kind = SetupDialogKind;
 std::vector<Kind> Kinds() {
-    return {
-        {"camera",
-         [](const AppSettings& s, platform::Platform& p, FileSystem& f) {
-             return std::make_unique<CCameraSetupDlg>(ModelFamily::k8620, s, p, f);
-         },
-         IDC_OUTPUT_FOLDER,
-         IDC_FOLDER_BUTTON,
-         IDOK,
-         {},
-         "menu.dat",
-         "Vyn 8620 Configuration file is generated",
-         IDC_READ_FILE},
-        {"MMS",
-         [](const AppSettings& s, platform::Platform& p, FileSystem& f) {
-             return std::make_unique<CMmsSetupDlg>(ModelFamily::k8620, s, p, f);
-         },
-         IDC_MMS_FOLDER,
-         IDC_MMS_FOLDER_BUTTON,
-         IDOK,
-         {{IDC_MMS_PHONE, "13800138000"}},
-         "setup.dat",
-         "Vyn 8620 MMS configuration file (URL|APN|Gateway|Port ...) has been generated",
-         IDC_MMS_READ_FILE},
-        {"e-mail",
-         [](const AppSettings& s, platform::Platform& p, FileSystem& f) {
-             return std::make_unique<CSmtpSetupDlg>(ModelFamily::k8620, s, p, f);
-         },
-         IDC_SMTP_FOLDER,
-         IDC_SMTP_FOLDER_BUTTON,
-         IDC_SMTP_GENERATE,
-         {{IDC_SMTP_SERVER, "smtp.example.com"},
-          {IDC_SMTP_PORT, "25"},
-          {IDC_SMTP_SENDER, "cam@example.com"},
-          {IDC_SMTP_SENDER_PASSWORD, "secret"},
-          {IDC_SMTP_RECIPIENT, "me@example.org"}},
-         "smtp.dat",
-         "Vyn 8620 SMTP configuration file has been generated",
-         IDC_SMTP_READ_FILE},
-    };
+    return SetupDialogKinds(ModelFamily::k8620);
 }
 
 // A FAT card in a reader, mounted at `root`.

@@ -23,7 +23,6 @@
 #include "framework/controls.h"
 #include "support/dialog_test_support.h"
 #include "support/expected_texts.h"
-#include "support/fault_injecting_file_system.h"
 
 namespace corvane {
 namespace {
@@ -642,35 +641,6 @@ TEST_F(SmtpDialogTest, FieldsStopTypingAtTheirLimitInBytes) {
 
 // --- folder --------------------------------------------------------------------------------------------
 
-TEST_F(SmtpDialogTest, FolderButtonTakesTheBrowsersChoiceOrTheDefault) {
-    testing::TempFolder other;
-    Open(ModelFamily::k8520);
-    FillPassingForm();
-    platform.folderAnswers = {other.path(), ""};
-    Click(IDC_SMTP_FOLDER_BUTTON);
-    EXPECT_EQ(Text(IDC_SMTP_FOLDER), other.path());
-    EXPECT_EQ(Text(IDC_SMTP_SENDER), "x@example.com") << "the refresh shows the stored values";
-    Click(IDC_SMTP_GENERATE);
-    EXPECT_EQ(testing::ReadBytes(other.File("smtp.dat")).size(), 720u);
-    EXPECT_FALSE(Written());
-
-    Click(IDC_SMTP_FOLDER_BUTTON);  // cancelled
-    EXPECT_EQ(Text(IDC_SMTP_FOLDER), folder.path());
-    EXPECT_EQ(platform.folderRequests, 2);
-}
-
-TEST_F(SmtpDialogTest, TypedFolderIsWhereTheFileGoes) {
-    testing::TempFolder typed;
-    Open(ModelFamily::k8620);
-    FillPassingForm();
-    Retype(IDC_SMTP_FOLDER, QString::fromStdString(typed.path()));
-    ClearMessages();
-    Click(IDC_SMTP_GENERATE);
-    EXPECT_EQ(testing::NamesIn(typed.path()), std::vector<std::string>{"smtp.dat"});
-    EXPECT_FALSE(Written());
-    EXPECT_EQ(platform.messages.size(), 1u);
-}
-
 TEST_F(SmtpDialogTest, FolderOfAnyLengthIsReportedNotCrashedOn) {
     for (std::size_t length : {300u, 5000u}) {
         SCOPED_TRACE(length);
@@ -687,63 +657,6 @@ TEST_F(SmtpDialogTest, FolderOfAnyLengthIsReportedNotCrashedOn) {
         EXPECT_EQ(platform.messages[0].find("has been generated"), std::string::npos) << platform.messages[0];
         EXPECT_TRUE(platform.frameworkMessages.empty()) << "the folder field has no length check";
         EXPECT_EQ(testing::NamesIn(folder.path()), std::vector<std::string>{});
-    }
-}
-
-TEST_F(SmtpDialogTest, WriteFailureShowsTheErrorAndKeepsThePreviousFile) {
-    // Learn the steps of a clean run, then fail each one.
-    testing::FaultInjectingFileSystem counting(fs);
-    Open(ModelFamily::k8620, kEnglish, &counting);
-    FillPassingForm();
-    Click(IDC_SMTP_GENERATE);
-    const Bytes previous = SmtpFile();
-    ASSERT_EQ(previous.size(), 720u);
-    const int steps = counting.operationCount();
-    ASSERT_GT(steps, 5);
-
-    for (int step = 1; step <= steps; ++step) {
-        SCOPED_TRACE(step);
-        testing::FaultInjectingFileSystem failing(fs);
-        failing.FailAt(step);
-        Open(ModelFamily::k8620, kEnglish, &failing);
-        FillPassingForm();
-        Retype(IDC_SMTP_SERVER, "other.example.com");
-        ClearMessages();
-        Click(IDC_SMTP_GENERATE);
-        ASSERT_EQ(platform.messages.size(), 1u);
-        if (testing::WriteSurvivesFailureOf(counting.log().at(static_cast<std::size_t>(step - 1)))) {
-            EXPECT_NE(platform.messages[0].find("has been generated"), std::string::npos)
-                << platform.messages[0];
-            EXPECT_EQ(TextOf(SmtpFile(), 4), "other.example.com");
-            EXPECT_EQ(testing::NamesIn(folder.path()), std::vector<std::string>{"smtp.dat"});
-            ASSERT_TRUE(testing::WriteBytes(folder.File("smtp.dat"), previous));  // for the next steps
-            dialog.reset();
-            continue;
-        }
-        EXPECT_EQ(platform.messages[0].find("has been generated"), std::string::npos) << platform.messages[0];
-        const Bytes file = SmtpFile();
-        if (counting.log().at(static_cast<std::size_t>(step - 1)).rfind("sync folder", 0) == 0) {
-            // Once the new file has replaced the old one, only which of the two the medium keeps is open.
-            EXPECT_TRUE(file == previous || (file.size() == 720u && TextOf(file, 4) == "other.example.com"));
-        } else {
-            EXPECT_TRUE(file == previous);
-        }
-        EXPECT_EQ(testing::NamesIn(folder.path()), std::vector<std::string>{"smtp.dat"});
-        dialog.reset();  // before the file system it writes through
-    }
-}
-
-// --- leaving -------------------------------------------------------------------------------------------
-
-TEST_F(SmtpDialogTest, ExitButtonEscapeAndCloseBoxEndWithCancel) {
-    for (ModelFamily family : kBoth) {
-        for (Leaving how : kEveryWayOut) {
-            SCOPED_TRACE(std::string(Name(family)) + " " + std::to_string(static_cast<int>(how)));
-            Open(family);
-            FillPassingForm();
-            Leave(how, IDC_SMTP_PORT);
-            ExpectCancelledWithoutWriting("smtp.dat");
-        }
     }
 }
 
