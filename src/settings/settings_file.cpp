@@ -122,15 +122,7 @@ MmsFileValues MmsValues(const SettingsFile& file) {
         v.account = m.account;
         v.password = m.password;
     } else {
-        v.mmsCountryCode = static_cast<uint8_t>(m.country);
-        v.mmsOperatorCode = static_cast<uint8_t>(m.operatorIndex);
-        const MmsPreset preset = MmsPresetAt(m.country, m.operatorIndex).value_or(MmsPreset{});
-        v.url = preset.url;
-        v.apn = preset.apn;
-        v.gateway = preset.gateway;
-        v.port = preset.port;
-        v.account = preset.account;
-        v.password = preset.password;
+        UseMmsPreset(v, m.country, m.operatorIndex);
     }
     return v;
 }
@@ -149,10 +141,7 @@ SmtpFileValues SmtpValues(const SettingsFile& file) {
         v.smtpStatus = static_cast<uint8_t>(e.smtpStatus);
     }
     if (v.autoMode) {
-        const std::optional<GprsPreset> preset = GprsPresetAt(e.country, e.operatorIndex);
-        v.apn = preset ? std::string(preset->apn) : std::string();
-        v.account = preset ? std::string(preset->account) : std::string();
-        v.password = preset ? std::string(preset->password) : std::string();
+        UseGprsPreset(v);
     } else {
         v.apn = e.gprsApn;
         v.account = e.gprsAccount;

@@ -5,6 +5,7 @@
 #include "core/files/crc16.h"
 #include "core/files/scramble.h"
 #include "core/files/write_sequence.h"
+#include "core/presets/presets.h"
 
 namespace corvane {
 namespace {
@@ -74,6 +75,18 @@ MessageFileResult WriteMmsSettingsFile(FileSystem& fs, const std::string& output
     const MessageRecords records = BuildMmsRecords(values, PathInFolder(outputFolder, kMmsFileName));
     return WriteMessageRecords(fs, outputFolder, kMmsFileName, records,
                                MmsChecksumOffset(values.phoneIsInternational));
+}
+
+void UseMmsPreset(MmsFileValues& values, int country, int operatorIndex) {
+    values.mmsCountryCode = static_cast<uint8_t>(country);
+    values.mmsOperatorCode = static_cast<uint8_t>(operatorIndex);
+    const MmsPreset preset = MmsPresetAt(country, operatorIndex).value_or(MmsPreset{});
+    values.url = preset.url;
+    values.apn = preset.apn;
+    values.gateway = preset.gateway;
+    values.port = preset.port;
+    values.account = preset.account;
+    values.password = preset.password;
 }
 
 }  // namespace corvane

@@ -84,4 +84,8 @@ uint16_t MmsChecksumOffset(bool phoneIsInternational);
 MessageFileResult WriteMmsSettingsFile(FileSystem& fs, const std::string& outputFolder,
                                        const MmsFileValues& values);
 
+// Auto mode: the network texts of the MMS preset of `country` and `operatorIndex` (empty where the preset
+// has none, as for an operator without one), and those indexes as the file's country and operator codes.
+void UseMmsPreset(MmsFileValues& values, int country, int operatorIndex);
+
 }  // namespace corvane

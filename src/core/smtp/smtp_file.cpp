@@ -5,6 +5,7 @@
 
 #include "core/files/write_sequence.h"
 #include "core/models/models.h"
+#include "core/presets/presets.h"
 
 namespace corvane {
 namespace {
@@ -74,6 +75,13 @@ MessageFileResult WriteSmtpSettingsFile(FileSystem& fs, const std::string& outpu
                                         const SmtpFileValues& values) {
     const MessageRecords records = BuildSmtpRecords(values, PathInFolder(outputFolder, kSmtpFileName));
     return WriteMessageRecords(fs, outputFolder, kSmtpFileName, records, kSmtpChecksumOffset);
+}
+
+void UseGprsPreset(SmtpFileValues& values) {
+    const GprsPreset preset = GprsPresetAt(values.countryIndex, values.operatorIndex).value_or(GprsPreset{});
+    values.apn = preset.apn;
+    values.account = preset.account;
+    values.password = preset.password;
 }
 
 }  // namespace corvane

@@ -80,4 +80,8 @@ MessageRecords BuildSmtpRecords(const SmtpFileValues& values, const std::string&
 MessageFileResult WriteSmtpSettingsFile(FileSystem& fs, const std::string& outputFolder,
                                         const SmtpFileValues& values);
 
+// Auto mode: the data-access texts of the preset of the values' country and operator (empty where there is
+// none).
+void UseGprsPreset(SmtpFileValues& values);
+
 }  // namespace corvane

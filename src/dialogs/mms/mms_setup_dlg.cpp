@@ -287,21 +287,13 @@ MmsFileValues CMmsSetupDlg::FileValues() {
     v.email = email;
     v.phone2 = phone2;
     v.phone3 = phone3;
-    if (!Manual()) {
-        const int country = countryList_.GetCurSel();
-        const int operatorIndex = operatorList_.GetCurSel();
-        mmsCountryCode = static_cast<uint8_t>(country);
-        mmsOperatorCode = static_cast<uint8_t>(operatorIndex);
-        const MmsPreset preset = MmsPresetAt(country, operatorIndex).value_or(MmsPreset{});
-        v.url = preset.url;
-        v.apn = preset.apn;
-        v.gateway = preset.gateway;
-        v.port = preset.port;
-        v.account = preset.account;
-        v.password = preset.password;
-    }
     v.mmsCountryCode = mmsCountryCode;
     v.mmsOperatorCode = mmsOperatorCode;
+    if (!Manual()) {
+        UseMmsPreset(v, countryList_.GetCurSel(), operatorList_.GetCurSel());
+        mmsCountryCode = v.mmsCountryCode;
+        mmsOperatorCode = v.mmsOperatorCode;
+    }
     return v;
 }
 

@@ -195,10 +195,7 @@ SmtpFileValues CSmtpSetupDlg::CurrentValues() const {
     v.account = account;
     v.password = gprsPassword;
     if (v.autoMode) {
-        const std::optional<GprsPreset> preset = GprsPresetAt(v.countryIndex, v.operatorIndex);
-        v.apn = preset ? std::string(preset->apn) : std::string();
-        v.account = preset ? std::string(preset->account) : std::string();
-        v.password = preset ? std::string(preset->password) : std::string();
+        UseGprsPreset(v);
     }
     v.smtpServer = smtpServer;
     v.smtpPort = smtpPort;
