@@ -14,7 +14,7 @@ void CCameraSetupDlg::OnReadFile() {
     }
     const std::string& path = *toRead;
     const decoder::Reading<decoder::MenuSettings> reading =
-        decoder::ReadMenuSettingsFile(path, DecoderFamily(family_));
+        decoder::ReadMenuSettingsFile(LoadSetupFile(fs_, path), DecoderFamily(family_));
     if (reading.refusal) {
         Tell(ReadBackMessage(settings_.language, path, *reading.refusal));
         return;

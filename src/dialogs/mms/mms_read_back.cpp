@@ -14,7 +14,7 @@ void CMmsSetupDlg::OnReadFile() {
     }
     const std::string& path = *toRead;
     decoder::Reading<decoder::MmsSettings> reading =
-        decoder::ReadMmsSettingsFile(path, DecoderFamily(family_));
+        decoder::ReadMmsSettingsFile(LoadSetupFile(fs_, path), DecoderFamily(family_));
     if (reading.settings && !reading.settings->manual) {
         reading.refusal = PresetOutOfList(PresetSet::kMms, settings_.language, reading.settings->country,
                                           reading.settings->operatorIndex);

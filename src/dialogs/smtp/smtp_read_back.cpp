@@ -14,7 +14,7 @@ void CSmtpSetupDlg::OnReadFile() {
     }
     const std::string& path = *toRead;
     decoder::Reading<decoder::SmtpSettings> reading =
-        decoder::ReadSmtpSettingsFile(path, DecoderFamily(family_));
+        decoder::ReadSmtpSettingsFile(LoadSetupFile(fs_, path), DecoderFamily(family_));
     if (reading.settings && !reading.settings->manual) {
         reading.refusal = PresetOutOfList(PresetSet::kGprs, settings_.language, reading.settings->country,
                                           reading.settings->operatorIndex);
