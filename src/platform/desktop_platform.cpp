@@ -21,8 +21,9 @@ QWidget* OwnerWindow() {
 }
 }  // namespace
 
-DesktopPlatform::DesktopPlatform(WindowIcon programIcon)
+DesktopPlatform::DesktopPlatform(WindowIcon programIcon, std::string testMailCaFile)
     : programIcon_(std::move(programIcon)),
+      testMailCaFile_(std::move(testMailCaFile)),
       key_(MakeSystemPreferenceKey()),
       store_(std::make_unique<PreferenceStore>(*key_)) {}
 
@@ -60,8 +61,7 @@ bool DesktopPlatform::AskYesNo(const std::string& text) {
 TestMailSender& DesktopPlatform::MailSender() {
     if (!mailSender_) {
         mailSender_ = std::make_unique<ModuleTestMailSender>(
-            MailModuleFile(QCoreApplication::applicationDirPath().toStdString()),
-            TestMailCaFileFromEnvironment());
+            MailModuleFile(QCoreApplication::applicationDirPath().toStdString()), testMailCaFile_);
     }
     return *mailSender_;
 }
