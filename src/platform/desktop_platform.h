@@ -38,9 +38,12 @@ class DesktopPlatform : public Platform {
     std::string HomeFolder() override;
     bool FolderExists(const std::string& path) override;
     std::vector<Volume> MountedVolumes() override;
-    std::string MediaUser() override;
+    bool IsMediaMountFolder(const std::string& folder) override;
 
   private:
+    // The user whose media folders hold the desktop's mounts.
+    std::string MediaUser();
+
     WindowIcon programIcon_;
     std::string testMailCaFile_;
     QtTranslations qtTranslations_;
