@@ -13,7 +13,7 @@
 #include "core/files/file_system.h"
 #include "core/files/message_records.h"
 #include "core/l10n/language.h"
-#include "platform/posix/posix_file_system.h"
+#include "platform/linux/posix_file_system.h"
 #include "support/fault_injecting_file_system.h"
 #include "support/test_folders.h"
 

@@ -1,5 +1,4 @@
-// Preference key, system language and display on systems other than Windows.
-#include <xcb/xcb.h>
+// Preference key, system language and display on Linux.
 
 #include <QDir>
 #include <QtGlobal>
@@ -7,8 +6,9 @@
 #include <string>
 
 #include "platform/desktop_platform.h"
+#include "platform/linux/ini_preference_key.h"
+#include "platform/linux/x11_display.h"
 #include "platform/locale_language.h"
-#include "platform/posix/ini_preference_key.h"
 
 namespace corvane::platform {
 
@@ -52,10 +52,7 @@ std::string DisplayProblem() {
     // With a Wayland display too, Qt may well not use X: only a display Qt will use is tried. A connection
     // to a local server costs a fraction of a millisecond; Qt's own attempt would abort the program.
     if (!x11.empty() && (askedForX11 || wayland.empty())) {
-        xcb_connection_t* connection = xcb_connect(x11.c_str(), nullptr);
-        const bool reached = xcb_connection_has_error(connection) == 0;
-        xcb_disconnect(connection);
-        if (!reached) {
+        if (!X11DisplayOpens(x11)) {
             return "Corvane needs a graphical display, but the X display \"" + x11 +
                    "\" named by DISPLAY cannot be opened.";
         }
