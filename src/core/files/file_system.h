@@ -26,8 +26,7 @@ class FileSystem {
         bool writable = false;  // any of the owner, group or other write permission bits is set
     };
 
-    // Bytes moved and the reason when fewer than asked were moved (0 at end of file or when the
-    // reason is unknown).
+    // Bytes written and the reason when fewer than asked were written (0 when the reason is unknown).
     struct IoResult {
         std::size_t count = 0;
         int error = 0;
