@@ -24,7 +24,7 @@
 #include "core/files/scramble.h"
 #include "core/files/write_sequence.h"
 #include "core/models/models.h"
-#include "platform/posix/posix_file_system.h"
+#include "platform/linux/posix_file_system.h"
 
 namespace corvane {
 namespace {

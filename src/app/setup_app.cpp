@@ -1,8 +1,10 @@
 #include "app/setup_app.h"
 
 #include <QApplication>
+#include <cstdlib>
 #include <functional>
 #include <memory>
+#include <string>
 #include <utility>
 
 #include "app/after_first_paint.h"
@@ -16,9 +18,21 @@
 #include "platform/system_file_system.h"
 
 namespace corvane {
+namespace {
+
+// Names a certificate authority file for the test e-mail instead of the system's store, so that the
+// program can be tried against a local mail server.
+constexpr const char* kTestMailCaFileVariable = "CORVANE_SMTP_CA_FILE";
+
+std::string TestMailCaFile() {
+    const char* file = std::getenv(kTestMailCaFileVariable);
+    return file != nullptr ? std::string(file) : std::string();
+}
+
+}  // namespace
 
 CSetupApp::CSetupApp()
-    : ownPlatform_(std::make_unique<platform::DesktopPlatform>(ProgramWindowIcon())),
+    : ownPlatform_(std::make_unique<platform::DesktopPlatform>(ProgramWindowIcon(), TestMailCaFile())),
       platform_(*ownPlatform_),
       ownFileSystem_(platform::MakeSystemFileSystem()),
       fs_(*ownFileSystem_) {}

@@ -7,9 +7,6 @@
 namespace corvane::decoder {
 namespace {
 
-// Far more than any setup file; what is longer is refused by size without being read whole.
-constexpr std::uintmax_t kMaxLoad = 64 * 1024;
-
 const char* KindName(FileKind kind) {
     switch (kind) {
         case FileKind::kMenu:
@@ -113,9 +110,8 @@ size_t MaxMmsPhone(Family family, bool international) {
 }
 
 template <typename Settings>
-Reading<Settings> FromDisk(const std::string& path, Family family,
-                           Reading<Settings> (*read)(std::span<const uint8_t>, Family)) {
-    LoadedFile file = LoadSetupFile(path);
+Reading<Settings> FromLoaded(const LoadedFile& file, Family family,
+                             Reading<Settings> (*read)(std::span<const uint8_t>, Family)) {
     if (file.refusal) {
         return Refused<Settings>(*file.refusal);
     }
@@ -280,7 +276,10 @@ Reading<SmtpSettings> ReadSmtpSettings(std::span<const uint8_t> bytes, Family fa
 }
 
 LoadedFile LoadSetupFile(const std::string& path) {
-    platform::RegularFile read = platform::ReadRegularFile(path, kMaxLoad);
+    return LoadedSetupFile(platform::ReadRegularFile(path, kMaxSetupFileLoad));
+}
+
+LoadedFile LoadedSetupFile(platform::RegularFile read) {
     LoadedFile file;
     switch (read.outcome) {
         case platform::RegularFile::Outcome::kRead:
@@ -303,16 +302,28 @@ LoadedFile LoadSetupFile(const std::string& path) {
     return file;
 }
 
+Reading<MenuSettings> ReadMenuSettingsFile(const LoadedFile& file, Family family) {
+    return FromLoaded<MenuSettings>(file, family, &ReadMenuSettings);
+}
+
 Reading<MenuSettings> ReadMenuSettingsFile(const std::string& path, Family family) {
-    return FromDisk<MenuSettings>(path, family, &ReadMenuSettings);
+    return ReadMenuSettingsFile(LoadSetupFile(path), family);
+}
+
+Reading<MmsSettings> ReadMmsSettingsFile(const LoadedFile& file, Family family) {
+    return FromLoaded<MmsSettings>(file, family, &ReadMmsSettings);
 }
 
 Reading<MmsSettings> ReadMmsSettingsFile(const std::string& path, Family family) {
-    return FromDisk<MmsSettings>(path, family, &ReadMmsSettings);
+    return ReadMmsSettingsFile(LoadSetupFile(path), family);
+}
+
+Reading<SmtpSettings> ReadSmtpSettingsFile(const LoadedFile& file, Family family) {
+    return FromLoaded<SmtpSettings>(file, family, &ReadSmtpSettings);
 }
 
 Reading<SmtpSettings> ReadSmtpSettingsFile(const std::string& path, Family family) {
-    return FromDisk<SmtpSettings>(path, family, &ReadSmtpSettings);
+    return ReadSmtpSettingsFile(LoadSetupFile(path), family);
 }
 
 }  // namespace corvane::decoder

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "decoder/decoder.h"
+#include "platform/regular_file.h"
 
 namespace corvane::decoder {
 
@@ -140,10 +141,21 @@ struct LoadedFile {
     std::optional<Finding> refusal;  // kMissing, kUnreadable, or kSize for a file far too long to be ours
 };
 
+// Far more than any setup file; what is longer is refused by size without being read whole.
+inline constexpr std::uintmax_t kMaxSetupFileLoad = 64 * 1024;
+
+// What reading a whole file of at most kMaxSetupFileLoad bytes gave: its bytes, or the refusal, with the
+// system's reason in words for a file that does not open or read.
+LoadedFile LoadedSetupFile(platform::RegularFile read);
+
 // Reads a whole file from disk (ReadRegularFile: never waits on a fifo or device, never follows a link),
-// and never holds more than a little over any setup file's size. A file that does not open or read is
-// refused with the system's reason in words.
+// and never holds more than a little over any setup file's size, as LoadedSetupFile tells it.
 LoadedFile LoadSetupFile(const std::string& path);
+
+// The reading above of a loaded file (its refusal, if it has one).
+Reading<MenuSettings> ReadMenuSettingsFile(const LoadedFile& file, Family family);
+Reading<MmsSettings> ReadMmsSettingsFile(const LoadedFile& file, Family family);
+Reading<SmtpSettings> ReadSmtpSettingsFile(const LoadedFile& file, Family family);
 
 // LoadSetupFile, then the reading above.
 Reading<MenuSettings> ReadMenuSettingsFile(const std::string& path, Family family);

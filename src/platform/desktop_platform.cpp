@@ -21,8 +21,9 @@ QWidget* OwnerWindow() {
 }
 }  // namespace
 
-DesktopPlatform::DesktopPlatform(WindowIcon programIcon)
+DesktopPlatform::DesktopPlatform(WindowIcon programIcon, std::string testMailCaFile)
     : programIcon_(std::move(programIcon)),
+      testMailCaFile_(std::move(testMailCaFile)),
       key_(MakeSystemPreferenceKey()),
       store_(std::make_unique<PreferenceStore>(*key_)) {}
 
@@ -60,8 +61,7 @@ bool DesktopPlatform::AskYesNo(const std::string& text) {
 TestMailSender& DesktopPlatform::MailSender() {
     if (!mailSender_) {
         mailSender_ = std::make_unique<ModuleTestMailSender>(
-            MailModuleFile(QCoreApplication::applicationDirPath().toStdString()),
-            TestMailCaFileFromEnvironment());
+            MailModuleFile(QCoreApplication::applicationDirPath().toStdString()), testMailCaFile_);
     }
     return *mailSender_;
 }
@@ -69,9 +69,8 @@ TestMailSender& DesktopPlatform::MailSender() {
 std::string DesktopPlatform::BrowseForFolder(const std::string& startFolder) {
     // The places list: home, the file system's root, then every removable volume and camera card.
     QList<QUrl> places = {QUrl::fromLocalFile(QDir::homePath()), QUrl::fromLocalFile(QDir::rootPath())};
-    const std::string user = MediaUser();
     for (const Volume& volume : MountedVolumes()) {
-        if (volume.removable || IsCameraCard(volume, user)) {
+        if (volume.removable || IsCameraCard(volume)) {
             places.append(QUrl::fromLocalFile(QString::fromStdString(volume.rootPath)));
         }
     }
@@ -133,6 +132,10 @@ bool DesktopPlatform::FolderExists(const std::string& path) {
 
 std::vector<Volume> DesktopPlatform::MountedVolumes() {
     return volumes_.Read(MediaUser());
+}
+
+bool DesktopPlatform::IsMediaMountFolder(const std::string& folder) {
+    return platform::IsMediaMountFolder(folder, MediaUser());
 }
 
 std::string DesktopPlatform::MediaUser() {

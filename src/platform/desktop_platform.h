@@ -18,8 +18,9 @@ namespace corvane::platform {
 // language and the preference store of this operating system.
 class DesktopPlatform : public Platform {
   public:
-    // `programIcon` is shown in the result messages.
-    explicit DesktopPlatform(WindowIcon programIcon);
+    // `programIcon` is shown in the result messages. `testMailCaFile`: a certificate authority file the
+    // test e-mail trusts instead of the system's store (for a local test server); "" for the store.
+    explicit DesktopPlatform(WindowIcon programIcon, std::string testMailCaFile = {});
     ~DesktopPlatform() override;
 
     void ShowMessage(const std::string& text) override;
@@ -37,10 +38,14 @@ class DesktopPlatform : public Platform {
     std::string HomeFolder() override;
     bool FolderExists(const std::string& path) override;
     std::vector<Volume> MountedVolumes() override;
-    std::string MediaUser() override;
+    bool IsMediaMountFolder(const std::string& folder) override;
 
   private:
+    // The user whose media folders hold the desktop's mounts.
+    std::string MediaUser();
+
     WindowIcon programIcon_;
+    std::string testMailCaFile_;
     QtTranslations qtTranslations_;
     std::unique_ptr<PreferenceKey> key_;
     std::unique_ptr<PreferenceStore> store_;

@@ -1,7 +1,6 @@
 #include "platform/module_test_mail_sender.h"
 
 #include <QLibrary>
-#include <cstdlib>
 #include <utility>
 
 #include "platform/mail/mail_module.h"
@@ -40,11 +39,6 @@ TestMailResult ModuleTestMailSender::Send(const TestMailRequest& request, TestMa
 
 std::string MailModuleFile(const std::string& programFolder) {
     return programFolder + "/" CORVANE_MODULE_DIR_FROM_PROGRAM "/corvane-mail.so";
-}
-
-std::string TestMailCaFileFromEnvironment() {
-    const char* file = std::getenv(kTestMailCaFileVariable);
-    return file ? std::string(file) : std::string();
 }
 
 }  // namespace corvane::platform

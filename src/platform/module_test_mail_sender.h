@@ -28,11 +28,4 @@ class ModuleTestMailSender : public TestMailSender {
 // The mail module of the program whose executable lies in `programFolder`.
 std::string MailModuleFile(const std::string& programFolder);
 
-// The environment variable that names a certificate authority file for the test e-mail instead of the
-// system's store (for tests against a local server).
-inline constexpr const char* kTestMailCaFileVariable = "CORVANE_SMTP_CA_FILE";
-
-// The CA file named by kTestMailCaFileVariable, or "" for the system's store.
-std::string TestMailCaFileFromEnvironment();
-
 }  // namespace corvane::platform

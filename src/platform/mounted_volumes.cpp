@@ -107,7 +107,7 @@ std::vector<Volume> MountedVolumesReader::Read(const std::string& mediaUser) {
     std::vector<Volume> volumes = *volumes_;
     std::vector<Volume*> cards;
     for (Volume& volume : volumes) {
-        if (CanBeCameraCard(volume, mediaUser)) {
+        if (CanBeCameraCard(volume)) {
             cards.push_back(&volume);
         }
     }

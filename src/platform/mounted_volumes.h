@@ -14,8 +14,9 @@ namespace corvane::platform {
 
 // The mounted volumes of this process's mount table now (special mounts below /dev, /proc and /sys left
 // out), each with this system's removable-medium information (see IsRemovableMedium); a "fuseblk" mount is
-// named "fuseblk.<format>" when DeviceFileSystemFormat knows the format. `mediaUser` is the user whose
-// media folders count for media that the kernel cannot place (file-backed loop devices, FUSE images).
+// named "fuseblk.<format>" when DeviceFileSystemFormat knows the format, and each volume's format and
+// place in the media folder are told (FormatOfFileSystem, IsUnderUserMedia). `mediaUser` is the user whose
+// media folders count, also for media that the kernel cannot place (file-backed loop devices, FUSE images).
 // No mounted file system is asked anything, so a stalled one cannot hold this up: sizes are left 0, the
 // read-only state is the mount's.
 std::vector<Volume> ReadMountedVolumes(const std::string& mediaUser);
@@ -35,6 +36,19 @@ bool IsRemovableMedium(const std::string& device, const std::string& rootPath, c
 // or "" when nothing tells: the udev database where udev runs, otherwise the device's own superblock, which
 // needs read access to it. For FUSE drivers that mount a block device as plain "fuseblk".
 std::string DeviceFileSystemFormat(const std::string& device);
+
+// The format of a file system by the mount table's name of it: FAT (vfat, msdos, fat, FAT32 ...) and exFAT,
+// through the kernel's driver or a FUSE driver ("fuse.fusefat", "fuse.exfat", "fuseblk.exfat"). A plain
+// "fuseblk" says nothing about the format (NTFS mounts look the same): kOther.
+VolumeFormat FormatOfFileSystem(const std::string& fileSystem);
+
+// True when `rootPath` lies below a folder where the desktop mounts `user`'s media: /media/USER/... or
+// /run/media/USER/... (the user's folder itself does not count). False for an empty user.
+bool IsUnderUserMedia(const std::string& rootPath, const std::string& user);
+
+// True when `folder` is right inside `user`'s media folder, where the desktop mounts a volume:
+// /media/USER/NAME or /run/media/USER/NAME.
+bool IsMediaMountFolder(const std::string& folder, const std::string& user);
 
 // Login name of the user running the program.
 std::string CurrentUserName();

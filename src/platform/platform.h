@@ -64,9 +64,9 @@ class Platform {
     virtual bool FolderExists(const std::string& path) = 0;
     // The mounted volumes as the system reports them at this moment.
     virtual std::vector<Volume> MountedVolumes() = 0;
-    // The user whose media folders (/media/USER/..., /run/media/USER/...) hold the desktop's mounts; empty
-    // where the system has no such folders.
-    virtual std::string MediaUser() = 0;
+    // Whether `folder` is one where the desktop mounts one of the user's media (a reader unplugged can leave
+    // it behind empty).
+    virtual bool IsMediaMountFolder(const std::string& folder) = 0;
 };
 
 }  // namespace corvane::platform

@@ -21,6 +21,7 @@ struct RegularFile {
     Outcome outcome = Outcome::kFailed;
     std::vector<uint8_t> bytes;
     std::uintmax_t size = 0;  // the size the open file had
+    int error = 0;            // for kFailed: the errno value
     std::string reason;       // for kFailed: the system's reason in words, e.g. "Permission denied"
 };
 

@@ -6,7 +6,7 @@
 
 namespace corvane::platform {
 
-// The file system of this operating system (posix/ or windows/).
+// The file system of this operating system (linux/ or windows/).
 std::unique_ptr<FileSystem> MakeSystemFileSystem();
 
 }  // namespace corvane::platform

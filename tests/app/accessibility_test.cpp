@@ -19,7 +19,7 @@
 #include "dialogs/res/main_templates.h"
 #include "dialogs/res/mms_templates.h"
 #include "dialogs/res/smtp_templates.h"
-#include "platform/posix/posix_file_system.h"
+#include "platform/linux/posix_file_system.h"
 #include "support/dialog_test_support.h"
 #include "support/fake_platform.h"
 #include "support/modal_script.h"

@@ -7,7 +7,7 @@
 #include "app/setup_main_dlg.h"
 #include "core/models/app_settings.h"
 #include "framework/cdialog.h"
-#include "platform/posix/posix_file_system.h"
+#include "platform/linux/posix_file_system.h"
 #include "support/dialog_test_support.h"
 #include "support/fake_platform.h"
 #include "support/modal_script.h"

@@ -35,8 +35,8 @@
 #include "dialogs/res/mms_templates.h"
 #include "dialogs/res/smtp_templates.h"
 #include "dialogs/smtp/smtp_setup_dlg.h"
+#include "platform/linux/posix_file_system.h"
 #include "platform/mounted_volumes.h"
-#include "platform/posix/posix_file_system.h"
 #include "support/dialog_test_support.h"
 #include "support/fake_platform.h"
 #include "support/test_folders.h"
@@ -52,7 +52,10 @@ class RealVolumesPlatform : public platform::FakePlatform {
   public:
     // As the program reads them: one reader for the whole test, so that it sees the card come and go.
     std::vector<Volume> MountedVolumes() override { return volumes.Read(MediaUser()); }
-    std::string MediaUser() override { return platform::CurrentUserName(); }
+    bool IsMediaMountFolder(const std::string& folder) override {
+        return platform::IsMediaMountFolder(folder, MediaUser());
+    }
+    static std::string MediaUser() { return platform::CurrentUserName(); }
     platform::MountedVolumesReader volumes;
 };
 
@@ -167,12 +170,15 @@ TEST_F(RealCardTest, TheCardIsFoundAsTheOnlyCameraCard) {
         {"exfat", {"fuseblk.exfat"}},
     };
     const std::vector<Volume> volumes = platform.MountedVolumes();
-    const std::optional<Volume> found = SingleCameraCard(volumes, platform.MediaUser());
+    const std::optional<Volume> found = SingleCameraCard(volumes);
     ASSERT_TRUE(found.has_value()) << "one camera card among " << volumes.size() << " volumes";
     EXPECT_EQ(found->rootPath, card);
     ASSERT_EQ(mountedAs.count(Env("CORVANE_TEST_CARD_FORMAT")), 1u) << Env("CORVANE_TEST_CARD_FORMAT");
     EXPECT_EQ(mountedAs.at(Env("CORVANE_TEST_CARD_FORMAT")).count(found->fileSystem), 1u)
         << found->fileSystem;
+    EXPECT_EQ(found->format,
+              Env("CORVANE_TEST_CARD_FORMAT") == "exfat" ? VolumeFormat::kExFat : VolumeFormat::kFat);
+    EXPECT_TRUE(found->inUserMedia);
     EXPECT_EQ(found->device, Env("CORVANE_TEST_CARD_DEVICE"));
     EXPECT_EQ(found->label, fs::path(card).filename().string());
     EXPECT_TRUE(found->ready);
@@ -248,7 +254,7 @@ TEST_F(RealCardTest, AFullCardKeepsTheEarlierFiles) {
     EXPECT_EQ(message.rfind("The file " + OnCard("menu.dat") + " could not be written: ", 0), 0u) << message;
     // The free space the driver reports decides before writing; a driver that reports none (fusefat on
     // FAT32) gives its own reason when the write fails.
-    const std::optional<Volume> full = SingleCameraCard(platform.MountedVolumes(), platform.MediaUser());
+    const std::optional<Volume> full = SingleCameraCard(platform.MountedVolumes());
     ASSERT_TRUE(full.has_value());
     if (full->bytesTotal > 0) {
         EXPECT_NE(message.find(std::strerror(ENOSPC)), std::string::npos) << message;
@@ -270,7 +276,7 @@ TEST_F(RealCardTest, AReadOnlyCardSaysSoAndKeepsItsFiles) {
     GenerateAll();
     const std::vector<Bytes> before = CardFiles();
     Card("remount ro");
-    const std::optional<Volume> found = SingleCameraCard(platform.MountedVolumes(), platform.MediaUser());
+    const std::optional<Volume> found = SingleCameraCard(platform.MountedVolumes());
     ASSERT_TRUE(found.has_value());
     EXPECT_TRUE(found->readOnly);
 
@@ -332,7 +338,7 @@ TEST_F(UdevRecordedCardTest, TheFormatComesFromUdevAndDecidesWhetherTheDialogsSt
     ASSERT_NE(mounted, volumes.end());
     EXPECT_EQ(mounted->fileSystem, "fuseblk." + udevFormat);
 
-    const std::optional<Volume> found = SingleCameraCard(volumes, platform.MediaUser());
+    const std::optional<Volume> found = SingleCameraCard(volumes);
     auto camera = Open<CCameraSetupDlg>();
     if (udevFormat == "exfat") {
         ASSERT_TRUE(found.has_value());
@@ -447,9 +453,8 @@ class StalledDriverTest : public RealCardTest {
 };
 
 TEST_F(StalledDriverTest, AStoppedDriverHoldsNothingUpAndItsVolumeIsNotReady) {
-    const std::string user = platform.MediaUser();
     // While it answers, the volume in the media folder is a card too: no single card to start on.
-    ASSERT_EQ(CameraCards(platform.MountedVolumes(), user).size(), 2u);
+    ASSERT_EQ(CameraCards(platform.MountedVolumes()).size(), 2u);
 
     Stop();
     std::vector<Volume> volumes;
@@ -469,8 +474,8 @@ TEST_F(StalledDriverTest, AStoppedDriverHoldsNothingUpAndItsVolumeIsNotReady) {
     const Volume* stalled = MountedAt(volumes, stalledCard);
     ASSERT_NE(stalled, nullptr) << "still mounted, so listed";
     EXPECT_FALSE(stalled->ready);
-    EXPECT_TRUE(CanBeCameraCard(*stalled, user));
-    EXPECT_FALSE(IsCameraCard(*stalled, user));
+    EXPECT_TRUE(CanBeCameraCard(*stalled));
+    EXPECT_FALSE(IsCameraCard(*stalled));
     EXPECT_NE(MountedAt(volumes, stalledOther), nullptr);
     const Volume* live = MountedAt(volumes, card);
     ASSERT_NE(live, nullptr);
@@ -489,7 +494,7 @@ TEST_F(StalledDriverTest, AStoppedDriverHoldsNothingUpAndItsVolumeIsNotReady) {
             return again != nullptr && again->ready;
         },
         10000));
-    EXPECT_EQ(CameraCards(platform.MountedVolumes(), user).size(), 2u);
+    EXPECT_EQ(CameraCards(platform.MountedVolumes()).size(), 2u);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "platform/posix/ini_preference_key.h"
+#include "platform/linux/ini_preference_key.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

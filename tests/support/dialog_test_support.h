@@ -25,7 +25,7 @@
 #include "core/models/app_settings.h"
 #include "framework/cdialog.h"
 #include "framework/dialog_template.h"
-#include "platform/posix/posix_file_system.h"
+#include "platform/linux/posix_file_system.h"
 #include "support/fake_platform.h"
 #include "support/test_folders.h"
 

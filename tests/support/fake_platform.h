@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/mounted_volumes.h"
 #include "platform/platform.h"
 #include "platform/preference_store.h"
 #include "platform/test_mail.h"
@@ -89,7 +90,9 @@ class FakePlatform : public Platform {
     bool FolderExists(const std::string& path) override;
     std::string HomeFolder() override { return homeFolder; }
     std::vector<Volume> MountedVolumes() override { return volumes; }
-    std::string MediaUser() override { return mediaUser; }
+    bool IsMediaMountFolder(const std::string& folder) override {
+        return platform::IsMediaMountFolder(folder, mediaUser);
+    }
 
   private:
     std::unique_ptr<TestMailSender> mailSender_;

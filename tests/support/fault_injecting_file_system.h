@@ -42,11 +42,7 @@ class FaultInjectingFileSystem final : public FileSystem {
     const std::vector<std::string>& log() const { return log_; }
 
     int Open(const std::string& path, Mode mode, Handle& handle) override {
-        const char* how = mode == Mode::kWrite     ? "wb"
-                          : mode == Mode::kAppend  ? "ab"
-                          : mode == Mode::kRead    ? "rb"
-                          : mode == Mode::kExamine ? "examine"
-                                                   : "new";
+        const char* how = mode == Mode::kExamine ? "examine" : "new";
         if (Next(std::string("open ") + how + " " + path)) {
             return error_;
         }
@@ -69,18 +65,6 @@ class FaultInjectingFileSystem final : public FileSystem {
             return {0, error_};
         }
         return inner_.Write(handle, data);
-    }
-
-    IoResult Read(Handle handle, std::span<uint8_t> buffer) override {
-        if (Next("read " + PathOf(handle) + " " + std::to_string(buffer.size()))) {
-            return {0, error_};
-        }
-        return inner_.Read(handle, buffer);
-    }
-
-    int Seek(Handle handle, int64_t offset) override {
-        return Next("seek " + PathOf(handle) + " " + std::to_string(offset)) ? error_
-                                                                             : inner_.Seek(handle, offset);
     }
 
     int Flush(Handle handle) override {
@@ -115,6 +99,16 @@ class FaultInjectingFileSystem final : public FileSystem {
 
     int SyncFolder(const std::string& folder) override {
         return Next("sync folder " + folder) ? error_ : inner_.SyncFolder(folder);
+    }
+
+    // A failing read opens nothing: the file is not there to the caller, for the reason `error`.
+    WholeFile ReadWholeFile(const std::string& path, std::uintmax_t limit) override {
+        if (Next("read whole " + path)) {
+            WholeFile failed;
+            failed.error = error_;
+            return failed;
+        }
+        return inner_.ReadWholeFile(path, limit);
     }
 
     int Status(const std::string& path, EntryStatus& status) override {

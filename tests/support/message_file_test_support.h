@@ -13,7 +13,7 @@
 #include "core/files/file_system.h"
 #include "core/files/message_records.h"
 #include "core/l10n/language.h"
-#include "platform/posix/posix_file_system.h"
+#include "platform/linux/posix_file_system.h"
 #include "support/fault_injecting_file_system.h"
 #include "support/test_folders.h"
 
@@ -29,7 +29,7 @@ class RecordingFileSystem final : public FileSystem {
         const int error = inner_.Open(path, mode, handle);
         if (error == 0) {
             paths_[handle] = path;
-            if (mode == Mode::kWrite || mode == Mode::kCreateNew) {
+            if (mode == Mode::kCreateNew) {
                 written_[path].clear();
             }
         }
@@ -41,8 +41,6 @@ class RecordingFileSystem final : public FileSystem {
         bytes.insert(bytes.end(), data.begin(), data.begin() + static_cast<std::ptrdiff_t>(result.count));
         return result;
     }
-    IoResult Read(Handle handle, std::span<uint8_t> buffer) override { return inner_.Read(handle, buffer); }
-    int Seek(Handle handle, int64_t offset) override { return inner_.Seek(handle, offset); }
     int Flush(Handle handle) override { return inner_.Flush(handle); }
     int Sync(Handle handle) override { return inner_.Sync(handle); }
     int Close(Handle handle) override { return inner_.Close(handle); }
@@ -54,6 +52,9 @@ class RecordingFileSystem final : public FileSystem {
     int Remove(const std::string& path) override { return inner_.Remove(path); }
     int SyncFolder(const std::string& folder) override { return inner_.SyncFolder(folder); }
     int Status(const std::string& path, EntryStatus& status) override { return inner_.Status(path, status); }
+    WholeFile ReadWholeFile(const std::string& path, std::uintmax_t limit) override {
+        return inner_.ReadWholeFile(path, limit);
+    }
 
     // Every path bytes were written to, in name order.
     std::vector<std::string> WrittenPaths() const {
@@ -64,7 +65,7 @@ class RecordingFileSystem final : public FileSystem {
         return paths;
     }
 
-    // Everything written to `path` since it was last opened with "wb" or created new.
+    // Everything written to `path` since it was last created new.
     Bytes WrittenTo(const std::string& path) const {
         const auto it = written_.find(path);
         return it == written_.end() ? Bytes{} : it->second;

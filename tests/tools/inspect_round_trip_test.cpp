@@ -16,7 +16,7 @@
 #include "decoder/decoder.h"
 #include "inspect/preset_names.h"
 #include "inspect/report.h"
-#include "platform/posix/posix_file_system.h"
+#include "platform/linux/posix_file_system.h"
 #include "tools/inspect_files.h"
 
 namespace corvane::inspect {

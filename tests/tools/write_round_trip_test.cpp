@@ -322,6 +322,7 @@ class CardInFolderEnvironment : public testing::TestWriteEnvironment {
         Volume card;
         card.rootPath = folder;
         card.fileSystem = "vfat";
+        card.format = VolumeFormat::kFat;
         card.device = "/dev/sdz1";
         card.removable = true;
         card.ready = true;

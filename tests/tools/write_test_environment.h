@@ -20,7 +20,8 @@ class TestWriteEnvironment : public write::WriteEnvironment {
 
     FileSystem& Files() override { return *files_; }
     std::vector<Volume> Volumes() override { return volumes; }
-    std::string MediaUser() override { return "tester"; }
+    // The tests write into temporary folders, never where a desktop mounts media.
+    bool IsMediaMountFolder(const std::string&) override { return false; }
     CameraClock Now() override { return now; }
     std::string Timestamp() override { return "2026-05-01 14:03:07"; }
     std::string VolumeSerial(const Volume&) override { return ""; }

@@ -141,7 +141,7 @@ int RunEachCard(WriteEnvironment& env, const settings::SettingsFile& original, c
     bool waiting = false;
     int prepared = 0;
     while (!env.StopAsked() && (options.count == 0 || prepared < options.count)) {
-        const std::vector<Volume> cards = CameraCards(env.Volumes(), env.MediaUser());
+        const std::vector<Volume> cards = CameraCards(env.Volumes());
         std::set<std::string> present;
         const Volume* next = nullptr;
         for (const Volume& card : cards) {

@@ -35,7 +35,9 @@ class SystemEnvironment : public corvane::write::WriteEnvironment {
 
     corvane::FileSystem& Files() override { return *files_; }
     std::vector<corvane::Volume> Volumes() override { return volumes_.Read(user_); }
-    std::string MediaUser() override { return user_; }
+    bool IsMediaMountFolder(const std::string& folder) override {
+        return corvane::platform::IsMediaMountFolder(folder, user_);
+    }
     corvane::CameraClock Now() override {
         const std::tm t = LocalNow();
         return {t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour, t.tm_min, t.tm_sec};

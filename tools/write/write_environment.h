@@ -20,9 +20,9 @@ class WriteEnvironment {
   public:
     virtual ~WriteEnvironment() = default;
     virtual FileSystem& Files() = 0;
-    // The mounted volumes now, and whose media folders count for cards.
+    // The mounted volumes now, and whether `folder` is one where the desktop mounts the user's media.
     virtual std::vector<Volume> Volumes() = 0;
-    virtual std::string MediaUser() = 0;
+    virtual bool IsMediaMountFolder(const std::string& folder) = 0;
     // Local time, for the camera clock.
     virtual CameraClock Now() = 0;
     // Local time for the log, "2026-05-01 14:03:07".

@@ -41,10 +41,9 @@ FolderWrite WriteSettingsInto(WriteEnvironment& env, const settings::SettingsFil
                               const std::string& folder, const CameraClock& clock) {
     FolderWrite result;
     const std::vector<Volume> volumes = env.Volumes();
-    const std::string user = env.MediaUser();
     // A folder given as a card's root stands for that card, as in the dialogs' folder field.
-    const std::string cardRoot = IsCameraCardRoot(volumes, user, folder) ? folder : std::string();
-    if (CardGone(volumes, user, folder, cardRoot)) {
+    const std::string cardRoot = IsCameraCardRoot(volumes, folder) ? folder : std::string();
+    if (CardGone(volumes, folder, cardRoot, env.IsMediaMountFolder(folder))) {
         result.lines.push_back(CardGoneText(kMessages, folder));
         return result;
     }
@@ -52,7 +51,7 @@ FolderWrite WriteSettingsInto(WriteEnvironment& env, const settings::SettingsFil
     for (const auto& [name, content] : ExpectedFiles(file, clock)) {
         bytes += content.size();
     }
-    const std::optional<Volume> card = CameraCardHolding(volumes, user, folder);
+    const std::optional<Volume> card = CameraCardHolding(volumes, folder);
     if (card && !card->readOnly && card->bytesFree < bytes) {
         const WriteFailure full{PathInFolder(folder, kMenuFileName), folder, "free space", ENOSPC};
         result.lines.push_back(DescribeWriteFailure(full, kMessages));

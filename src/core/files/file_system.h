@@ -8,15 +8,15 @@
 
 namespace corvane {
 
-// The file operations the writers need, so that tests can make any one of them fail. Every operation
-// that can fail returns an errno value, 0 on success. Paths are used exactly as given.
+// The file operations the writers and the read-back of a written file need, so that tests can make any one
+// of them fail. Every operation that can fail returns an errno value, 0 on success. Paths are used exactly
+// as given.
 class FileSystem {
   public:
-    // kWrite, kAppend, kRead: the C modes "wb" (create or truncate), "ab" (create or append), "rb".
     // kCreateNew: creates a file that must not exist yet, never through a symbolic link (EEXIST when
     // anything, a link included, already has that name). kExamine: opens for reading only, never through
     // a symbolic link and without waiting (a fifo opens at once), to look at or lock what is there.
-    enum class Mode { kWrite, kAppend, kRead, kCreateNew, kExamine };
+    enum class Mode { kCreateNew, kExamine };
     using Handle = int;
 
     // What a name in a folder is, seen without following a symbolic link.
@@ -26,11 +26,25 @@ class FileSystem {
         bool writable = false;  // any of the owner, group or other write permission bits is set
     };
 
-    // Bytes moved and the reason when fewer than asked were moved (0 at end of file or when the
-    // reason is unknown).
+    // Bytes written and the reason when fewer than asked were written (0 when the reason is unknown).
     struct IoResult {
         std::size_t count = 0;
         int error = 0;
+    };
+
+    // What reading a whole file found.
+    struct WholeFile {
+        enum class Outcome {
+            kRead,        // `bytes` hold the file
+            kMissing,     // nothing has that name
+            kNotRegular,  // a link, folder, fifo, device ...: never read
+            kTooLong,     // more than the limit: `size` says how long, nothing is read
+            kFailed,      // it does not open or read: `error` says why
+        };
+        Outcome outcome = Outcome::kFailed;
+        std::vector<uint8_t> bytes;
+        std::uintmax_t size = 0;  // the size the open file had
+        int error = 0;            // for kFailed: the errno value
     };
 
     virtual ~FileSystem() = default;
@@ -38,9 +52,6 @@ class FileSystem {
     // Opens `path`; on success stores the handle in `handle`.
     virtual int Open(const std::string& path, Mode mode, Handle& handle) = 0;
     virtual IoResult Write(Handle handle, std::span<const uint8_t> data) = 0;
-    virtual IoResult Read(Handle handle, std::span<uint8_t> buffer) = 0;
-    // Moves to `offset` bytes from the start of the file.
-    virtual int Seek(Handle handle, int64_t offset) = 0;
     // Hands buffered data to the operating system.
     virtual int Flush(Handle handle) = 0;
     // Waits until the data handed to the operating system is on the medium.
@@ -59,6 +70,10 @@ class FileSystem {
     virtual int Status(const std::string& path, EntryStatus& status) = 0;
     // The names in `folder`, without "." and "..", in no particular order.
     virtual int ListFolder(const std::string& folder, std::vector<std::string>& names) = 0;
+    // Reads the whole file `path`: opened without waiting (a fifo or device cannot hold the caller) and
+    // without following a link, and read only when what was opened is a regular file of at most `limit`
+    // bytes.
+    virtual WholeFile ReadWholeFile(const std::string& path, std::uintmax_t limit) = 0;
 };
 
 }  // namespace corvane

@@ -14,21 +14,10 @@ std::string Comparable(std::string path) {
     return path;
 }
 
-// A folder right inside `user`'s media folder, where the desktop mounts a volume: /media/USER/NAME.
-bool IsMediaMountFolder(const std::string& path, const std::string& user) {
-    for (const std::string& base : {"/media/" + user + "/", "/run/media/" + user + "/"}) {
-        if (IsUnderUserMedia(path, user) && path.compare(0, base.size(), base) == 0 &&
-            path.find('/', base.size()) == std::string::npos) {
-            return true;
-        }
-    }
-    return false;
-}
-
 }  // namespace
 
 std::string StartOutputFolder(const StartFolderFacts& facts) {
-    if (const std::optional<Volume> card = SingleCameraCard(facts.volumes, facts.mediaUser)) {
+    if (const std::optional<Volume> card = SingleCameraCard(facts.volumes)) {
         return card->rootPath;
     }
     if (facts.lastFolder && !facts.lastFolder->empty() && facts.lastFolderExists) {
@@ -37,17 +26,16 @@ std::string StartOutputFolder(const StartFolderFacts& facts) {
     return facts.defaultFolder;
 }
 
-bool IsCameraCardRoot(const std::vector<Volume>& volumes, const std::string& user,
-                      const std::string& folder) {
-    const std::optional<Volume> card = CameraCardHolding(volumes, user, folder);
+bool IsCameraCardRoot(const std::vector<Volume>& volumes, const std::string& folder) {
+    const std::optional<Volume> card = CameraCardHolding(volumes, folder);
     return card && SameFolder(card->rootPath, folder);
 }
 
-bool CardGone(const std::vector<Volume>& volumes, const std::string& user, const std::string& folder,
-              const std::string& cardRoot) {
+bool CardGone(const std::vector<Volume>& volumes, const std::string& folder, const std::string& cardRoot,
+              bool mediaMountFolder) {
     const std::string path = Comparable(folder);
     const bool chosenCardRoot = !cardRoot.empty() && SameFolder(folder, cardRoot);
-    if (!chosenCardRoot && !IsMediaMountFolder(path, user)) {
+    if (!chosenCardRoot && !mediaMountFolder) {
         return false;
     }
     return std::none_of(volumes.begin(), volumes.end(),

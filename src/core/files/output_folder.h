@@ -11,7 +11,6 @@ namespace corvane {
 // What a setup dialog knows when it picks the folder its folder field starts on.
 struct StartFolderFacts {
     std::vector<Volume> volumes;            // mounted now
-    std::string mediaUser;                  // whose media folders count
     std::optional<std::string> lastFolder;  // remembered folder of the last file written, if any
     bool lastFolderExists = false;          // whether that folder exists now
     std::string defaultFolder;              // the platform's default (home, "C:\")
@@ -22,16 +21,16 @@ struct StartFolderFacts {
 std::string StartOutputFolder(const StartFolderFacts& facts);
 
 // True when `folder` is the root of a camera card among `volumes` (a trailing separator does not matter).
-bool IsCameraCardRoot(const std::vector<Volume>& volumes, const std::string& user, const std::string& folder);
+bool IsCameraCardRoot(const std::vector<Volume>& volumes, const std::string& folder);
 
 // True when a write into `folder` must not happen because the memory card it stands for is gone: `folder`
-// is `cardRoot` (the root of a camera card when the folder was chosen; may be empty) or a mount folder among
-// `user`'s media (/media/USER/NAME, /run/media/USER/NAME), and it is no longer a mount point: no volume of
-// the mount table `volumes` is mounted on it. That is the empty folder a desktop can leave behind when a
-// reader is unplugged; writing there would put the file on the system disk. A volume still mounted there
-// counts, whatever size it reports and whether it answers.
-bool CardGone(const std::vector<Volume>& volumes, const std::string& user, const std::string& folder,
-              const std::string& cardRoot);
+// is `cardRoot` (the root of a camera card when the folder was chosen; may be empty) or, as the platform
+// tells by `mediaMountFolder`, a folder where the desktop mounts one of the user's media, and it is no
+// longer a mount point: no volume of the mount table `volumes` is mounted on it. That is the empty folder a
+// desktop can leave behind when a reader is unplugged; writing there would put the file on the system disk.
+// A volume still mounted there counts, whatever size it reports and whether it answers.
+bool CardGone(const std::vector<Volume>& volumes, const std::string& folder, const std::string& cardRoot,
+              bool mediaMountFolder);
 
 // The folder a user typed, as an absolute path: an absolute folder ("/media/card", "C:\\",
 // "\\\\server\\share") as it is; "~" and "~/..." (or "~\\...") in `home`; nothing for anything else (a

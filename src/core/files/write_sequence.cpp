@@ -37,17 +37,6 @@ class Steps {
         }
     }
 
-    bool Open(const std::string& path, Mode mode, Handle& handle) {
-        if (!Check(fs_.Open(path, mode, handle), path, "open")) {
-            return false;
-        }
-        open_[handle] = path;
-        if (mode != Mode::kRead && mode != Mode::kExamine) {
-            Created(path);
-        }
-        return true;
-    }
-
     // Creates `path` new: false with `taken` set when something has that name already.
     bool CreateNew(const std::string& path, Handle& handle, bool& taken) {
         const int error = fs_.Open(path, Mode::kCreateNew, handle);
@@ -117,16 +106,6 @@ class Steps {
         return Check(error, open_[handle], "write");
     }
 
-    // Reads exactly buffer.size() bytes; a file that ends early is an error too.
-    bool Read(Handle handle, std::span<uint8_t> buffer) {
-        const FileSystem::IoResult result = fs_.Read(handle, buffer);
-        const int error = result.error != 0 ? result.error : (result.count != buffer.size() ? EIO : 0);
-        return Check(error, open_[handle], "read");
-    }
-
-    bool Seek(Handle handle, int64_t offset) {
-        return Check(fs_.Seek(handle, offset), open_[handle], "seek");
-    }
     bool Flush(Handle handle) { return Check(fs_.Flush(handle), open_[handle], "flush"); }
     bool Sync(Handle handle) { return Check(fs_.Sync(handle), open_[handle], "sync"); }
 

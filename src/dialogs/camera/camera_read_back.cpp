@@ -9,7 +9,7 @@ namespace corvane {
 
 std::optional<decoder::Finding> CCameraSetupDlg::ReadFile(const std::string& path) {
     const decoder::Reading<decoder::MenuSettings> reading =
-        decoder::ReadMenuSettingsFile(path, DecoderFamily(family_));
+        decoder::ReadMenuSettingsFile(LoadSetupFile(fs_, path), DecoderFamily(family_));
     if (reading.refusal) {
         return reading.refusal;
     }

@@ -9,7 +9,7 @@ namespace corvane {
 
 std::optional<decoder::Finding> CMmsSetupDlg::ReadFile(const std::string& path) {
     const decoder::Reading<decoder::MmsSettings> reading =
-        decoder::ReadMmsSettingsFile(path, DecoderFamily(family_));
+        decoder::ReadMmsSettingsFile(LoadSetupFile(fs_, path), DecoderFamily(family_));
     if (reading.refusal) {
         return reading.refusal;
     }

@@ -1,5 +1,8 @@
 #include "dialogs/shell/read_back.h"
 
+#include <system_error>
+#include <utility>
+
 #include "core/l10n/read_back_texts.h"
 
 namespace corvane {
@@ -28,6 +31,33 @@ ReadBackProblem ProblemOf(decoder::Refusal refusal) {
 }
 
 }  // namespace
+
+decoder::LoadedFile LoadSetupFile(FileSystem& fs, const std::string& path) {
+    FileSystem::WholeFile whole = fs.ReadWholeFile(path, decoder::kMaxSetupFileLoad);
+    platform::RegularFile read;
+    switch (whole.outcome) {
+        case FileSystem::WholeFile::Outcome::kRead:
+            read.outcome = platform::RegularFile::Outcome::kRead;
+            break;
+        case FileSystem::WholeFile::Outcome::kMissing:
+            read.outcome = platform::RegularFile::Outcome::kMissing;
+            break;
+        case FileSystem::WholeFile::Outcome::kNotRegular:
+            read.outcome = platform::RegularFile::Outcome::kNotRegular;
+            break;
+        case FileSystem::WholeFile::Outcome::kTooLong:
+            read.outcome = platform::RegularFile::Outcome::kTooLong;
+            break;
+        case FileSystem::WholeFile::Outcome::kFailed:
+            read.outcome = platform::RegularFile::Outcome::kFailed;
+            break;
+    }
+    read.bytes = std::move(whole.bytes);
+    read.size = whole.size;
+    read.error = whole.error;
+    read.reason = std::generic_category().message(whole.error);
+    return decoder::LoadedSetupFile(std::move(read));
+}
 
 decoder::Family DecoderFamily(ModelFamily family) {
     return family == ModelFamily::k8620 ? decoder::Family::k8620 : decoder::Family::k8520;

@@ -27,7 +27,6 @@ CSetupDialog::CSetupDialog(const DialogTemplate& dialogTemplate, ModelFamily fam
     SetMessageLanguage(settings.language);
     StartFolderFacts facts;
     facts.volumes = platform.MountedVolumes();
-    facts.mediaUser = platform.MediaUser();
     facts.lastFolder = platform.Preferences().ReadLastFolder();
     facts.lastFolderExists = facts.lastFolder && platform.FolderExists(*facts.lastFolder);
     facts.defaultFolder = platform.DefaultOutputFolder();
@@ -70,7 +69,7 @@ void CSetupDialog::ChooseOutputFolder() {
     platform::Platform& platform = GetPlatform();
     std::string start = GetDlgItemText(folder_.field);
     if (start.empty()) {
-        const std::optional<Volume> card = SingleCameraCard(platform.MountedVolumes(), platform.MediaUser());
+        const std::optional<Volume> card = SingleCameraCard(platform.MountedVolumes());
         start = card ? card->rootPath : startFolder_;
     } else {
         // "~/..." opens in the home folder; a relative folder means nothing here and opens at the start.
@@ -95,7 +94,7 @@ void CSetupDialog::TellFolderTooLong() {
 }
 
 void CSetupDialog::NoteCardRoot(const std::vector<Volume>& volumes, const std::string& folder) {
-    cardRoot_ = IsCameraCardRoot(volumes, GetPlatform().MediaUser(), folder) ? folder : std::string();
+    cardRoot_ = IsCameraCardRoot(volumes, folder) ? folder : std::string();
 }
 
 bool CSetupDialog::UseAbsoluteFolder() {
@@ -115,7 +114,8 @@ std::optional<std::string> CSetupDialog::PathToRead() {
     }
     platform::Platform& platform = GetPlatform();
     const std::string path = PathInFolder(outputFolder, fileName_);
-    if (CardGone(platform.MountedVolumes(), platform.MediaUser(), outputFolder, cardRoot_)) {
+    if (CardGone(platform.MountedVolumes(), outputFolder, cardRoot_,
+                 platform.IsMediaMountFolder(outputFolder))) {
         Tell(ReadBackRefusalMessage(settings_.language, path, ReadBackProblem::kCardGone, ""));
         return std::nullopt;
     }
@@ -128,11 +128,11 @@ bool CSetupDialog::CardReadyFor(std::size_t bytes) {
     }
     platform::Platform& platform = GetPlatform();
     const std::vector<Volume> volumes = platform.MountedVolumes();
-    if (CardGone(volumes, platform.MediaUser(), outputFolder, cardRoot_)) {
+    if (CardGone(volumes, outputFolder, cardRoot_, platform.IsMediaMountFolder(outputFolder))) {
         Tell(CardGoneText(settings_.language, outputFolder));
         return false;
     }
-    const std::optional<Volume> card = CameraCardHolding(volumes, platform.MediaUser(), outputFolder);
+    const std::optional<Volume> card = CameraCardHolding(volumes, outputFolder);
     if (card && LacksRoomFor(*card, bytes)) {
         const WriteFailure full{PathInFolder(outputFolder, fileName_), outputFolder, "free space", ENOSPC};
         Tell(DescribeWriteFailure(full, settings_.language));

@@ -9,7 +9,7 @@ namespace corvane {
 
 std::optional<decoder::Finding> CSmtpSetupDlg::ReadFile(const std::string& path) {
     const decoder::Reading<decoder::SmtpSettings> reading =
-        decoder::ReadSmtpSettingsFile(path, DecoderFamily(family_));
+        decoder::ReadSmtpSettingsFile(LoadSetupFile(fs_, path), DecoderFamily(family_));
     if (reading.refusal) {
         return reading.refusal;
     }

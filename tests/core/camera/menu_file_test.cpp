@@ -8,7 +8,7 @@
 
 #include "core/camera/menu_record.h"
 #include "core/models/app_settings.h"
-#include "platform/posix/posix_file_system.h"
+#include "platform/linux/posix_file_system.h"
 #include "support/fault_injecting_file_system.h"
 #include "support/test_folders.h"
 

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "core/files/write_sequence.h"
-#include "platform/posix/posix_file_system.h"
+#include "platform/linux/posix_file_system.h"
 #include "support/test_folders.h"
 
 namespace corvane {

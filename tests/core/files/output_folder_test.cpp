@@ -9,11 +9,16 @@
 namespace corvane {
 namespace {
 
-const Volume kDisk{"/", "", "ext4", "/dev/sda2", 100, 50, false, false};
-const Volume kCard{"/media/alice/CAM01", "CAM01", "vfat", "/dev/sdb1", 100, 50, false, true};
-const Volume kOtherCard{"/media/alice/CAM02", "CAM02", "exfat", "/dev/sdc1", 100, 50, false, true};
-const Volume kLockedCard{"/media/alice/LOCKED", "LOCKED", "vfat", "/dev/sdd1", 100, 50, true, true};
-const Volume kUsbExt4{"/media/alice/backup", "backup", "ext4", "/dev/sde1", 100, 50, false, true};
+// As the platform reports them for alice: removable, format, in her media folder.
+const Volume kDisk{"/", "", "ext4", "/dev/sda2", 100, 50, false, false, true, VolumeFormat::kOther, false};
+const Volume kCard{"/media/alice/CAM01", "CAM01", "vfat", "/dev/sdb1", 100, 50, false, true, true,
+                   VolumeFormat::kFat,   true};
+const Volume kOtherCard{"/media/alice/CAM02", "CAM02", "exfat", "/dev/sdc1", 100, 50, false, true, true,
+                        VolumeFormat::kExFat, true};
+const Volume kLockedCard{"/media/alice/LOCKED", "LOCKED", "vfat", "/dev/sdd1", 100, 50, true, true, true,
+                         VolumeFormat::kFat,    true};
+const Volume kUsbExt4{"/media/alice/backup", "backup", "ext4", "/dev/sde1", 100, 50, false, true, true,
+                      VolumeFormat::kOther,  true};
 
 TEST(OutputFolder, StartFolder) {
     struct Case {
@@ -51,22 +56,23 @@ TEST(OutputFolder, StartFolder) {
          "/home/alice"},
     };
     for (const Case& c : cases) {
-        const StartFolderFacts facts{c.volumes, "alice", c.last, c.lastExists, "/home/alice"};
+        const StartFolderFacts facts{c.volumes, c.last, c.lastExists, "/home/alice"};
         EXPECT_EQ(StartOutputFolder(facts), c.start) << c.what;
     }
 }
 
 TEST(OutputFolder, CardRoot) {
     const std::vector<Volume> volumes = {kDisk, kCard, kUsbExt4};
-    EXPECT_TRUE(IsCameraCardRoot(volumes, "alice", "/media/alice/CAM01"));
-    EXPECT_TRUE(IsCameraCardRoot(volumes, "alice", "/media/alice/CAM01/"));
-    EXPECT_FALSE(IsCameraCardRoot(volumes, "alice", "/media/alice/CAM01/DCIM")) << "inside, not the root";
-    EXPECT_FALSE(IsCameraCardRoot(volumes, "alice", "/media/alice/backup")) << "not a card";
-    EXPECT_FALSE(IsCameraCardRoot({kDisk}, "alice", "/media/alice/CAM01")) << "the card was taken out";
+    EXPECT_TRUE(IsCameraCardRoot(volumes, "/media/alice/CAM01"));
+    EXPECT_TRUE(IsCameraCardRoot(volumes, "/media/alice/CAM01/"));
+    EXPECT_FALSE(IsCameraCardRoot(volumes, "/media/alice/CAM01/DCIM")) << "inside, not the root";
+    EXPECT_FALSE(IsCameraCardRoot(volumes, "/media/alice/backup")) << "not a card";
+    EXPECT_FALSE(IsCameraCardRoot({kDisk}, "/media/alice/CAM01")) << "the card was taken out";
     Volume imageInMedia = kCard;  // a FUSE image: only the media folder makes it a card
     imageInMedia.removable = false;
-    EXPECT_TRUE(IsCameraCardRoot({imageInMedia}, "alice", "/media/alice/CAM01"));
-    EXPECT_FALSE(IsCameraCardRoot({imageInMedia}, "bob", "/media/alice/CAM01"));
+    EXPECT_TRUE(IsCameraCardRoot({imageInMedia}, "/media/alice/CAM01"));
+    imageInMedia.inUserMedia = false;  // as seen by another user
+    EXPECT_FALSE(IsCameraCardRoot({imageInMedia}, "/media/alice/CAM01"));
 }
 
 TEST(OutputFolder, CardGone) {
@@ -83,27 +89,48 @@ TEST(OutputFolder, CardGone) {
         std::vector<Volume> volumes;
         const char* folder;
         const char* cardRoot;
+        bool mediaMountFolder;  // as the platform tells for alice
         bool gone;
     };
     const Case cases[] = {
-        {"card still there", {kDisk, kCard}, "/media/alice/CAM01", "/media/alice/CAM01", false},
-        {"card pulled out", {kDisk}, "/media/alice/CAM01", "/media/alice/CAM01", true},
-        {"card pulled out, trailing separator", {kDisk}, "/media/alice/CAM01/", "/media/alice/CAM01", true},
-        {"card mounted elsewhere", {kDisk, elsewhere}, "/media/alice/CAM01", "/media/alice/CAM01", true},
-        {"another folder chosen since", {kDisk}, "/home/alice", "/media/alice/CAM01", false},
-        {"never a card", {kDisk}, "/home/alice", "", false},
-        {"empty media mount folder, typed", {kDisk}, "/run/media/alice/CAM09", "", true},
-        {"a folder inside a media mount", {kDisk, kCard}, "/media/alice/CAM01/DCIM", "", false},
-        {"mounted media that is no card", {kDisk, kUsbExt4}, "/media/alice/backup", "", false},
-        {"a card root outside the media folders, removed", {kDisk}, "/mnt/sd", "/mnt/sd", true},
-        {"someone else's media folder", {kDisk}, "/media/bob/CAM01", "", false},
+        {"card still there", {kDisk, kCard}, "/media/alice/CAM01", "/media/alice/CAM01", true, false},
+        {"card pulled out", {kDisk}, "/media/alice/CAM01", "/media/alice/CAM01", true, true},
+        {"card pulled out, trailing separator",
+         {kDisk},
+         "/media/alice/CAM01/",
+         "/media/alice/CAM01",
+         true,
+         true},
+        {"card mounted elsewhere",
+         {kDisk, elsewhere},
+         "/media/alice/CAM01",
+         "/media/alice/CAM01",
+         true,
+         true},
+        {"another folder chosen since", {kDisk}, "/home/alice", "/media/alice/CAM01", false, false},
+        {"never a card", {kDisk}, "/home/alice", "", false, false},
+        {"empty media mount folder, typed", {kDisk}, "/run/media/alice/CAM09", "", true, true},
+        {"a folder inside a media mount", {kDisk, kCard}, "/media/alice/CAM01/DCIM", "", false, false},
+        {"mounted media that is no card", {kDisk, kUsbExt4}, "/media/alice/backup", "", true, false},
+        {"a card root outside the media folders, removed", {kDisk}, "/mnt/sd", "/mnt/sd", false, true},
+        {"someone else's media folder", {kDisk}, "/media/bob/CAM01", "", false, false},
         // Still a mount point: a card counts whatever its driver reports, and whether it answers.
-        {"card without a reported size", {kDisk, noSize}, "/media/alice/CAM01", "/media/alice/CAM01", false},
-        {"card without a reported size, typed", {kDisk, noSize}, "/media/alice/CAM01", "", false},
-        {"card that does not answer", {kDisk, stalled}, "/media/alice/CAM01", "/media/alice/CAM01", false},
+        {"card without a reported size",
+         {kDisk, noSize},
+         "/media/alice/CAM01",
+         "/media/alice/CAM01",
+         true,
+         false},
+        {"card without a reported size, typed", {kDisk, noSize}, "/media/alice/CAM01", "", true, false},
+        {"card that does not answer",
+         {kDisk, stalled},
+         "/media/alice/CAM01",
+         "/media/alice/CAM01",
+         true,
+         false},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(CardGone(c.volumes, "alice", c.folder, c.cardRoot), c.gone) << c.what;
+        EXPECT_EQ(CardGone(c.volumes, c.folder, c.cardRoot, c.mediaMountFolder), c.gone) << c.what;
     }
 }
 

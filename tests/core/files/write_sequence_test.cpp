@@ -16,7 +16,7 @@
 
 #include "core/files/scramble.h"
 #include "core/l10n/language.h"
-#include "platform/posix/posix_file_system.h"
+#include "platform/linux/posix_file_system.h"
 #include "support/child_process.h"
 #include "support/fault_injecting_file_system.h"
 #include "support/test_folders.h"

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "core/files/write_sequence.h"
@@ -15,6 +16,7 @@
 #include "dialogs/camera/camera_setup_dlg.h"
 #include "dialogs/res/camera_templates.h"
 #include "support/dialog_test_support.h"
+#include "support/fault_injecting_file_system.h"
 #include "support/read_back_test_support.h"
 #include "tools/inspect_files.h"
 
@@ -28,11 +30,12 @@ constexpr std::size_t kCrcBytes = 56;    // bytes 56..57 the CRC over them
 
 class CameraReadBackTest : public SetupDialogTest<CCameraSetupDlg> {
   protected:
-    void Open(ModelFamily family, int32_t language = kEnglish) {
+    void Open(ModelFamily family, int32_t language = kEnglish) { Open(family, language, fs); }
+    void Open(ModelFamily family, int32_t language, FileSystem& files) {
         platform.defaultOutputFolder = folder.path();
         settings.language = language;
         settings.model = family == ModelFamily::k8620 ? 4 : 3;
-        dialog = std::make_unique<CCameraSetupDlg>(family, settings, platform, fs);
+        dialog = std::make_unique<CCameraSetupDlg>(family, settings, platform, files);
         Show();
     }
     const CameraFamilyIds& Ids() const { return CameraIdsOf(dialog->Family()); }
@@ -266,6 +269,37 @@ TEST_F(CameraReadBackTest, RefusedFilesShowWhyInTheDialogsLanguageAndChangeNothi
             EXPECT_FALSE(dialog->IsEnded());
         }
     }
+}
+
+// A sound menu.dat whose read fails (a card that errs, a file the user may not read) is named with the
+// system's reason, and the fields stay as they were.
+TEST_F(CameraReadBackTest, AReadThatFailsNamesTheFileWithTheReasonAndChangesNothing) {
+    ASSERT_TRUE(WriteBytes(folder.File("menu.dat"), Golden("inspect/seeds/menu/timers_8520.dat")));
+    const std::string path = PathInFolder(folder.path(), "menu.dat");
+    for (int error : {EIO, EACCES}) {
+        SCOPED_TRACE(std::generic_category().message(error));
+        FaultInjectingFileSystem failing(fs);
+        Open(ModelFamily::k8520, kEnglish, failing);
+        Choose(IDC_TIMER1, 1);
+        Retype(IDC_TIMER1_START_HOUR, "6");
+        ClearMessages();
+        const FormState before = Snapshot(dialog.get());
+        const std::vector<std::string>& log = failing.log();
+        const std::size_t done = log.size();
+        failing.FailAt(failing.operationCount() + 1, error, FaultInjectingFileSystem::Fault::kError, true);
+        Click(IDC_READ_FILE);
+        ASSERT_EQ(platform.messages.size(), 1u);
+        ExpectRefusalMessage(platform.messages[0], kEnglish, path, ReadBackProblem::kUnreadable,
+                             "cannot read it: " + std::generic_category().message(error));
+        EXPECT_EQ(Snapshot(dialog.get()), before);
+        EXPECT_FALSE(dialog->IsEnded());
+        ASSERT_GT(log.size(), done);
+        EXPECT_EQ(log[done], "read whole " + path) << "the read is the dialog's first file operation";
+    }
+    // The same file through the file system that does not fail is read.
+    Open(ModelFamily::k8520);
+    Click(IDC_READ_FILE);
+    ExpectReadNote(platform.messages, kEnglish, folder.File("menu.dat"));
 }
 
 TEST_F(CameraReadBackTest, ReadsFromTheFolderTheFieldShowsAndCaptionsTheButton) {

@@ -40,7 +40,8 @@ std::vector<Kind> Kinds() {
 
 // A FAT card in a reader, mounted at `root`.
 Volume CardAt(const std::string& root) {
-    return {root, "CAM01", "vfat", "/dev/sdb1", 8'000'000'000, 7'000'000'000, false, true};
+    return {root,          "CAM01", "vfat", "/dev/sdb1", 8'000'000'000,
+            7'000'000'000, false,   true,   true,        VolumeFormat::kFat};
 }
 Volume SystemDisk() {
     return {"/", "", "ext4", "/dev/sda2", 100'000'000'000, 1, false, false};

@@ -21,7 +21,7 @@ fi
 mkdir -p "$work"
 common="-std=c++20 -g -O1 -fno-omit-frame-pointer -I$src/tools -I$src/src"
 sanitize="address,undefined"
-for unit in src/decoder/decoder src/decoder/setup_file_reader src/platform/posix/regular_file tools/inspect/report; do
+for unit in src/decoder/decoder src/decoder/setup_file_reader src/platform/linux/regular_file tools/inspect/report; do
     "$cxx" $common -fsanitize=fuzzer-no-link,$sanitize -fno-sanitize-recover=all \
         -c "$src/$unit.cpp" -o "$work/$(basename "$unit").o"
 done

@@ -7,7 +7,8 @@
 
 namespace corvane {
 
-// The real file system: C streams in binary mode, fsync for the syncs, lstat for Status, flock for TryLock.
+// The real file system: C streams in binary mode, fsync for the syncs, lstat for Status, flock for TryLock,
+// ReadRegularFile for ReadWholeFile.
 class PosixFileSystem final : public FileSystem {
   public:
     PosixFileSystem() = default;
@@ -18,8 +19,6 @@ class PosixFileSystem final : public FileSystem {
 
     int Open(const std::string& path, Mode mode, Handle& handle) override;
     IoResult Write(Handle handle, std::span<const uint8_t> data) override;
-    IoResult Read(Handle handle, std::span<uint8_t> buffer) override;
-    int Seek(Handle handle, int64_t offset) override;
     int Flush(Handle handle) override;
     int Sync(Handle handle) override;
     int Close(Handle handle) override;
@@ -29,6 +28,7 @@ class PosixFileSystem final : public FileSystem {
     int SyncFolder(const std::string& folder) override;
     int Status(const std::string& path, EntryStatus& status) override;
     int ListFolder(const std::string& folder, std::vector<std::string>& names) override;
+    WholeFile ReadWholeFile(const std::string& path, std::uintmax_t limit) override;
 
   private:
     std::FILE* Find(Handle handle) const;

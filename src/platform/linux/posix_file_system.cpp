@@ -1,4 +1,4 @@
-#include "platform/posix/posix_file_system.h"
+#include "platform/linux/posix_file_system.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -8,7 +8,9 @@
 
 #include <cerrno>
 #include <memory>
+#include <utility>
 
+#include "platform/regular_file.h"
 #include "platform/system_file_system.h"
 
 namespace corvane {
@@ -48,7 +50,7 @@ int PosixFileSystem::Open(const std::string& path, Mode mode, Handle& handle) {
             ::unlink(path.c_str());
             return error;
         }
-    } else if (mode == Mode::kExamine) {
+    } else {
         const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
         if (fd < 0) {
             return LastError();
@@ -58,13 +60,6 @@ int PosixFileSystem::Open(const std::string& path, Mode mode, Handle& handle) {
             const int error = LastError();
             ::close(fd);
             return error;
-        }
-    } else {
-        // "e": close-on-exec, so no child process inherits a half-written file.
-        const char* how = mode == Mode::kWrite ? "wbe" : mode == Mode::kAppend ? "abe" : "rbe";
-        file = std::fopen(path.c_str(), how);
-        if (file == nullptr) {
-            return LastError();
         }
     }
     handle = next_++;
@@ -83,28 +78,6 @@ FileSystem::IoResult PosixFileSystem::Write(Handle handle, std::span<const uint8
         return {count, LastError()};
     }
     return {count, 0};
-}
-
-FileSystem::IoResult PosixFileSystem::Read(Handle handle, std::span<uint8_t> buffer) {
-    std::FILE* file = Find(handle);
-    if (file == nullptr) {
-        return {0, EBADF};
-    }
-    errno = 0;
-    const std::size_t count = std::fread(buffer.data(), 1, buffer.size(), file);
-    if (count < buffer.size() && std::ferror(file)) {
-        return {count, LastError()};
-    }
-    return {count, 0};
-}
-
-int PosixFileSystem::Seek(Handle handle, int64_t offset) {
-    std::FILE* file = Find(handle);
-    if (file == nullptr) {
-        return EBADF;
-    }
-    errno = 0;
-    return fseeko(file, static_cast<off_t>(offset), SEEK_SET) == 0 ? 0 : LastError();
 }
 
 int PosixFileSystem::Flush(Handle handle) {
@@ -224,5 +197,31 @@ std::unique_ptr<FileSystem> MakeSystemFileSystem() {
 }
 
 }  // namespace platform
+
+FileSystem::WholeFile PosixFileSystem::ReadWholeFile(const std::string& path, std::uintmax_t limit) {
+    platform::RegularFile read = platform::ReadRegularFile(path, limit);
+    WholeFile file;
+    switch (read.outcome) {
+        case platform::RegularFile::Outcome::kRead:
+            file.outcome = WholeFile::Outcome::kRead;
+            break;
+        case platform::RegularFile::Outcome::kMissing:
+            file.outcome = WholeFile::Outcome::kMissing;
+            break;
+        case platform::RegularFile::Outcome::kNotRegular:
+            file.outcome = WholeFile::Outcome::kNotRegular;
+            break;
+        case platform::RegularFile::Outcome::kTooLong:
+            file.outcome = WholeFile::Outcome::kTooLong;
+            break;
+        case platform::RegularFile::Outcome::kFailed:
+            file.outcome = WholeFile::Outcome::kFailed;
+            break;
+    }
+    file.bytes = std::move(read.bytes);
+    file.size = read.size;
+    file.error = read.error;
+    return file;
+}
 
 }  // namespace corvane

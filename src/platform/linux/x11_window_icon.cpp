@@ -1,3 +1,5 @@
+// The window icon on X11: the whole _NET_WM_ICON property set in one request.
+
 #include "platform/window_icon.h"
 
 #include <xcb/xcb.h>

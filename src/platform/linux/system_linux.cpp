@@ -1,12 +1,12 @@
-// Preference key, system language and display on systems other than Windows.
+// Preference key, system language and display on Linux.
 #include <QDir>
 #include <QtGlobal>
 #include <cstdlib>
 #include <string>
 
 #include "platform/desktop_platform.h"
+#include "platform/linux/ini_preference_key.h"
 #include "platform/locale_language.h"
-#include "platform/posix/ini_preference_key.h"
 
 namespace corvane::platform {
 

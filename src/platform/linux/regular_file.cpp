@@ -10,8 +10,9 @@
 namespace corvane::platform {
 namespace {
 
-std::string Words(int error) {
-    return std::generic_category().message(error);
+void Fail(RegularFile& file, int error) {
+    file.error = error;
+    file.reason = std::generic_category().message(error);
 }
 
 // Closes the descriptor on every way out.
@@ -43,13 +44,13 @@ RegularFile ReadRegularFile(const std::string& path, std::uintmax_t limit) {
         } else if (error == ELOOP) {
             file.outcome = RegularFile::Outcome::kNotRegular;
         } else {
-            file.reason = Words(error);
+            Fail(file, error);
         }
         return file;
     }
     struct stat info {};
     if (::fstat(fd.get(), &info) != 0) {
-        file.reason = Words(errno);
+        Fail(file, errno);
         return file;
     }
     if (!S_ISREG(info.st_mode)) {
@@ -69,7 +70,7 @@ RegularFile ReadRegularFile(const std::string& path, std::uintmax_t limit) {
             if (errno == EINTR) {
                 continue;
             }
-            file.reason = Words(errno);
+            Fail(file, errno);
             file.bytes.clear();
             return file;
         }

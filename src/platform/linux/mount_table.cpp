@@ -144,6 +144,8 @@ std::vector<Volume> ReadMountedVolumes(const std::string& mediaUser) {
                 volume.fileSystem += "." + format;
             }
         }
+        volume.format = FormatOfFileSystem(volume.fileSystem);
+        volume.inUserMedia = IsUnderUserMedia(volume.rootPath, mediaUser);
         volume.removable = IsRemovableMedium(volume.device, volume.rootPath, mediaUser);
         if (volume.device.rfind("/dev/", 0) == 0) {
             if (!labels) {
@@ -156,7 +158,7 @@ std::vector<Volume> ReadMountedVolumes(const std::string& mediaUser) {
             }
         }
         // Without a label database (no udev) the desktop's mount folder carries the label.
-        if (volume.label.empty() && IsUnderUserMedia(volume.rootPath, mediaUser)) {
+        if (volume.label.empty() && volume.inUserMedia) {
             volume.label = fs::path(volume.rootPath).filename().string();
         }
         volumes.push_back(std::move(volume));
