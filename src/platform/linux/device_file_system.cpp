@@ -1,4 +1,5 @@
-// The format on a block device, for FUSE mounts that only say "fuseblk" (exfat-fuse, ntfs-3g).
+// Facts of the file system on a block device: its format, for FUSE mounts that only say "fuseblk"
+// (exfat-fuse, ntfs-3g), and its serial number, for corvane-write's log of the cards it prepared.
 #include <blkid/blkid.h>
 #include <libudev.h>
 #include <sys/stat.h>
@@ -6,13 +7,23 @@
 #include <memory>
 
 #include "platform/mounted_volumes.h"
+#include "platform/volume_serial.h"
 
 namespace corvane::platform {
 
 namespace {
 
+// One fact with its name in udev's record and in libblkid's superblock probe.
+struct DeviceFact {
+    const char* udevProperty;
+    int blkidFlag;
+    const char* blkidValue;
+};
+constexpr DeviceFact kFormat{"ID_FS_TYPE", BLKID_SUBLKS_TYPE, "TYPE"};
+constexpr DeviceFact kSerialNumber{"ID_FS_UUID", BLKID_SUBLKS_UUID, "UUID"};
+
 // What udev recorded when the device appeared; readable by every user, but only where udev runs.
-std::string FormatFromUdev(const struct stat& node) {
+std::string FromUdev(const struct stat& node, const DeviceFact& fact) {
     if (!S_ISBLK(node.st_mode)) {
         return {};
     }
@@ -22,46 +33,49 @@ std::string FormatFromUdev(const struct stat& node) {
     }
     const std::unique_ptr<udev_device, decltype(&udev_device_unref)> device(
         udev_device_new_from_devnum(context.get(), 'b', node.st_rdev), &udev_device_unref);
-    if (!device) {
-        return {};
-    }
-    const char* type = udev_device_get_property_value(device.get(), "ID_FS_TYPE");
-    return type != nullptr ? type : "";
+    const char* value = device ? udev_device_get_property_value(device.get(), fact.udevProperty) : nullptr;
+    return value != nullptr ? value : "";
 }
 
 // Reads the superblock itself; needs read access to the device (or image file).
-std::string FormatFromProbe(const std::string& path) {
+std::string FromProbe(const std::string& path, const DeviceFact& fact) {
     const std::unique_ptr<blkid_struct_probe, decltype(&blkid_free_probe)> probe(
         blkid_new_probe_from_filename(path.c_str()), &blkid_free_probe);
     if (!probe) {
         return {};
     }
     blkid_probe_enable_superblocks(probe.get(), 1);
-    blkid_probe_set_superblocks_flags(probe.get(), BLKID_SUBLKS_TYPE);
+    blkid_probe_set_superblocks_flags(probe.get(), fact.blkidFlag);
     blkid_probe_enable_partitions(probe.get(), 0);
     // Safe probing gives no answer when two formats claim the device, rather than a guess.
-    if (blkid_do_safeprobe(probe.get()) != 0) {
+    const char* value = nullptr;
+    if (blkid_do_safeprobe(probe.get()) != 0 ||
+        blkid_probe_lookup_value(probe.get(), fact.blkidValue, &value, nullptr) != 0 || value == nullptr) {
         return {};
     }
-    const char* type = nullptr;
-    if (blkid_probe_lookup_value(probe.get(), "TYPE", &type, nullptr) != 0 || type == nullptr) {
-        return {};
-    }
-    return type;
+    return value;
 }
 
-}  // namespace
-
-std::string DeviceFileSystemFormat(const std::string& device) {
+std::string Lookup(const std::string& device, const DeviceFact& fact) {
     struct stat node {};
     if (device.empty() || ::stat(device.c_str(), &node) != 0 ||
         !(S_ISBLK(node.st_mode) || S_ISREG(node.st_mode))) {
         return {};
     }
-    if (std::string format = FormatFromUdev(node); !format.empty()) {
-        return format;
+    if (std::string value = FromUdev(node, fact); !value.empty()) {
+        return value;
     }
-    return FormatFromProbe(device);
+    return FromProbe(device, fact);
+}
+
+}  // namespace
+
+std::string DeviceFileSystemFormat(const std::string& device) {
+    return Lookup(device, kFormat);
+}
+
+std::string VolumeSerialNumber(const std::string& device) {
+    return Lookup(device, kSerialNumber);
 }
 
 }  // namespace corvane::platform
