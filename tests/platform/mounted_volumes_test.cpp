@@ -1,4 +1,5 @@
 #include "platform/mounted_volumes.h"
+#include "platform/volume_serial.h"
 
 #include <sched.h>
 #include <sys/mount.h>
@@ -104,12 +105,14 @@ TEST(MountedVolumes, DeviceFileSystemFormatReadsTheSuperblock) {
     struct Case {
         const char* mkfs;  // run on the image; empty: left as zeros
         const char* format;
+        const char* serial;  // the volume serial number as libblkid writes it
     };
     const Case cases[] = {
-        {"mkfs.fat", "vfat"},
-        {"mkfs.exfat", "exfat"},
-        {"mkfs.ext4 -q -F", "ext4"},  // a removable ext4 stick: known, and not a card's format
-        {"", ""},                     // nothing on it: no guess
+        {"mkfs.fat -i 1A2B3C4D", "vfat", "1A2B-3C4D"},
+        {"mkfs.exfat", "exfat", nullptr},  // a random serial: only that there is one
+        {"mkfs.ext4 -q -F -U 0b6c7e3a-5d2f-4a1b-9c8d-7e6f5a4b3c2d", "ext4",
+         "0b6c7e3a-5d2f-4a1b-9c8d-7e6f5a4b3c2d"},
+        {"", "", ""},  // nothing on it: no guess
     };
     QTemporaryDir dir;
     for (const Case& c : cases) {
@@ -126,11 +129,17 @@ TEST(MountedVolumes, DeviceFileSystemFormatReadsTheSuperblock) {
             ASSERT_TRUE(RunQuietly(std::string(c.mkfs) + " '" + image.string() + "'"));
         }
         EXPECT_EQ(DeviceFileSystemFormat(image.string()), c.format);
+        if (c.serial != nullptr) {
+            EXPECT_EQ(VolumeSerialNumber(image.string()), c.serial);
+        } else {
+            EXPECT_FALSE(VolumeSerialNumber(image.string()).empty());
+        }
     }
     // Names that are no device or image: nothing to read, no answer.
     for (const std::string& name : {std::string(), dir.path().toStdString(), std::string("/dev/null"),
                                     dir.path().toStdString() + "/missing", std::string("fusefat")}) {
         EXPECT_EQ(DeviceFileSystemFormat(name), "") << name;
+        EXPECT_EQ(VolumeSerialNumber(name), "") << name;
     }
 }
 
