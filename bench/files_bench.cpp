@@ -49,8 +49,6 @@ class NoSyncFileSystem final : public FileSystem {
         return real_.Open(path, mode, handle);
     }
     IoResult Write(Handle h, std::span<const uint8_t> data) override { return real_.Write(h, data); }
-    IoResult Read(Handle h, std::span<uint8_t> buffer) override { return real_.Read(h, buffer); }
-    int Seek(Handle h, int64_t offset) override { return real_.Seek(h, offset); }
     int Flush(Handle h) override { return real_.Flush(h); }
     int Sync(Handle) override { return 0; }
     int Close(Handle h) override { return real_.Close(h); }
@@ -62,6 +60,9 @@ class NoSyncFileSystem final : public FileSystem {
     int Remove(const std::string& path) override { return real_.Remove(path); }
     int SyncFolder(const std::string&) override { return 0; }
     int Status(const std::string& path, EntryStatus& status) override { return real_.Status(path, status); }
+    WholeFile ReadWholeFile(const std::string& path, std::uintmax_t limit) override {
+        return real_.ReadWholeFile(path, limit);
+    }
 
   private:
     PosixFileSystem real_;
