@@ -138,6 +138,17 @@ class SettingsFileTest : public SetupDialogTest<Dialog> {
     TempFolder settingsFolder;
 };
 
+// A settings file with an e-mail section alone, in Manual mode, whose GPRS password was left out.
+std::string EmailOnlySettings(const std::string& language) {
+    return "format = 1\nmodel = \"Vyn 8620MG\"\nlanguage = \"" + language +
+           "\"\ntv_mode = 0\n\n[email]\n"
+           "mode = \"Manual\"\npictures_per_day = 3\nsmtp_status = \"VGA\"\n"
+           "sms_remote_control = \"off\"\ngprs_apn = \"web\"\ngprs_account = \"\"\n"
+           "smtp_server = \"smtp.example.com\"\nsmtp_port = \"25\"\n"
+           "sender_email = \"a@example.com\"\nsender_password = \"pw\"\nsms_phone = \"\"\n"
+           "recipient_email = \"b@example.com\"\n";
+}
+
 // --- camera ---------------------------------------------------------------------------------------------
 
 using CameraDialogSettingsFileTest = SettingsFileTest<CCameraSetupDlg>;
@@ -190,13 +201,7 @@ TEST_F(CameraDialogSettingsFileTest, AnIntervalOfZeroMinutesAfterTheFactoryButto
 
 TEST_F(CameraDialogSettingsFileTest, SavingIntoASettingsFileKeepsItsOtherSections) {
     const std::string path = settingsFolder.File("all.toml");
-    std::ofstream(path)
-        << "format = 1\nmodel = \"Vyn 8620MG\"\nlanguage = \"Czech\"\ntv_mode = 0\n\n[email]\n"
-           "mode = \"Manual\"\npictures_per_day = 3\nsmtp_status = \"VGA\"\n"
-           "sms_remote_control = \"off\"\ngprs_apn = \"web\"\ngprs_account = \"\"\n"
-           "smtp_server = \"smtp.example.com\"\nsmtp_port = \"25\"\n"
-           "sender_email = \"a@example.com\"\nsender_password = \"pw\"\nsms_phone = \"\"\n"
-           "recipient_email = \"b@example.com\"\n";
+    std::ofstream(path) << EmailOnlySettings("Czech");
     Open(ModelFamily::k8620);
     SaveAs(path, true);
     const std::string text = ReadText(path);
@@ -211,13 +216,7 @@ TEST_F(CameraDialogSettingsFileTest, SavingIntoASettingsFileKeepsItsOtherSection
 // corvane-write would then put on the card without a word.
 TEST_F(CameraDialogSettingsFileTest, AKeptSectionsLeftOutPasswordStaysLeftOut) {
     const std::string path = settingsFolder.File("all.toml");
-    std::ofstream(path)
-        << "format = 1\nmodel = \"Vyn 8620MG\"\nlanguage = \"English\"\ntv_mode = 0\n\n[email]\n"
-           "mode = \"Manual\"\npictures_per_day = 3\nsmtp_status = \"VGA\"\n"
-           "sms_remote_control = \"off\"\ngprs_apn = \"web\"\ngprs_account = \"\"\n"
-           "smtp_server = \"smtp.example.com\"\nsmtp_port = \"25\"\n"
-           "sender_email = \"a@example.com\"\nsender_password = \"pw\"\nsms_phone = \"\"\n"
-           "recipient_email = \"b@example.com\"\n";
+    std::ofstream(path) << EmailOnlySettings("English");
     Open(ModelFamily::k8620);
     SaveAs(path, true);
     const std::string text = ReadText(path);
