@@ -5,7 +5,7 @@
 #include <cstring>
 #include <filesystem>
 
-#include "core/l10n/language.h"
+#include "core/l10n/settings_file_texts.h"
 #include "dialogs/shell/setup_dialog.h"
 #include "platform/platform.h"
 #include "platform/text_file.h"
@@ -13,42 +13,6 @@
 
 namespace corvane {
 namespace {
-
-struct Texts {
-    const char* save;
-    const char* open;
-    const char* askSecrets;
-    const char* saved;
-    const char* notSaved;
-    const char* cannotSave;
-    const char* notOpened;
-    const char* otherFamily;
-};
-
-constexpr Texts kEnglish_ = {
-    "Save settings...\tCtrl+S",
-    "Open settings...\tCtrl+O",
-    "Save the passwords in the settings file too?\nThe file is then readable by you only.",
-    "The settings were saved to ",
-    "The settings file was not saved: ",
-    "These settings cannot be saved: ",
-    "The settings file was not opened: ",
-    "The settings are for the %s; this dialog is for the %s family.",
-};
-constexpr Texts kChinese_ = {
-    "保存设置...\tCtrl+S",
-    "打开设置...\tCtrl+O",
-    "是否将密码也保存到设置文件中?\n该文件将只有您能读取。",
-    "设置已保存到 ",
-    "设置文件未保存: ",
-    "无法保存这些设置: ",
-    "设置文件未打开: ",
-    "这些设置适用于 %s; 本对话框适用于 %s 系列。",
-};
-
-const Texts& TextsFor(int32_t language) {
-    return MessagesInChinese(language) ? kChinese_ : kEnglish_;
-}
 
 std::string Format(const char* pattern, const std::string& a, const std::string& b) {
     std::string out(pattern);
@@ -70,7 +34,7 @@ bool HasSecrets(const settings::SettingsFile& file) {
 }  // namespace
 
 void CSetupDialog::AddSettingsFileCommands() {
-    const Texts& texts = TextsFor(settings_.language);
+    const SettingsFileTexts& texts = SettingsFileTextsFor(settings_.language);
     const auto add = [this](const char* caption, QKeySequence::StandardKey key,
                             void (CSetupDialog::*command)()) {
         QString text = QString::fromUtf8(caption);
@@ -87,7 +51,7 @@ void CSetupDialog::AddSettingsFileCommands() {
 }
 
 void CSetupDialog::SaveSettingsFile() {
-    const Texts& texts = TextsFor(settings_.language);
+    const SettingsFileTexts& texts = SettingsFileTextsFor(settings_.language);
     settings::SettingsFile ours;
     // The model of the main window when it is of this dialog's family (the e-mail dialog's models send
     // e-mail), else the family's model.
@@ -159,7 +123,7 @@ void CSetupDialog::SaveSettingsFile() {
 }
 
 void CSetupDialog::OpenSettingsFile() {
-    const Texts& texts = TextsFor(settings_.language);
+    const SettingsFileTexts& texts = SettingsFileTextsFor(settings_.language);
     platform::Platform& platform = GetPlatform();
     const std::string path = platform.BrowseForSettingsFile(false, platform.DefaultOutputFolder());
     if (path.empty()) {
