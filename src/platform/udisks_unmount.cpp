@@ -31,9 +31,9 @@ UdisksUnmount UnmountThroughUdisks(const std::string& device) {
     QDBusMessage resolve = QDBusMessage::createMethodCall(
         kService, QStringLiteral("/org/freedesktop/UDisks2/Manager"),
         QStringLiteral("org.freedesktop.UDisks2.Manager"), QStringLiteral("ResolveDevice"));
-    QVariantMap spec;
-    spec.insert(QStringLiteral("path"), QString::fromStdString(device));
-    resolve << spec << QVariantMap();
+    QVariantMap devicePath;
+    devicePath.insert(QStringLiteral("path"), QString::fromStdString(device));
+    resolve << devicePath << QVariantMap();
     const QDBusMessage resolved = bus.call(resolve, QDBus::Block, kCallTimeoutMs);
     if (resolved.type() == QDBusMessage::ErrorMessage) {
         return {false, "udisks2: " + resolved.errorMessage().toStdString()};
