@@ -74,6 +74,8 @@ class TestMailListener {
 class TestMailSender {
   public:
     virtual ~TestMailSender() = default;
+    // False in a build that cannot send a test e-mail; the e-mail dialog then offers none.
+    virtual bool CanSend() const { return true; }
     // Blocks until the test ends; run it off the user-interface thread.
     virtual TestMailResult Send(const TestMailRequest& request, TestMailListener& listener) = 0;
 };
