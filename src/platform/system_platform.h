@@ -8,9 +8,9 @@
 
 namespace corvane::platform {
 
-// The real platform of the system the program runs on. `icon` is shown in the result messages;
-// `testMailCaFile` is a certificate authority file the test e-mail trusts instead of the system's store
-// (for a local test server), "" for the store.
+// The platform of this operating system (linux/ or windows/). `icon` goes on its messages and browsers;
+// `testMailCaFile`, when not empty, names the certificate authorities the test e-mail trusts instead of the
+// system's.
 std::unique_ptr<Platform> MakeSystemPlatform(WindowIcon icon, std::string testMailCaFile);
 
 }  // namespace corvane::platform

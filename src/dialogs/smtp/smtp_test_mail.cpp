@@ -145,7 +145,7 @@ void SmtpTestMail::Start(const platform::TestMailRequest& request) {
     if (!job_) {
         platform::Platform& platform = dialog_.GetPlatform();
         job_ = std::make_unique<platform::TestMailJob>(
-            platform.MailSender(), &dialog_,
+            platform.MailSender(), [this](std::function<void()> task) { dialog_.PostTask(std::move(task)); },
             platform::TestMailJob::Callbacks{
                 [this](platform::TestMailStage stage) { OnStage(stage); },
                 [this, &platform] { return platform.AskYesNo(Text(MailTestText::kPasswordInClearQuestion)); },

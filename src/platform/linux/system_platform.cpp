@@ -1,6 +1,8 @@
-// The program's platform on Linux.
-#include "platform/desktop_platform.h"
 #include "platform/system_platform.h"
+
+#include <utility>
+
+#include "platform/desktop_platform.h"
 
 namespace corvane::platform {
 
