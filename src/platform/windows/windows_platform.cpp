@@ -1,8 +1,9 @@
 #include "platform/windows/windows_platform.h"
 
+#include <windows.h>
+
 #include <shellapi.h>
 #include <shlobj.h>
-#include <windows.h>
 
 #include "platform/windows/drive_volumes.h"
 #include "platform/windows/file_dialogs.h"
