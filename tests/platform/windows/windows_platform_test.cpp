@@ -49,6 +49,45 @@ TEST_F(WindowsPlatformTest, ARootOfAMissingDriveIsAGoneCardAndNoFolder) {
     EXPECT_TRUE(CardGone(volumes, root, "", platform.IsMediaMountFolder(root))) << "typed by hand";
 }
 
+TEST_F(WindowsPlatformTest, ADriveThatGoesAwayLeavesAGoneCard) {
+    const std::optional<char> letter = UnusedDriveLetter();
+    if (!letter) {
+        GTEST_SKIP() << "every drive letter from D to Z is in use";
+    }
+    // A drive letter for a folder stands for the card: there, then taken away.
+    wchar_t temp[MAX_PATH] = {};
+    ASSERT_GT(::GetTempPathW(MAX_PATH, temp), 0u);
+    const std::wstring target =
+        std::wstring(temp) + L"corvane-card-" + std::to_wstring(::GetCurrentProcessId());
+    ASSERT_TRUE(::CreateDirectoryW(target.c_str(), nullptr) || ::GetLastError() == ERROR_ALREADY_EXISTS);
+    const std::wstring device = std::wstring(1, static_cast<wchar_t>(*letter)) + L":";
+    if (!::DefineDosDeviceW(0, device.c_str(), target.c_str())) {
+        ::RemoveDirectoryW(target.c_str());
+        GTEST_SKIP() << "this system lets no drive letter be defined for a folder";
+    }
+    const std::wstring wideRoot = device + L"\\";
+    if (!DriveLetterInUse(*letter) || ::GetFileAttributesW(wideRoot.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        ::DefineDosDeviceW(DDD_REMOVE_DEFINITION, device.c_str(), nullptr);
+        ::RemoveDirectoryW(target.c_str());
+        GTEST_SKIP() << "a drive letter defined for a folder does not lead to the folder here (Wine)";
+    }
+    const std::string root = std::string(1, *letter) + ":\\";
+    std::vector<Volume> volumes = platform.MountedVolumes();
+    EXPECT_TRUE(
+        std::any_of(volumes.begin(), volumes.end(), [&](const Volume& v) { return v.rootPath == root; }));
+    EXPECT_TRUE(platform.FolderExists(root));
+    EXPECT_FALSE(CardGone(volumes, root, root, platform.IsMediaMountFolder(root)));
+
+    EXPECT_TRUE(::DefineDosDeviceW(DDD_REMOVE_DEFINITION, device.c_str(), nullptr));
+    ::RemoveDirectoryW(target.c_str());
+    volumes = platform.MountedVolumes();
+    EXPECT_FALSE(
+        std::any_of(volumes.begin(), volumes.end(), [&](const Volume& v) { return v.rootPath == root; }));
+    EXPECT_FALSE(platform.FolderExists(root));
+    EXPECT_TRUE(platform.IsMediaMountFolder(root));
+    EXPECT_TRUE(CardGone(volumes, root, root, platform.IsMediaMountFolder(root)));
+}
+
 TEST_F(WindowsPlatformTest, TheSystemDriveIsListedAndStaysAFolder) {
     const std::vector<Volume> volumes = platform.MountedVolumes();
     const auto system = std::find_if(volumes.begin(), volumes.end(),
