@@ -35,8 +35,9 @@ enum class MailTestText {
     kCertificateExpired,
     kCertificateInvalid,  // any other fault of the certificate
     kOAuth2OnlyNotice,    // short, for the status line
+    kUnavailable,         // status line of a build that cannot send a test e-mail
 };
-inline constexpr int kMailTestTextCount = 26;
+inline constexpr int kMailTestTextCount = 27;
 
 // Takes a text and any language value; returns its text. Values outside 1..10 give English.
 std::string_view MailTestTextOf(MailTestText text, int32_t language);
