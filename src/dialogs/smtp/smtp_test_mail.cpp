@@ -57,7 +57,16 @@ std::string SmtpTestMail::Text(MailTestText text) const {
 
 void SmtpTestMail::SetTexts() {
     dialog_.SetDlgItemText(IDC_SMTP_TEST_MAIL, Text(MailTestText::kTestButton));
-    dialog_.SetDlgItemText(IDC_SMTP_TEST_STATUS, "");
+    // A build that cannot send one offers no test, and says why where its stages would show.
+    canSend_ = dialog_.GetPlatform().MailSender().CanSend();
+    if (!canSend_) {
+        dialog_.GetButton(IDC_SMTP_TEST_MAIL)->EnableWindow(false);
+    }
+    dialog_.SetDlgItemText(IDC_SMTP_TEST_STATUS, IdleStatus());
+}
+
+std::string SmtpTestMail::IdleStatus() const {
+    return canSend_ ? std::string() : Text(MailTestText::kUnavailable);
 }
 
 bool SmtpTestMail::Running() const {
@@ -68,7 +77,8 @@ bool SmtpTestMail::Running() const {
 // to "...@hotmail.com.au"). A running test keeps the line for its stages.
 void SmtpTestMail::ShowOAuth2Notice(bool show) {
     if (!Running() && show != showsOAuth2Notice_) {
-        dialog_.SetDlgItemText(IDC_SMTP_TEST_STATUS, show ? Text(MailTestText::kOAuth2OnlyNotice) : "");
+        dialog_.SetDlgItemText(IDC_SMTP_TEST_STATUS,
+                               show ? Text(MailTestText::kOAuth2OnlyNotice) : IdleStatus());
         showsOAuth2Notice_ = show;
     }
 }
@@ -101,6 +111,8 @@ void SmtpTestMail::OnTestClicked() {
         job_->Cancel();
         return;
     }
+    if (!canSend_)
+        return;
     // The same reading and checks as Generate, with the same messages.
     if (!dialog_.UpdateData(true))
         return;

@@ -28,7 +28,8 @@ class SmtpTestMail {
     SmtpTestMail(const SmtpTestMail&) = delete;
     SmtpTestMail& operator=(const SmtpTestMail&) = delete;
 
-    // Captions of the test button and the status line.
+    // Captions of the test button and the status line; the button is disabled where the platform cannot
+    // send a test e-mail, and the status line says so.
     void SetTexts();
     // After the sender address field changed.
     void OnSenderChanged();
@@ -42,6 +43,8 @@ class SmtpTestMail {
     void OnFinished(const platform::TestMailResult& result);
     void ShowOAuth2Notice(bool show);
     std::string Text(MailTestText text) const;
+    // The status line while no test runs and no notice shows.
+    std::string IdleStatus() const;
 
     CSmtpSetupDlg& dialog_;
     const int32_t language_;
@@ -51,6 +54,7 @@ class SmtpTestMail {
     std::string filledServer_;  // what the last suggestion put into the server field
     std::string filledPort_;
     bool showsOAuth2Notice_ = false;  // the status line names an OAuth2-only provider
+    bool canSend_ = true;             // the platform can send a test e-mail
 };
 
 }  // namespace corvane

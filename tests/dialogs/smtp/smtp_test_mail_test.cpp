@@ -89,6 +89,42 @@ class SmtpTestMailTest : public SetupDialogTest<CSmtpSetupDlg> {
     }
 };
 
+// --- a build that cannot send a test e-mail ---------------------------------------------------------------
+
+TEST_F(SmtpTestMailTest, ABuildThatCannotSendOffersNoTestAndSaysSoOnTheStatusLine) {
+    struct CannotSend : platform::TestMailSender {
+        bool CanSend() const override { return false; }
+        platform::TestMailResult Send(const platform::TestMailRequest&,
+                                      platform::TestMailListener&) override {
+            ++*sent;
+            return {platform::TestMailOutcome::kOther, "cannot"};
+        }
+        int* sent;
+    };
+    int sent = 0;
+    for (const int32_t language : {kEnglish, kChinese, kCzech}) {
+        SCOPED_TRACE(language);
+        auto sender = std::make_unique<CannotSend>();
+        sender->sent = &sent;
+        platform.SetMailSender(std::move(sender));
+        Open(ModelFamily::k8620, language);
+        EXPECT_FALSE(Button(IDC_SMTP_TEST_MAIL)->isEnabled());
+        EXPECT_EQ(Button(IDC_SMTP_TEST_MAIL)->text().toStdString(), Says(MailTestText::kTestButton));
+        EXPECT_EQ(Text(IDC_SMTP_TEST_STATUS), Says(MailTestText::kUnavailable));
+
+        // A notice about the provider comes and goes; the line then says it again.
+        Retype(IDC_SMTP_SENDER, "someone@hotmail.com");
+        EXPECT_EQ(Text(IDC_SMTP_TEST_STATUS), Says(MailTestText::kOAuth2OnlyNotice));
+        FillForServer(test::UnusedPort());
+        EXPECT_EQ(Text(IDC_SMTP_TEST_STATUS), Says(MailTestText::kUnavailable));
+
+        Click(IDC_SMTP_TEST_MAIL);
+        EXPECT_TRUE(platform.messages.empty()) << "no result, real or pretended";
+        EXPECT_EQ(Text(IDC_SMTP_TEST_STATUS), Says(MailTestText::kUnavailable));
+    }
+    EXPECT_EQ(sent, 0);
+}
+
 // --- server suggestions -----------------------------------------------------------------------------------
 
 TEST_F(SmtpTestMailTest, SenderAddressFillsEmptyServerAndPortFields) {
