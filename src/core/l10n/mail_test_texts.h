@@ -35,7 +35,7 @@ enum class MailTestText {
     kCertificateExpired,
     kCertificateInvalid,  // any other fault of the certificate
     kOAuth2OnlyNotice,    // short, for the status line
-    kUnavailable,         // status line of a build that cannot send a test e-mail
+    kNotInThisBuild,      // short, for the status line: this build has no way to send
 };
 inline constexpr int kMailTestTextCount = 27;
 

@@ -57,16 +57,15 @@ std::string SmtpTestMail::Text(MailTestText text) const {
 
 void SmtpTestMail::SetTexts() {
     dialog_.SetDlgItemText(IDC_SMTP_TEST_MAIL, Text(MailTestText::kTestButton));
-    // A build that cannot send one offers no test, and says why where its stages would show.
-    canSend_ = dialog_.GetPlatform().MailSender().CanSend();
-    if (!canSend_) {
-        dialog_.GetButton(IDC_SMTP_TEST_MAIL)->EnableWindow(false);
+    const bool canSend = dialog_.GetPlatform().MailSender().CanSend();
+    if (CWnd* button = dialog_.GetDlgItem(IDC_SMTP_TEST_MAIL)) {
+        button->EnableWindow(canSend);
     }
     dialog_.SetDlgItemText(IDC_SMTP_TEST_STATUS, IdleStatus());
 }
 
 std::string SmtpTestMail::IdleStatus() const {
-    return canSend_ ? std::string() : Text(MailTestText::kUnavailable);
+    return dialog_.GetPlatform().MailSender().CanSend() ? std::string() : Text(MailTestText::kNotInThisBuild);
 }
 
 bool SmtpTestMail::Running() const {
@@ -111,8 +110,6 @@ void SmtpTestMail::OnTestClicked() {
         job_->Cancel();
         return;
     }
-    if (!canSend_)
-        return;
     // The same reading and checks as Generate, with the same messages.
     if (!dialog_.UpdateData(true))
         return;

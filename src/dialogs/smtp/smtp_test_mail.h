@@ -28,8 +28,7 @@ class SmtpTestMail {
     SmtpTestMail(const SmtpTestMail&) = delete;
     SmtpTestMail& operator=(const SmtpTestMail&) = delete;
 
-    // Captions of the test button and the status line; the button is disabled where the platform cannot
-    // send a test e-mail, and the status line says so.
+    // Captions of the test button and the status line.
     void SetTexts();
     // After the sender address field changed.
     void OnSenderChanged();
@@ -43,7 +42,7 @@ class SmtpTestMail {
     void OnFinished(const platform::TestMailResult& result);
     void ShowOAuth2Notice(bool show);
     std::string Text(MailTestText text) const;
-    // The status line while no test runs and no notice shows.
+    // The status line while no test runs and no notice is shown.
     std::string IdleStatus() const;
 
     CSmtpSetupDlg& dialog_;
@@ -54,7 +53,6 @@ class SmtpTestMail {
     std::string filledServer_;  // what the last suggestion put into the server field
     std::string filledPort_;
     bool showsOAuth2Notice_ = false;  // the status line names an OAuth2-only provider
-    bool canSend_ = true;             // the platform can send a test e-mail
 };
 
 }  // namespace corvane
