@@ -9,6 +9,7 @@
 #include <mutex>
 #include <system_error>
 #include <thread>
+#include <utility>
 
 #include "platform/volume_serial.h"
 #include "platform/windows/no_error_boxes.h"
@@ -180,14 +181,15 @@ struct DriveVolumesReader::Question {
     DriveFacts answer;
 };
 
-DriveVolumesReader::DriveVolumesReader(std::chrono::milliseconds limit) : limit_(limit) {}
+DriveVolumesReader::DriveVolumesReader(std::chrono::milliseconds limit, RootsReader roots, DriveAsker ask)
+    : limit_(limit), roots_(std::move(roots)), ask_(std::move(ask)) {}
 
 DriveVolumesReader::~DriveVolumesReader() = default;
 
 std::vector<Volume> DriveVolumesReader::Read() {
     const auto now = std::chrono::steady_clock::now();
     std::vector<std::pair<std::string, std::shared_ptr<Question>>> asked;
-    for (const std::string& root : LogicalDriveRoots()) {
+    for (const std::string& root : roots_()) {
         std::shared_ptr<Question>& question = open_[root];
         bool answeredLate = false;  // after an earlier reading gave up on it: asked afresh
         if (question) {
@@ -202,8 +204,8 @@ std::vector<Volume> DriveVolumesReader::Read() {
             question->asked = now;
             try {
                 // Detached: a drive that never answers keeps its worker, not the window.
-                std::thread([question, root] {
-                    DriveFacts facts = ReadDriveFacts(root);
+                std::thread([question, root, ask = ask_] {
+                    DriveFacts facts = ask(root);
                     const std::lock_guard lock(question->mutex);
                     question->answer = std::move(facts);
                     question->answered = true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -32,7 +33,13 @@ class DriveVolumesReader {
   public:
     static constexpr std::chrono::milliseconds kAnswerLimit{500};
 
-    explicit DriveVolumesReader(std::chrono::milliseconds limit = kAnswerLimit);
+    using RootsReader = std::function<std::vector<std::string>()>;
+    using DriveAsker = std::function<DriveFacts(const std::string& root)>;
+
+    // `roots` and `ask` stand in for LogicalDriveRoots and ReadDriveFacts in tests; `ask` runs on workers
+    // that may outlive the reader.
+    explicit DriveVolumesReader(std::chrono::milliseconds limit = kAnswerLimit,
+                                RootsReader roots = LogicalDriveRoots, DriveAsker ask = ReadDriveFacts);
     ~DriveVolumesReader();
     DriveVolumesReader(const DriveVolumesReader&) = delete;
     DriveVolumesReader& operator=(const DriveVolumesReader&) = delete;
@@ -42,6 +49,8 @@ class DriveVolumesReader {
   private:
     struct Question;
     std::chrono::milliseconds limit_;
+    RootsReader roots_;
+    DriveAsker ask_;
     std::map<std::string, std::shared_ptr<Question>> open_;  // by root
 };
 
