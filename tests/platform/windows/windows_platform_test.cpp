@@ -10,6 +10,7 @@
 #include <chrono>
 
 #include "core/files/output_folder.h"
+#include "platform/volume_serial.h"
 #include "platform/windows/drive_facts.h"
 #include "platform/windows/system_language.h"
 
@@ -113,6 +114,18 @@ TEST_F(WindowsPlatformTest, TheSystemDriveIsListedAndStaysAFolder) {
 
     // Asked again at once, a drive answers from a fresh question.
     EXPECT_EQ(platform.MountedVolumes().size(), volumes.size());
+}
+
+TEST(DriveSerialTest, SerialNumberOfADriveAsWindowsShowsIt) {
+    const std::string serial = VolumeSerialNumber("\\\\.\\C:");
+    ASSERT_EQ(serial.size(), 9u) << serial;
+    EXPECT_EQ(serial[4], '-');
+    EXPECT_EQ(serial.find_first_not_of("0123456789ABCDEF-"), std::string::npos) << serial;
+    EXPECT_EQ(VolumeSerialNumber("C:\\"), serial);
+    if (const std::optional<char> letter = UnusedDriveLetter()) {
+        EXPECT_EQ(VolumeSerialNumber(std::string("\\\\.\\") + *letter + ':'), "");
+    }
+    EXPECT_EQ(VolumeSerialNumber("/dev/sdb1"), "");
 }
 
 TEST_F(WindowsPlatformTest, HomeIsTheUsersProfileFolder) {
