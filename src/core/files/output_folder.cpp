@@ -8,6 +8,10 @@ namespace {
 
 std::string Comparable(std::string path) {
     std::replace(path.begin(), path.end(), '\\', '/');
+    // Drive letters name the same drive in either case ("e:\\" is "E:\\").
+    if (path.size() >= 2 && path[1] == ':' && path[0] >= 'a' && path[0] <= 'z') {
+        path[0] = static_cast<char>(path[0] - 'a' + 'A');
+    }
     while (path.size() > 1 && path.back() == '/' && !(path.size() == 3 && path[1] == ':')) {
         path.pop_back();
     }

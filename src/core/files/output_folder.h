@@ -38,8 +38,8 @@ bool CardGone(const std::vector<Volume>& volumes, const std::string& folder, con
 // on the program's working folder.
 std::optional<std::string> AbsoluteFolder(const std::string& typed, const std::string& home);
 
-// True when `a` and `b` name the same folder as text: separators '/' and '\' alike, a trailing separator
-// ignored. Does not touch the file system.
+// True when `a` and `b` name the same folder as text: separators '/' and '\' alike, a drive letter in
+// either case, a trailing separator ignored. Does not touch the file system.
 bool SameFolder(const std::string& a, const std::string& b);
 
 // The full path of `name` in `folder` as shown to the user: one separator between them, of the kind the

@@ -84,6 +84,9 @@ TEST(OutputFolder, CardGone) {
     noSize.bytesFree = 0;
     Volume stalled = noSize;
     stalled.ready = false;
+    Volume driveCard = kCard;  // on Windows
+    driveCard.rootPath = "E:\\";
+    driveCard.device = "\\\\.\\E:";
     struct Case {
         const char* what;
         std::vector<Volume> volumes;
@@ -122,6 +125,9 @@ TEST(OutputFolder, CardGone) {
          true,
          false},
         {"card without a reported size, typed", {kDisk, noSize}, "/media/alice/CAM01", "", true, false},
+        {"drive card still there", {kDisk, driveCard}, "E:\\", "E:\\", true, false},
+        {"drive card still there, typed with a small letter", {kDisk, driveCard}, "e:\\", "", true, false},
+        {"drive card pulled out, chosen with a small letter", {kDisk}, "e:/", "E:\\", true, true},
         {"card that does not answer",
          {kDisk, stalled},
          "/media/alice/CAM01",
@@ -140,6 +146,9 @@ TEST(OutputFolder, SameFolderAndDisplayPath) {
     EXPECT_TRUE(SameFolder("/", "/"));
     EXPECT_FALSE(SameFolder("/media/alice/CAM01", "/media/alice/CAM011"));
     EXPECT_FALSE(SameFolder("/media/alice/CAM01", "/media/alice"));
+    EXPECT_TRUE(SameFolder("e:\\", "E:\\"));
+    EXPECT_TRUE(SameFolder("e:\\cards", "E:/cards"));
+    EXPECT_FALSE(SameFolder("E:\\", "F:\\"));
 
     struct Case {
         const char* folder;
