@@ -153,8 +153,8 @@ struct CDialog::TaskQueue {
     std::deque<std::function<void()>> tasks;
 };
 
-CDialog::CDialog(const DialogTemplate& dialogTemplate, platform::Platform& platform)
-    : template_(dialogTemplate), platform_(platform), tasks_(std::make_shared<TaskQueue>()) {}
+CDialog::CDialog(const DialogTemplate& dialogTemplate, platform::Platform& platform, CDialog* owner)
+    : template_(dialogTemplate), platform_(platform), owner_(owner), tasks_(std::make_shared<TaskQueue>()) {}
 
 CDialog::~CDialog() {
     if (window_ != nullptr && IsWindow(window_)) {
@@ -185,18 +185,19 @@ bool CDialog::MakeWindow(bool modal) {
     modal_ = modal;
     const auto* dialogTemplate = reinterpret_cast<const DLGTEMPLATE*>(built.words.data());
     HINSTANCE instance = GetModuleHandleW(nullptr);
+    HWND owner = owner_ != nullptr && owner_->window_ != nullptr ? owner_->window_ : GetActiveWindow();
     if (modal) {
-        // Owned by the active window, which the dialog manager disables meanwhile.
-        const INT_PTR result = DialogBoxIndirectParamW(instance, dialogTemplate, GetActiveWindow(),
-                                                       DialogProcedure, reinterpret_cast<LPARAM>(this));
+        // The dialog manager disables the owner meanwhile.
+        const INT_PTR result = DialogBoxIndirectParamW(instance, dialogTemplate, owner, DialogProcedure,
+                                                       reinterpret_cast<LPARAM>(this));
         modal_ = false;
         if (result == -1 && !ended_) {
             return false;
         }
         return true;
     }
-    HWND window = CreateDialogIndirectParamW(instance, dialogTemplate, nullptr, DialogProcedure,
-                                             reinterpret_cast<LPARAM>(this));
+    HWND window = CreateDialogIndirectParamW(instance, dialogTemplate, owner_ != nullptr ? owner : nullptr,
+                                             DialogProcedure, reinterpret_cast<LPARAM>(this));
     return window != nullptr;
 }
 

@@ -66,8 +66,9 @@ struct MessageEntry {
 
 class CDialog {
   public:
-    // Keeps the template; the window is made by DoModal or Create. The platform must outlive the dialog.
-    CDialog(const DialogTemplate& dialogTemplate, platform::Platform& platform);
+    // Keeps the template; the window is made by DoModal or Create. The platform must outlive the dialog;
+    // an owner's window (else the active window) owns this one's and is disabled while it runs modally.
+    CDialog(const DialogTemplate& dialogTemplate, platform::Platform& platform, CDialog* owner = nullptr);
     virtual ~CDialog();
     CDialog(const CDialog&) = delete;
     CDialog& operator=(const CDialog&) = delete;
@@ -192,6 +193,7 @@ class CDialog {
 
     DialogTemplate template_;
     platform::Platform& platform_;
+    CDialog* owner_ = nullptr;
     HWND__* window_ = nullptr;
     std::map<int, std::unique_ptr<CWnd>> controls_;
     std::vector<HWND__*> built_;  // the template's controls, in template order

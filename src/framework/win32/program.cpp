@@ -1,7 +1,11 @@
 #include "framework/program.h"
 
 #include <cstdio>
+#include <string>
+#include <vector>
 
+#include "framework/command_line.h"
+#include "framework/cwinapp.h"
 #include "framework/wide.h"
 
 #include "framework/win32_api.h"
@@ -12,6 +16,8 @@ namespace corvane {
 
 namespace {
 
+// The arguments from the wide command line: argv holds them in the ANSI code page, which cannot hold
+// every name.
 std::vector<std::string> WideArguments() {
     std::vector<std::string> arguments;
     int count = 0;
@@ -26,11 +32,11 @@ std::vector<std::string> WideArguments() {
     return arguments;
 }
 
-// A GUI program has no console: the text of --help and --version goes to the console of the program
-// that started it, if any, unless the output was redirected already.
+// A GUI program has no console of its own: what it prints goes to the console of the program that started
+// it, if any, unless its output is redirected already (to a file or pipe).
 void UseParentConsole() {
-    const bool outputRedirected = GetFileType(GetStdHandle(STD_OUTPUT_HANDLE)) != FILE_TYPE_UNKNOWN;
-    if (outputRedirected || !AttachConsole(ATTACH_PARENT_PROCESS)) {
+    const bool redirected = GetFileType(GetStdHandle(STD_OUTPUT_HANDLE)) != FILE_TYPE_UNKNOWN;
+    if (redirected || !AttachConsole(ATTACH_PARENT_PROCESS)) {
         return;
     }
     FILE* stream = nullptr;
@@ -41,21 +47,25 @@ void UseParentConsole() {
 
 }  // namespace
 
-int RunProgram(int /*argc*/, char** /*argv*/, const ProgramIdentity& /*identity*/,
-               const CommandLineHandler& handleArguments,
+int RunProgram(int /*argc*/, char** /*argv*/, const ProgramIdentity& program,
                const std::function<std::unique_ptr<CWinApp>()>& makeApp) {
-    UseParentConsole();
-    if (const std::optional<int> status = handleArguments(WideArguments())) {
+    const CommandLineOutcome outcome = ParseCommandLine(WideArguments(), program);
+    if (!outcome.out.empty() || !outcome.err.empty()) {
+        UseParentConsole();
+        std::fputs(outcome.out.c_str(), stdout);
+        std::fputs(outcome.err.c_str(), stderr);
         std::fflush(stdout);
         std::fflush(stderr);
-        return *status;
+    }
+    if (!outcome.startProgram) {
+        return outcome.exitStatus;
     }
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof(controls);
     controls.dwICC = ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES;
     InitCommonControlsEx(&controls);
-    const std::unique_ptr<CWinApp> app = makeApp();
-    return app != nullptr ? app->Run() : 1;
+    const std::unique_ptr<CWinApp> theApp = makeApp();
+    return theApp->Run();
 }
 
 }  // namespace corvane
