@@ -597,10 +597,20 @@ void CDialog::SetControlText(HWND__* control, const std::string& text) {
     if (IsClass(control, L"ComboBox")) {
         return;
     }
-    ++settingText_;
-    SetWindowTextW(control, win32::ToWide(text).c_str());
-    --settingText_;
-    if (IsClass(control, L"Edit")) {
+    const std::wstring wide = win32::ToWide(text);
+    const bool edit = IsClass(control, L"Edit");
+    // The same text is not set again: the edit would put its caret at the start, and a field refreshed
+    // while the user types in it would take the next key there.
+    if (!edit || wide != WindowTextOf(control)) {
+        ++settingText_;
+        SetWindowTextW(control, wide.c_str());
+        --settingText_;
+        if (edit) {
+            // Typing goes on at the end, as after a correction in the Qt backend.
+            SendMessageW(control, EM_SETSEL, wide.size(), static_cast<LPARAM>(wide.size()));
+        }
+    }
+    if (edit) {
         SendNotification(static_cast<int>(GetWindowLongPtrW(control, GWLP_ID)), Notification::kEditChange);
         return;
     }

@@ -103,6 +103,7 @@ class TestDialog : public CDialog {
     std::string folder;
     std::vector<unsigned> sysCommands;
     bool okRuns = false;
+    bool refreshWhileTyping = false;  // the name's notification reads the fields and writes them back
 
     int Count(int id, Notification code) const {
         int n = 0;
@@ -137,6 +138,10 @@ class TestDialog : public CDialog {
         events.push_back({id, code, HoldingChecks()});
         if (code == Notification::kEditChange && id == kCount) {
             UpdateData(true);  // the check while typing: held back
+        }
+        if (code == Notification::kEditChange && id == kName && refreshWhileTyping) {
+            UpdateData(true);
+            UpdateData(false);
         }
         if (code == Notification::kClicked && id == IDOK) {
             okRuns = true;
@@ -234,6 +239,15 @@ TEST_F(Win32DialogTest, TypingRaisesTypedChangesAndTextFromCodeRaisesOthersOutsi
     EXPECT_FALSE(dialog.events.back().holding) << "text set by code is not the user's typing";
     dialog.UpdateData(false);
     EXPECT_EQ(dialog.Count(kName, Notification::kEditChange), 2);
+}
+
+TEST_F(Win32DialogTest, FieldRefreshedWhileTypedTakesTheNextKeysAtItsEnd) {
+    dialog.refreshWhileTyping = true;
+    Focus(dialog, kName);
+    SendMessageW(Window(dialog, kName), EM_SETSEL, 2, 2);
+    Type(L"xyz");
+    EXPECT_EQ(dialog.GetDlgItemText(kName), "abxyz");
+    EXPECT_EQ(dialog.name, "abxyz");
 }
 
 TEST_F(Win32DialogTest, ByteLimitRefusesTypingPastItsUtf8Bytes) {
