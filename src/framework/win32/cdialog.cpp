@@ -6,6 +6,7 @@
 #include <mutex>
 #include <utility>
 
+#include "framework/accessible_annotation.h"
 #include "framework/accessible_names.h"
 #include "framework/cwinapp.h"
 #include "framework/data_exchange.h"
@@ -435,6 +436,13 @@ intptr_t CDialog::HandleMessage(HWND__* window, unsigned message, uintptr_t wPar
             SetBkColor(dc, backgroundColour_);
             return reinterpret_cast<INT_PTR>(backgroundBrush_);
         }
+        case WM_DESTROY:
+            for (const NamedControl& named : namedControls_) {
+                if (named.label != nullptr) {
+                    win32::ClearAccessibleName(built_[named.control]);
+                }
+            }
+            return FALSE;
         case WM_NCDESTROY:
             RemovePropW(window, kDialogProperty);
             OnWindowGone();
@@ -675,6 +683,7 @@ void CDialog::RefreshAccessibleNames() {
         const std::wstring wide = win32::ToWide(name);
         if (wide != WindowTextOf(named.label)) {
             SetWindowTextW(named.label, wide.c_str());
+            win32::AnnotateAccessibleName(built_[named.control], wide);
             NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, built_[named.control], OBJID_CLIENT, CHILDID_SELF);
         }
     }

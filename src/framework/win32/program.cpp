@@ -10,6 +10,7 @@
 
 #include "framework/win32_api.h"
 
+#include <objbase.h>
 #include <shellapi.h>
 
 namespace corvane {
@@ -60,12 +61,21 @@ int RunProgram(int /*argc*/, char** /*argv*/, const ProgramIdentity& program,
     if (!outcome.startProgram) {
         return outcome.exitStatus;
     }
+    // COM for the system's dialogs and the accessibility annotations, in the window thread's apartment.
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof(controls);
     controls.dwICC = ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES;
     InitCommonControlsEx(&controls);
-    const std::unique_ptr<CWinApp> theApp = makeApp();
-    return theApp->Run();
+    int status = 0;
+    {
+        const std::unique_ptr<CWinApp> theApp = makeApp();
+        status = theApp->Run();
+    }
+    if (SUCCEEDED(com)) {
+        CoUninitialize();
+    }
+    return status;
 }
 
 }  // namespace corvane

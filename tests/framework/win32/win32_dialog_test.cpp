@@ -17,6 +17,8 @@
 
 #include "framework/win32_api.h"
 
+#include <oleacc.h>
+
 namespace corvane {
 namespace {
 
@@ -456,6 +458,38 @@ TEST_F(Win32DialogTest, FieldsAreNamedByTheLabelBeforeThemOrAHiddenOne) {
     EXPECT_EQ(TextOf(unitLabel), L"Count") << "the row's label, without its colon";
     dialog.SetDlgItemText(kPick, "Choose:");
     EXPECT_EQ(TextOf(label), L"Choose");
+}
+
+// What a screen reader reads as the control's name through Active Accessibility.
+std::wstring AccessibleName(HWND control) {
+    IAccessible* accessible = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                          reinterpret_cast<void**>(&accessible)))) {
+        return L"(no accessible object)";
+    }
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    std::wstring result = SUCCEEDED(accessible->get_accName(self, &name)) && name != nullptr ? name : L"";
+    SysFreeString(name);
+    accessible->Release();
+    return result;
+}
+
+TEST(Win32AccessibilityTest, ScreenReadersReadTheFrameworksNames) {
+    ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+    {
+        RecordingPlatform platform;
+        TestDialog dialog(platform);
+        ASSERT_TRUE(dialog.Create());
+        Settle();
+        EXPECT_EQ(AccessibleName(Window(dialog, kName)), L"Name:") << "its own label before it";
+        EXPECT_EQ(AccessibleName(Window(dialog, kFolder)), L"Browse") << "the hidden label before it";
+        dialog.SetDlgItemText(kPick, "Choose:");
+        EXPECT_EQ(AccessibleName(Window(dialog, kFolder)), L"Choose");
+    }
+    CoUninitialize();
 }
 
 TEST_F(Win32DialogTest, CommandKeysAndTheContextMenuRunCommands) {
