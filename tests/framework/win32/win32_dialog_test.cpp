@@ -14,6 +14,7 @@
 #include "framework/cwinapp.h"
 #include "framework/data_exchange.h"
 #include "platform/platform.h"
+#include "platform/window_icon.h"
 
 #include "framework/win32_api.h"
 
@@ -553,6 +554,38 @@ TEST_F(Win32DialogTest, AfterFirstPaintRunsOnceThePaintIsDone) {
     EXPECT_TRUE(wasPainted);
     Settle();
     EXPECT_EQ(runs, 1);
+}
+
+TEST(Win32AppearanceTest, ApplicationColoursAndIconReachEveryDialog) {
+    CWinApp app;
+    app.SetDialogBkColor({111, 153, 224}, {255, 255, 255});
+    // A 16-pixel icon, opaque red.
+    static const std::vector<uint32_t> pixels(16 * 16, 0xFFFF0000u);
+    static const platform::IconImage images[] = {{16, pixels.data()}};
+    CWinApp::SetWindowIcon(platform::WindowIcon{images, {}, 0});
+    RecordingPlatform platform;
+    TestDialog dialog(platform);
+    bool painted = false;
+    dialog.AfterFirstPaint([&painted] { painted = true; });
+    ASSERT_TRUE(dialog.Create());
+    ASSERT_TRUE(Until([&] { return painted; }));
+    HWND window = dialog.GetSafeHwnd();
+    EXPECT_NE(SendMessageW(window, WM_GETICON, ICON_SMALL, 0), 0);
+    EXPECT_NE(SendMessageW(window, WM_GETICON, ICON_BIG, 0), 0);
+
+    // The dialog's background, around the controls and behind a label's text; an edit keeps its own.
+    HDC dc = GetDC(window);
+    EXPECT_EQ(GetPixel(dc, 1, 1), RGB(111, 153, 224));
+    RECT label{};
+    GetWindowRect(Window(dialog, kNameLabel), &label);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&label), 2);
+    EXPECT_EQ(GetPixel(dc, label.right - 1, label.bottom - 1), RGB(111, 153, 224));
+    RECT edit{};
+    GetWindowRect(Window(dialog, kName), &edit);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&edit), 2);
+    EXPECT_NE(GetPixel(dc, edit.right - 4, (edit.top + edit.bottom) / 2), RGB(111, 153, 224));
+    ReleaseDC(window, dc);
+    CWinApp::SetWindowIcon(platform::WindowIcon{});
 }
 
 // A dialog ended while it initialises never shows; its DoModal returns the result without a loop.
