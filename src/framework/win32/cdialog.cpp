@@ -442,6 +442,14 @@ intptr_t CDialog::HandleMessage(HWND__* window, unsigned message, uintptr_t wPar
                     win32::ClearAccessibleName(built_[named.control]);
                 }
             }
+            // Icon controls do not destroy the icons CStatic::SetIcon made for them.
+            for (size_t i = 0; i < built_.size(); ++i) {
+                if (template_.controls[i].kind == ControlKind::kIcon && built_[i] != nullptr) {
+                    if (auto* icon = reinterpret_cast<HICON>(SendMessageW(built_[i], STM_GETICON, 0, 0))) {
+                        DestroyIcon(icon);
+                    }
+                }
+            }
             return FALSE;
         case WM_NCDESTROY:
             RemovePropW(window, kDialogProperty);
