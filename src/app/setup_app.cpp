@@ -1,21 +1,19 @@
 #include "app/setup_app.h"
 
-#include <QApplication>
 #include <cstdlib>
 #include <functional>
 #include <memory>
 #include <string>
 #include <utility>
 
-#include "app/after_first_paint.h"
 #include "app/program_icon.h"
 #include "app/setup_dialogs.h"
 #include "app/setup_main_dlg.h"
 #include "app/startup.h"
 #include "framework/dialog_template.h"
-#include "platform/desktop_platform.h"
 #include "platform/preference_store.h"
 #include "platform/system_file_system.h"
+#include "platform/system_platform.h"
 
 namespace corvane {
 namespace {
@@ -32,7 +30,7 @@ std::string TestMailCaFile() {
 }  // namespace
 
 CSetupApp::CSetupApp()
-    : ownPlatform_(std::make_unique<platform::DesktopPlatform>(ProgramWindowIcon(), TestMailCaFile())),
+    : ownPlatform_(platform::MakeSystemPlatform(ProgramWindowIcon(), TestMailCaFile())),
       platform_(*ownPlatform_),
       ownFileSystem_(platform::MakeSystemFileSystem()),
       fs_(*ownFileSystem_) {}
@@ -58,7 +56,7 @@ bool CSetupApp::InitInstance() {
     platform_.UseLanguage(settings_.language);
     // Every dialog shows it; the platform gives it to the message boxes and the folder browser.
     SetWindowIcon(ProgramWindowIcon());
-    SetDialogBkColor(QColor(111, 153, 224), QColor(255, 255, 255));
+    SetDialogBkColor({111, 153, 224}, {255, 255, 255});
 
     // Main window, setup dialog, fresh main window, ...: a loop, so the modal runs never nest. A main window
     // that a setup button ended is hidden at once but freed only when the setup dialog is on the screen:
@@ -70,7 +68,7 @@ bool CSetupApp::InitInstance() {
             auto mainWindow = std::make_unique<CSetupMainDlg>(settings_, platform_);
             endedMainWindow.reset();
             if (!released) {
-                new AfterFirstPaint(*mainWindow, [this, &release] {
+                mainWindow->AfterFirstPaint([this, &release] {
                     release();
                     // A setup dialog reads the mounted volumes as it opens. The whole list is read here,
                     // while the main window waits for the user (with the user database the first time); the

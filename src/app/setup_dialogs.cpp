@@ -2,8 +2,6 @@
 
 #include <utility>
 
-#include "app/after_first_paint.h"
-
 #include "core/models/app_settings.h"
 #include "dialogs/camera/camera_setup_dlg.h"
 #include "dialogs/mms/mms_setup_dlg.h"
@@ -23,7 +21,7 @@ namespace {
 
 int RunModal(CDialog& dialog, std::function<void()> whenShown) {
     if (whenShown) {
-        new AfterFirstPaint(dialog, std::move(whenShown));
+        dialog.AfterFirstPaint(std::move(whenShown));
     }
     return dialog.DoModal();
 }

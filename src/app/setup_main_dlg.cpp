@@ -1,8 +1,5 @@
 #include "app/setup_main_dlg.h"
 
-#include <QContextMenuEvent>
-#include <QMenu>
-
 #include "app/program_icon.h"
 #include "core/l10n/main_texts.h"
 #include "core/models/app_settings.h"
@@ -17,8 +14,8 @@ const char* UpdateUrl() {
     return CORVANE_UPDATE_URL;
 }
 
-CSetupMainDlg::CSetupMainDlg(AppSettings& settings, platform::Platform& platform, QWidget* parent)
-    : CDialog(MainDialogTemplate(), platform, parent), settings_(settings) {
+CSetupMainDlg::CSetupMainDlg(AppSettings& settings, platform::Platform& platform)
+    : CDialog(MainDialogTemplate(), platform), settings_(settings) {
     SetMessageMap<CSetupMainDlg>({
         {IDC_CAMERA_SETUP, Notification::kClicked, &CSetupMainDlg::OnCameraSetup},
         {IDC_MMS_SETUP, Notification::kClicked, &CSetupMainDlg::OnMmsSetup},
@@ -43,11 +40,8 @@ bool CSetupMainDlg::OnInitDialog() {
         link->ShowWindow(SW_SHOW);
     }
 
-    systemMenu_ = new QMenu(this);
     if (const std::string aboutText = kAboutMenuText; !aboutText.empty()) {
-        systemMenu_->addSeparator();
-        QAction* about = systemMenu_->addAction(QString::fromStdString(aboutText));
-        connect(about, &QAction::triggered, this, [this] { OnSysCommand(IDM_ABOUTBOX); });
+        AppendSystemMenuItem(IDM_ABOUTBOX, aboutText);
     }
 
     SetMainTexts();
@@ -120,7 +114,6 @@ void CSetupMainDlg::EndForSetup(SetupKind kind) {
     requestedSetup_ = kind;
     UpdateData(true);
     EndDialog(IDOK);
-    hide();
 }
 
 void CSetupMainDlg::OnCameraSetup() {
@@ -148,20 +141,13 @@ void CSetupMainDlg::OnSysCommand(unsigned command) {
     }
 }
 
-void CSetupMainDlg::contextMenuEvent(QContextMenuEvent* event) {
-    if (systemMenu_ != nullptr && !systemMenu_->isEmpty()) {
-        systemMenu_->exec(event->globalPos());
-        event->accept();
-    }
-}
-
-CAboutDlg::CAboutDlg(platform::Platform& platform, QWidget* parent)
-    : CDialog(AboutDialogTemplate(), platform, parent) {}
+CAboutDlg::CAboutDlg(platform::Platform& platform, CDialog* owner)
+    : CDialog(AboutDialogTemplate(), platform, owner) {}
 
 bool CAboutDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     if (CStatic* picture = GetStatic(IDC_ABOUT_ICON)) {
-        picture->SetIcon(ProgramIcon());
+        picture->SetIcon(ProgramWindowIcon());
     }
     return true;
 }

@@ -8,8 +8,6 @@
 #include "framework/cdialog.h"
 #include "framework/cwnd.h"
 
-class QMenu;
-
 namespace corvane {
 
 // System command of the about entry: commands whose value with the low four bits cleared is this open it.
@@ -19,22 +17,18 @@ inline constexpr unsigned IDM_ABOUTBOX = 0x0010;
 // setup buttons. A setup button ends the window; the application then runs that setup dialog and, when it
 // is left, a fresh main window.
 class CSetupMainDlg : public CDialog {
-    Q_OBJECT
   public:
-    CSetupMainDlg(AppSettings& settings, platform::Platform& platform, QWidget* parent = nullptr);
+    CSetupMainDlg(AppSettings& settings, platform::Platform& platform);
 
     // The setup dialog asked for by the button that ended the window; nothing when it was closed otherwise.
     std::optional<SetupKind> RequestedSetup() const { return requestedSetup_; }
 
-    // The system menu: here a context menu (right mouse button or the keyboard's menu key) holding the about
-    // entry, as the window manager's own menu cannot be extended.
-    QMenu* SystemMenu() const { return systemMenu_; }
-    void OnSysCommand(unsigned command);
+    // The system menu holds the about entry.
+    void OnSysCommand(unsigned command) override;
 
   protected:
     void DoDataExchange(CDataExchange& dx) override;
     bool OnInitDialog() override;
-    void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
     void OnSelchangeLanguage();
@@ -51,15 +45,13 @@ class CSetupMainDlg : public CDialog {
     CButton smtpButton_;
     CComboBox modelList_;
     CComboBox languageList_;
-    QMenu* systemMenu_ = nullptr;
     std::optional<SetupKind> requestedSetup_;
 };
 
 // The about box (template 100): the program's icon, the maker's notice and web address, and OK.
 class CAboutDlg : public CDialog {
-    Q_OBJECT
   public:
-    explicit CAboutDlg(platform::Platform& platform, QWidget* parent = nullptr);
+    CAboutDlg(platform::Platform& platform, CDialog* owner);
 
   protected:
     bool OnInitDialog() override;

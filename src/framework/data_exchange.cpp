@@ -10,14 +10,13 @@
 
 namespace corvane {
 
-QWidget* CDataExchange::PrepareCtrl(int id) {
+CWnd* CDataExchange::PrepareCtrl(int id) {
     lastId_ = id;
     restore_ = nullptr;
-    CWnd* control = dialog_.GetDlgItem(id);
-    return control != nullptr ? control->Widget() : nullptr;
+    return dialog_.GetDlgItem(id);
 }
 
-QWidget* CDataExchange::PrepareEditCtrl(int id) {
+CWnd* CDataExchange::PrepareEditCtrl(int id) {
     return PrepareCtrl(id);
 }
 

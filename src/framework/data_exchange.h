@@ -36,10 +36,10 @@ class CDataExchange {
     const bool saveAndValidate;  // true: controls into members with checks; false: members into controls
 
     CDialog& Dialog() const { return dialog_; }
-    // Makes the control the one that a following DDV_ check refers to. Returns its widget or nullptr.
-    QWidget* PrepareCtrl(int id);
+    // Makes the control the one that a following DDV_ check refers to. Returns its handle or nullptr.
+    CWnd* PrepareCtrl(int id);
     // The same for an edit field (its text is selected when a check fails).
-    QWidget* PrepareEditCtrl(int id);
+    CWnd* PrepareEditCtrl(int id);
     // Marks the exchange failed at the last prepared control; the caller has shown the message.
     void Fail();
     bool Failed() const { return failed_; }

@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QUrl>
 
+#include "platform/linux/qt_window_icon.h"
 #include "platform/module_test_mail_sender.h"
 #include "platform/mounted_volumes.h"
 
@@ -34,8 +35,8 @@ void DesktopPlatform::ShowMessage(const std::string& text) {
                     QMessageBox::Ok, OwnerWindow());
     // Texts carry folder names, which may look like markup; show them exactly as given.
     box.setTextFormat(Qt::PlainText);
-    if (!programIcon_.icon.isNull()) {
-        box.setIconPixmap(programIcon_.icon.pixmap(32, 32));
+    if (const QIcon icon = ToQIcon(programIcon_); !icon.isNull()) {
+        box.setIconPixmap(icon.pixmap(32, 32));
     }
     ShowWindowIcon(box, programIcon_);
     box.exec();

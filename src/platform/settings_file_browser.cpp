@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "platform/desktop_platform.h"
+#include "platform/linux/qt_window_icon.h"
 
 namespace corvane::platform {
 

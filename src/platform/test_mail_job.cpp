@@ -1,7 +1,5 @@
 #include "platform/test_mail_job.h"
 
-#include <QMetaObject>
-#include <QObject>
 #include <atomic>
 #include <condition_variable>
 #include <mutex>
@@ -10,7 +8,7 @@
 
 namespace corvane::platform {
 
-// Lives as long as the job or a worker still needs it. `alive` is only touched on the context's thread.
+// Lives as long as the job or a worker still needs it. `alive` is only touched on the user-interface thread.
 struct TestMailJob::Shared {
     TestMailJob::Callbacks callbacks;
     bool alive = true;
@@ -25,17 +23,14 @@ namespace {
 
 class Listener : public TestMailListener {
   public:
-    Listener(std::shared_ptr<TestMailJob::Shared> shared, QObject* context)
-        : shared_(std::move(shared)), context_(context) {}
+    Listener(std::shared_ptr<TestMailJob::Shared> shared, const TestMailJob::PostToUi& post)
+        : shared_(std::move(shared)), post_(post) {}
 
     void OnStage(TestMailStage stage) override {
-        QMetaObject::invokeMethod(
-            context_,
-            [shared = shared_, stage] {
-                if (shared->alive && shared->callbacks.stage)
-                    shared->callbacks.stage(stage);
-            },
-            Qt::QueuedConnection);
+        post_([shared = shared_, stage] {
+            if (shared->alive && shared->callbacks.stage)
+                shared->callbacks.stage(stage);
+        });
     }
 
     bool AllowPasswordInClear() override {
@@ -43,16 +38,13 @@ class Listener : public TestMailListener {
             std::lock_guard lock(shared_->mutex);
             shared_->answer.reset();
         }
-        QMetaObject::invokeMethod(
-            context_,
-            [shared = shared_] {
-                const bool yes = shared->alive && !shared->cancel && shared->callbacks.allowPasswordInClear &&
-                                 shared->callbacks.allowPasswordInClear();
-                std::lock_guard lock(shared->mutex);
-                shared->answer = yes;
-                shared->answered.notify_all();
-            },
-            Qt::QueuedConnection);
+        post_([shared = shared_] {
+            const bool yes = shared->alive && !shared->cancel && shared->callbacks.allowPasswordInClear &&
+                             shared->callbacks.allowPasswordInClear();
+            std::lock_guard lock(shared->mutex);
+            shared->answer = yes;
+            shared->answered.notify_all();
+        });
         // A cancel (or the job's end) stops the wait; the password then stays unsent.
         std::unique_lock lock(shared_->mutex);
         shared_->answered.wait(lock, [&] { return shared_->answer.has_value() || shared_->cancel; });
@@ -63,13 +55,13 @@ class Listener : public TestMailListener {
 
   private:
     std::shared_ptr<TestMailJob::Shared> shared_;
-    QObject* context_;
+    const TestMailJob::PostToUi& post_;
 };
 
 }  // namespace
 
-TestMailJob::TestMailJob(TestMailSender& sender, QObject* context, Callbacks callbacks)
-    : sender_(sender), context_(context), shared_(std::make_shared<Shared>()) {
+TestMailJob::TestMailJob(TestMailSender& sender, PostToUi post, Callbacks callbacks)
+    : sender_(sender), post_(std::move(post)), shared_(std::make_shared<Shared>()) {
     shared_->callbacks = std::move(callbacks);
 }
 
@@ -88,16 +80,13 @@ bool TestMailJob::Start(TestMailRequest request) {
     shared_->running = true;
     shared_->cancel = false;
     worker_ = std::thread([this, shared = shared_, request = std::move(request)] {
-        Listener listener(shared, context_);
+        Listener listener(shared, post_);
         TestMailResult result = sender_.Send(request, listener);
-        QMetaObject::invokeMethod(
-            context_,
-            [shared, result = std::move(result)] {
-                shared->running = false;
-                if (shared->alive && shared->callbacks.finished)
-                    shared->callbacks.finished(result);
-            },
-            Qt::QueuedConnection);
+        post_([shared, result = std::move(result)] {
+            shared->running = false;
+            if (shared->alive && shared->callbacks.finished)
+                shared->callbacks.finished(result);
+        });
     });
     return true;
 }

@@ -6,12 +6,10 @@
 
 #include "platform/test_mail.h"
 
-class QObject;
-
 namespace corvane::platform {
 
 // Runs one test e-mail on a worker thread and hands its stages, its question and its result to the
-// thread of `context` (the user-interface thread), so the window stays responsive meanwhile.
+// user-interface thread through `post`, so the window stays responsive meanwhile.
 class TestMailJob {
   public:
     struct Callbacks {
@@ -21,8 +19,12 @@ class TestMailJob {
         std::function<void(const TestMailResult&)> finished;
     };
 
-    // `sender` and `context` must outlive the job.
-    TestMailJob(TestMailSender& sender, QObject* context, Callbacks callbacks);
+    // Runs a task on the user-interface thread later; called from the worker. It may drop tasks once the
+    // window is gone: the job is gone then too.
+    using PostToUi = std::function<void(std::function<void()>)>;
+
+    // `sender` must outlive the job.
+    TestMailJob(TestMailSender& sender, PostToUi post, Callbacks callbacks);
     // Cancels a running test and waits for its thread; no callback runs afterwards.
     ~TestMailJob();
     TestMailJob(const TestMailJob&) = delete;
@@ -38,7 +40,7 @@ class TestMailJob {
 
   private:
     TestMailSender& sender_;
-    QObject* context_;
+    PostToUi post_;
     std::shared_ptr<Shared> shared_;
     std::thread worker_;
 };

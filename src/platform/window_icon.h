@@ -1,24 +1,24 @@
 #pragma once
 
-#include <QIcon>
 #include <cstdint>
 #include <span>
 
-class QWidget;
-
 namespace corvane::platform {
 
-// A program icon for top-level windows, in the two forms the window systems take.
-struct WindowIcon {
-    QIcon icon;
-    // The X11 window property _NET_WM_ICON: for each size its width, its height, then its pixels row by row
-    // as straight (not premultiplied) 0xAARRGGBB words. Made ahead of time, it goes to the X server as it
-    // is; Qt would convert every size from its pixmaps and send the result twice for each window.
-    std::span<const uint32_t> x11Property;
+// One size of an icon: rows of 32-bit premultiplied 0xAARRGGBB words.
+struct IconImage {
+    int size;              // width and height in pixels
+    const uint32_t* argb;  // size * size words
 };
 
-// Gives `window`, a top-level window not yet shown, the icon: under X11 as one property request on its
-// native window (made now if it does not exist yet), elsewhere through Qt.
-void ShowWindowIcon(QWidget& window, const WindowIcon& icon);
+// The program icon for top-level windows and messages, in the forms the window systems take: the images
+// (Qt paints from them), the X11 window property _NET_WM_ICON made ahead of time (for each size its width,
+// its height, then its pixels row by row as straight 0xAARRGGBB words; it goes to the X server as it is),
+// and on Windows the icon resource of the executable.
+struct WindowIcon {
+    std::span<const IconImage> images;
+    std::span<const uint32_t> x11Property;
+    int resourceId = 0;
+};
 
 }  // namespace corvane::platform

@@ -8,6 +8,8 @@
 #include <span>
 #include <vector>
 
+#include "platform/linux/qt_window_icon.h"
+
 namespace corvane {
 namespace {
 
@@ -15,7 +17,7 @@ namespace {
 // size. (Only the colour-space tag that a PNG carries is not kept; Qt paints pixmaps and sends window icons
 // without looking at it.)
 TEST(ProgramIcon, EverySizeHasThePixelsOfItsPngFile) {
-    const QIcon icon = ProgramIcon();
+    const QIcon icon = platform::ToQIcon(ProgramWindowIcon());
     const QList<QSize> expectedSizes = {QSize(16, 16), QSize(32, 32), QSize(48, 48), QSize(256, 256)};
     EXPECT_EQ(icon.availableSizes(), expectedSizes);
     for (const QSize& size : expectedSizes) {
@@ -38,13 +40,13 @@ TEST(ProgramIcon, EverySizeHasThePixelsOfItsPngFile) {
         EXPECT_EQ(differing, 0);
     }
     // One icon for every window: the same pixmaps, not a new decoding.
-    EXPECT_EQ(ProgramIcon().cacheKey(), icon.cacheKey());
+    EXPECT_EQ(platform::ToQIcon(ProgramWindowIcon()).cacheKey(), icon.cacheKey());
 }
 
 // The window property holds the same sizes, each after its width and height, as straight ARGB words that
 // premultiply to exactly the pixels painted from the icon: the window manager shows the same picture.
 TEST(ProgramIcon, TheX11PropertyHoldsEverySizeWithThePaintedPixels) {
-    const QIcon icon = ProgramIcon();
+    const QIcon icon = platform::ToQIcon(ProgramWindowIcon());
     const std::span<const uint32_t> property = ProgramWindowIcon().x11Property;
     size_t at = 0;
     std::vector<int> sizes;

@@ -8,6 +8,7 @@
 #include "core/models/app_settings.h"
 #include "framework/cdialog.h"
 #include "platform/linux/posix_file_system.h"
+#include "platform/linux/qt_window_icon.h"
 #include "support/dialog_test_support.h"
 #include "support/fake_platform.h"
 #include "support/modal_script.h"
@@ -22,7 +23,7 @@ using testing::ModalScript;
 int LiveMainWindows(bool visibleOnly = false) {
     int count = 0;
     for (QWidget* w : QApplication::topLevelWidgets()) {
-        count += qobject_cast<CSetupMainDlg*>(w) != nullptr && (!visibleOnly || w->isVisible()) ? 1 : 0;
+        count += dynamic_cast<CSetupMainDlg*>(w) != nullptr && (!visibleOnly || w->isVisible()) ? 1 : 0;
     }
     return count;
 }
@@ -195,7 +196,7 @@ TEST(SetupApp, QtTextsFollowTheStoredLanguageAndEveryWindowShowsTheIcon) {
     platform.preferenceKey.numbers["model"] = 4;
     std::vector<std::string> withoutIcon;
     auto checkIcon = [&](QWidget* window) {
-        if (!SameIcon(window->windowIcon(), ProgramIcon())) {
+        if (!SameIcon(window->windowIcon(), platform::ToQIcon(ProgramWindowIcon()))) {
             withoutIcon.push_back(window->objectName().toStdString());
         }
     };

@@ -36,7 +36,7 @@ class AppearanceTest : public ::testing::Test {
     void SetUp() override {
         {
             CWinApp app;
-            app.SetDialogBkColor(kDialogBlue, QColor(255, 255, 255));
+            app.SetDialogBkColor({111, 153, 224}, {255, 255, 255});
             dialog = std::make_unique<test::TestDialog>(platform);
         }
         ASSERT_TRUE(dialog->Create());

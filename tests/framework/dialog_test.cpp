@@ -243,7 +243,7 @@ TEST_F(DialogTest, ControlsSitAtTheDialogFontsBaseUnits) {
 TEST(DialogColorsTest, ProgramWideColoursReachDialogsBuiltWhileTheApplicationLives) {
     platform::FakePlatform platform;
     auto app = std::make_unique<CWinApp>();
-    app->SetDialogBkColor(QColor(111, 153, 224), QColor(255, 255, 255));
+    app->SetDialogBkColor({111, 153, 224}, {255, 255, 255});
     TestDialog coloured(platform);
     app.reset();
     TestDialog plain(platform);

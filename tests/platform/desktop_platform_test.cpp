@@ -16,14 +16,16 @@
 #include <cstdlib>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace corvane::platform {
 namespace {
 
-QIcon TestIcon() {
-    QPixmap pixmap(32, 32);
-    pixmap.fill(Qt::darkGreen);
-    return QIcon(pixmap);
+// A dark green square of 32 pixels.
+WindowIcon TestIcon() {
+    static const std::vector<uint32_t> pixels(32 * 32, 0xff006400u);
+    static const IconImage image{32, pixels.data()};
+    return {std::span<const IconImage>(&image, 1), {}};
 }
 
 struct SeenBox {
@@ -37,7 +39,7 @@ struct SeenBox {
 };
 
 TEST(DesktopPlatform, MessageBoxesHaveTheirTitleIconAndOneOk) {
-    DesktopPlatform platform({TestIcon(), {}});
+    DesktopPlatform platform(TestIcon());
     for (const bool framework : {false, true}) {
         SeenBox seen;
         QTimer::singleShot(0, [&] {
@@ -71,7 +73,7 @@ TEST(DesktopPlatform, MessageBoxesHaveTheirTitleIconAndOneOk) {
 
 // Messages name folders, which may hold anything: a name that looks like markup is shown as typed.
 TEST(DesktopPlatform, MessageTextsAreShownVerbatim) {
-    DesktopPlatform platform({TestIcon(), {}});
+    DesktopPlatform platform(TestIcon());
     const QString text =
         QStringLiteral("The file /media/<b>card</b>/menu.dat could not be written: No such file (open).");
     ASSERT_TRUE(Qt::mightBeRichText(text)) << "a text Qt would otherwise render as markup";
@@ -97,7 +99,7 @@ TEST(DesktopPlatform, MessageTextsAreShownVerbatim) {
 }
 
 TEST(DesktopPlatform, CancelledFolderBrowserAnswersEmpty) {
-    DesktopPlatform platform({TestIcon(), {}});
+    DesktopPlatform platform(TestIcon());
     bool browserSeen = false;
     QTimer::singleShot(0, [&] {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
@@ -113,7 +115,7 @@ TEST(DesktopPlatform, CancelledFolderBrowserAnswersEmpty) {
 // The browser opens at the folder it is given, or at the nearest folder above it that still exists (a
 // card taken out leaves a path that leads nowhere), and answers the folder the user takes.
 TEST(DesktopPlatform, FolderBrowserOpensAtTheStartFolderOrItsNearestExistingParent) {
-    DesktopPlatform platform({TestIcon(), {}});
+    DesktopPlatform platform(TestIcon());
     QTemporaryDir dir;
     ASSERT_TRUE(QDir(dir.path()).mkpath("cards/CAM01"));
     const QString cards = QDir(dir.path()).filePath("cards");
@@ -147,7 +149,7 @@ TEST(DesktopPlatform, FolderBrowserOpensAtTheStartFolderOrItsNearestExistingPare
 }
 
 TEST(DesktopPlatform, ClockLanguageAndDefaultFolderComeFromTheSystem) {
-    DesktopPlatform platform({TestIcon(), {}});
+    DesktopPlatform platform(TestIcon());
     const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
     const LocalTime now = platform.Now();
     const QDateTime after = QDateTime::currentDateTime().addSecs(1);
@@ -171,7 +173,7 @@ TEST(DesktopPlatform, ClockLanguageAndDefaultFolderComeFromTheSystem) {
 }
 
 TEST(DesktopPlatform, PreferencesLiveInTheConfigFolder) {
-    DesktopPlatform platform({TestIcon(), {}});
+    DesktopPlatform platform(TestIcon());
     PreferenceStore& store = platform.Preferences();
     int32_t language = 0;
     store.ReadLanguage(language, 2);  // creates the file when missing

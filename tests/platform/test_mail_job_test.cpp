@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QMetaObject>
 #include <QObject>
 #include <QThread>
 #include <chrono>
@@ -66,6 +67,13 @@ bool WaitFor(const std::function<bool()>& done, int milliseconds = 15000) {
     return done();
 }
 
+// What a window's PostTask does: the task runs on the window's thread, and not once the window is gone.
+TestMailJob::PostToUi PostTo(QObject& window) {
+    return [&window](std::function<void()> task) {
+        QMetaObject::invokeMethod(&window, std::move(task), Qt::QueuedConnection);
+    };
+}
+
 TEST(TestMailJob, HandsStagesQuestionAndResultToTheWindowThread) {
     test::SmtpTestServer server;
     if (const auto why = server.Start({.mode = "plain"}); !why.empty())
@@ -76,7 +84,7 @@ TEST(TestMailJob, HandsStagesQuestionAndResultToTheWindowThread) {
         SCOPED_TRACE(answer ? "password in clear allowed" : "password in clear refused");
         Recorder recorder;
         recorder.answer = answer;
-        TestMailJob job(sender, &window, recorder.Callbacks());
+        TestMailJob job(sender, PostTo(window), recorder.Callbacks());
         ASSERT_TRUE(job.Start(Request(server.Port())));
         EXPECT_TRUE(job.Running());
         EXPECT_FALSE(job.Start(Request(server.Port())));  // one test at a time
@@ -101,7 +109,7 @@ TEST(TestMailJob, CancelAndEndWhileWaitingOnASilentServer) {
     {
         SCOPED_TRACE("cancel");
         Recorder recorder;
-        TestMailJob job(sender, &window, recorder.Callbacks());
+        TestMailJob job(sender, PostTo(window), recorder.Callbacks());
         ASSERT_TRUE(job.Start(Request(server.Port())));
         ASSERT_TRUE(WaitFor([&] { return !recorder.stages.empty(); }));
         job.Cancel();
@@ -112,7 +120,7 @@ TEST(TestMailJob, CancelAndEndWhileWaitingOnASilentServer) {
         SCOPED_TRACE("window closed while the test runs");
         Recorder recorder;
         {
-            TestMailJob job(sender, &window, recorder.Callbacks());
+            TestMailJob job(sender, PostTo(window), recorder.Callbacks());
             ASSERT_TRUE(job.Start(Request(server.Port())));
         }  // returns once the worker stopped
         QCoreApplication::processEvents();

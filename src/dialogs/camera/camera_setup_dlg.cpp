@@ -46,9 +46,9 @@ std::string FormatCameraClock(const CameraClock& c, int dateFormat) {
 }
 
 CCameraSetupDlg::CCameraSetupDlg(ModelFamily family, const AppSettings& settings,
-                                 platform::Platform& platform, FileSystem& fs, QWidget* parent)
+                                 platform::Platform& platform, FileSystem& fs)
     : CSetupDialog(CameraDialogTemplate(family), family, settings, platform, fs,
-                   {IDC_OUTPUT_FOLDER, IDC_FOLDER_BUTTON, kFolderTypingLimit}, kMenuFileName, parent),
+                   {IDC_OUTPUT_FOLDER, IDC_FOLDER_BUTTON, kFolderTypingLimit}, kMenuFileName),
       ids_(CameraIdsOf(family)) {
     CaptureClock();
     clockText = FormatCameraClock(cameraClock, 0);

@@ -26,7 +26,7 @@ class CCameraSetupDlg : public CSetupDialog {
   public:
     // Writes through `fs`; settings, platform and file system must outlive the dialog.
     CCameraSetupDlg(ModelFamily family, const AppSettings& settings, platform::Platform& platform,
-                    FileSystem& fs, QWidget* parent = nullptr);
+                    FileSystem& fs);
 
     // Values held by the dialog, as last exchanged with the fields.
     int32_t videoLength = 10;

@@ -28,9 +28,9 @@ constexpr int kSendVgaPosition = 1;
 }  // namespace
 
 CMmsSetupDlg::CMmsSetupDlg(ModelFamily family, const AppSettings& settings, platform::Platform& platform,
-                           FileSystem& fs, QWidget* parent)
+                           FileSystem& fs)
     : CSetupDialog(MmsDialogTemplate(family), family, settings, platform, fs,
-                   {IDC_MMS_FOLDER, IDC_MMS_FOLDER_BUTTON, kFolderTypingLimit}, kMmsFileName, parent),
+                   {IDC_MMS_FOLDER, IDC_MMS_FOLDER_BUTTON, kFolderTypingLimit}, kMmsFileName),
       ids_(MmsIdsOf(family)) {
     using D = CMmsSetupDlg;
     SetMessageMap<D>({

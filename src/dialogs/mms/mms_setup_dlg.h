@@ -24,7 +24,7 @@ class CMmsSetupDlg : public CSetupDialog {
   public:
     // Writes through `fs`; settings, platform and file system must outlive the dialog.
     CMmsSetupDlg(ModelFamily family, const AppSettings& settings, platform::Platform& platform,
-                 FileSystem& fs, QWidget* parent = nullptr);
+                 FileSystem& fs);
 
     // Values held by the dialog, as last exchanged with the fields.
     std::string account;

@@ -7,12 +7,11 @@
 #include <cstdint>
 #include <span>
 
+#include "platform/window_icon.h"
+
 namespace corvane {
 
-struct IconPixels {
-    int size;              // width and height in pixels
-    const uint32_t* argb;  // size * size words
-};
+using IconPixels = platform::IconImage;
 
 std::span<const IconPixels> ProgramIconPixels();
 

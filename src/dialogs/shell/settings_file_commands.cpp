@@ -1,7 +1,5 @@
 // The setup dialogs' settings-file commands: save the dialog's section into a settings file, open one.
 
-#include <QAction>
-#include <QKeySequence>
 #include <cstring>
 #include <filesystem>
 
@@ -35,19 +33,8 @@ bool HasSecrets(const settings::SettingsFile& file) {
 
 void CSetupDialog::AddSettingsFileCommands() {
     const SettingsFileTexts& texts = SettingsFileTextsFor(settings_.language);
-    const auto add = [this](const char* caption, QKeySequence::StandardKey key,
-                            void (CSetupDialog::*command)()) {
-        QString text = QString::fromUtf8(caption);
-        text = text.left(text.indexOf('\t'));
-        auto* action = new QAction(text, this);
-        action->setShortcut(key);
-        action->setShortcutContext(Qt::WindowShortcut);
-        connect(action, &QAction::triggered, this, [this, command] { (this->*command)(); });
-        addAction(action);
-    };
-    add(texts.save, QKeySequence::Save, &CSetupDialog::SaveSettingsFile);
-    add(texts.open, QKeySequence::Open, &CSetupDialog::OpenSettingsFile);
-    setContextMenuPolicy(Qt::ActionsContextMenu);
+    AddCommand(texts.save, CommandKey::kSave, [this] { SaveSettingsFile(); });
+    AddCommand(texts.open, CommandKey::kOpen, [this] { OpenSettingsFile(); });
 }
 
 void CSetupDialog::SaveSettingsFile() {

@@ -17,8 +17,8 @@ namespace corvane {
 
 CSetupDialog::CSetupDialog(const DialogTemplate& dialogTemplate, ModelFamily family,
                            const AppSettings& settings, platform::Platform& platform, FileSystem& fs,
-                           FolderControls folder, const char* fileName, QWidget* parent)
-    : CDialog(dialogTemplate, platform, parent),
+                           FolderControls folder, const char* fileName)
+    : CDialog(dialogTemplate, platform),
       family_(family),
       settings_(settings),
       fs_(fs),

@@ -67,8 +67,7 @@ class CSetupDialog : public CDialog {
 
     // `settings`, `platform` and `fs` must outlive the dialog; `fileName` is the file it writes and reads.
     CSetupDialog(const DialogTemplate& dialogTemplate, ModelFamily family, const AppSettings& settings,
-                 platform::Platform& platform, FileSystem& fs, FolderControls folder, const char* fileName,
-                 QWidget* parent);
+                 platform::Platform& platform, FileSystem& fs, FolderControls folder, const char* fileName);
 
     // Refreshes the fields from the values and sets the family's title.
     bool OnInitDialog() override;

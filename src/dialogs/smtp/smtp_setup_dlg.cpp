@@ -35,9 +35,9 @@ uint8_t Selection(const CComboBox& list) {
 }  // namespace
 
 CSmtpSetupDlg::CSmtpSetupDlg(ModelFamily family, const AppSettings& settings, platform::Platform& platform,
-                             FileSystem& fs, QWidget* parent)
+                             FileSystem& fs)
     : CSetupDialog(SmtpDialogTemplate(family), family, settings, platform, fs,
-                   {IDC_SMTP_FOLDER, IDC_SMTP_FOLDER_BUTTON}, kSmtpFileName, parent),
+                   {IDC_SMTP_FOLDER, IDC_SMTP_FOLDER_BUTTON}, kSmtpFileName),
       ids_(SmtpIdsOf(family)) {
     using D = CSmtpSetupDlg;
     SetMessageMap<D>({

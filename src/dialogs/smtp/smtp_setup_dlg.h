@@ -26,7 +26,7 @@ class CSmtpSetupDlg : public CSetupDialog {
   public:
     // Writes through `fs`; settings, platform and file system must outlive the dialog.
     CSmtpSetupDlg(ModelFamily family, const AppSettings& settings, platform::Platform& platform,
-                  FileSystem& fs, QWidget* parent = nullptr);
+                  FileSystem& fs);
 
     // Values held by the dialog, as last exchanged with the fields. In Auto mode the three network
     // values stay empty: the preset's are taken only for the file.

@@ -57,7 +57,15 @@ std::string SmtpTestMail::Text(MailTestText text) const {
 
 void SmtpTestMail::SetTexts() {
     dialog_.SetDlgItemText(IDC_SMTP_TEST_MAIL, Text(MailTestText::kTestButton));
-    dialog_.SetDlgItemText(IDC_SMTP_TEST_STATUS, "");
+    const bool canSend = dialog_.GetPlatform().MailSender().CanSend();
+    if (CWnd* button = dialog_.GetDlgItem(IDC_SMTP_TEST_MAIL)) {
+        button->EnableWindow(canSend);
+    }
+    dialog_.SetDlgItemText(IDC_SMTP_TEST_STATUS, IdleStatus());
+}
+
+std::string SmtpTestMail::IdleStatus() const {
+    return dialog_.GetPlatform().MailSender().CanSend() ? std::string() : Text(MailTestText::kNotInThisBuild);
 }
 
 bool SmtpTestMail::Running() const {
@@ -68,7 +76,8 @@ bool SmtpTestMail::Running() const {
 // to "...@hotmail.com.au"). A running test keeps the line for its stages.
 void SmtpTestMail::ShowOAuth2Notice(bool show) {
     if (!Running() && show != showsOAuth2Notice_) {
-        dialog_.SetDlgItemText(IDC_SMTP_TEST_STATUS, show ? Text(MailTestText::kOAuth2OnlyNotice) : "");
+        dialog_.SetDlgItemText(IDC_SMTP_TEST_STATUS,
+                               show ? Text(MailTestText::kOAuth2OnlyNotice) : IdleStatus());
         showsOAuth2Notice_ = show;
     }
 }
@@ -145,7 +154,7 @@ void SmtpTestMail::Start(const platform::TestMailRequest& request) {
     if (!job_) {
         platform::Platform& platform = dialog_.GetPlatform();
         job_ = std::make_unique<platform::TestMailJob>(
-            platform.MailSender(), &dialog_,
+            platform.MailSender(), [this](std::function<void()> task) { dialog_.PostTask(std::move(task)); },
             platform::TestMailJob::Callbacks{
                 [this](platform::TestMailStage stage) { OnStage(stage); },
                 [this, &platform] { return platform.AskYesNo(Text(MailTestText::kPasswordInClearQuestion)); },

@@ -1,13 +1,17 @@
 // The window icon on X11: the whole _NET_WM_ICON property set in one request.
 
-#include "platform/window_icon.h"
-
 #include <xcb/xcb.h>
 
+#include <QCoreApplication>
 #include <QGuiApplication>
+#include <QImage>
+#include <QPixmap>
 #include <QWidget>
 #include <cstdlib>
 #include <cstring>
+#include <map>
+
+#include "platform/linux/qt_window_icon.h"
 
 namespace corvane::platform {
 
@@ -27,6 +31,30 @@ xcb_atom_t NetWmIconAtom(xcb_connection_t* connection) {
 
 }  // namespace
 
+QIcon ToQIcon(const WindowIcon& icon) {
+    // Keyed by the images: a program has one icon. The pixmaps go with the application object, while Qt's
+    // image support is still there.
+    static std::map<const IconImage*, QIcon>* made = nullptr;
+    if (made == nullptr) {
+        made = new std::map<const IconImage*, QIcon>;
+        qAddPostRoutine([] {
+            delete made;
+            made = nullptr;
+        });
+    }
+    auto [entry, added] = made->try_emplace(icon.images.data());
+    if (added) {
+        // Pixels decoded at build time, in the format Qt paints pixmaps from: no image decoding at
+        // start-up, and the pixmaps read them in place.
+        for (const IconImage& image : icon.images) {
+            entry->second.addPixmap(
+                QPixmap::fromImage(QImage(reinterpret_cast<const uchar*>(image.argb), image.size, image.size,
+                                          QImage::Format_ARGB32_Premultiplied)));
+        }
+    }
+    return entry->second;
+}
+
 void ShowWindowIcon(QWidget& window, const WindowIcon& icon) {
     // Only the xcb platform talks to an X server for its windows (offscreen, say, may offer an X11
     // interface without a connection).
@@ -37,7 +65,7 @@ void ShowWindowIcon(QWidget& window, const WindowIcon& icon) {
     const xcb_atom_t atom = connection != nullptr && !icon.x11Property.empty() ? NetWmIconAtom(connection)
                                                                                : xcb_atom_t{XCB_ATOM_NONE};
     if (atom == xcb_atom_t{XCB_ATOM_NONE} || !window.isWindow()) {
-        window.setWindowIcon(icon.icon);
+        window.setWindowIcon(ToQIcon(icon));
         return;
     }
     // The native window is made as showing it would make it. Not through winId(): that marks the widget
@@ -46,7 +74,7 @@ void ShowWindowIcon(QWidget& window, const WindowIcon& icon) {
     window.createWinId();
     const WId native = window.internalWinId();
     if (native == 0) {
-        window.setWindowIcon(icon.icon);
+        window.setWindowIcon(ToQIcon(icon));
         return;
     }
     // Requests on one connection reach the server in order: the property is there before the window is

@@ -72,6 +72,12 @@ class Platform;
 class CDataExchange;
 class FocusFrame;
 
+// Commands with a standard shortcut key.
+enum class CommandKey {
+    kSave,  // Ctrl+S
+    kOpen,  // Ctrl+O
+};
+
 enum class Notification {
     kClicked,       // button clicked
     kSelChange,     // list selection changed by the user
@@ -161,6 +167,18 @@ class CDialog : public QDialog {
     // UpdateData runs. Other controls: the caption.
     void SetControlText(QWidget* control, const std::string& text);
 
+    // A command the shortcut key runs, which the dialog's context menu (right mouse button, menu key) also
+    // offers. A caption may end in a tab and the key's name, as in a Windows menu; Qt shows its own.
+    void AddCommand(const std::string& caption, CommandKey key, std::function<void()> run);
+    // An entry at the end of the window's system menu; choosing it calls OnSysCommand(id). The window
+    // manager's own menu cannot be extended: here it is the context menu, after a separator.
+    void AppendSystemMenuItem(unsigned id, const std::string& text);
+    // Runs `task` on the dialog's thread once the event loop is back; may be called from any thread. A task
+    // posted to a dialog that is gone is dropped.
+    void PostTask(std::function<void()> task);
+    // Runs `action` once, from the event loop, after the window's first paint has reached the screen.
+    void AfterFirstPaint(std::function<void()> action);
+
     // Gives every edit field and list the accessible name its labels now read (see AccessibleNameSource).
     // Runs after initialisation and whenever a caption or a naming list changes (held while
     // OnInitDialog sets the dialog's texts and lists: once after it is enough).
@@ -174,6 +192,8 @@ class CDialog : public QDialog {
     virtual void OnOK();
     // Default: EndDialog(IDCANCEL).
     virtual void OnCancel();
+    // A system menu entry of AppendSystemMenuItem was chosen. Default: nothing.
+    virtual void OnSysCommand(unsigned id);
 
     // Adds handlers; call from the constructor. Entries added later win over earlier ones for the same
     // id and notification, so a derived class may override its base's entries.

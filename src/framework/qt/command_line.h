@@ -3,6 +3,8 @@
 #include <QStringList>
 #include <string>
 
+#include "framework/program.h"
+
 namespace corvane {
 
 // What the command line asks for. The program takes no arguments of its own beyond --help and --version;
@@ -15,6 +17,6 @@ struct CommandLineOutcome {
 };
 
 // Needs a QCoreApplication (no display). arguments include the program name first.
-CommandLineOutcome ParseCommandLine(const QStringList& arguments, const QString& version);
+CommandLineOutcome ParseCommandLine(const QStringList& arguments, const ProgramIdentity& program);
 
 }  // namespace corvane

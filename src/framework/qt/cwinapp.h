@@ -1,18 +1,18 @@
 #pragma once
 
 // CWinApp: the application object. The program derives from it, overrides InitInstance and calls Run()
-// from main() after creating the QApplication.
+// through RunProgram (program.h).
 
-#include <QColor>
 #include <optional>
 
+#include "framework/colors.h"
 #include "platform/window_icon.h"
 
 namespace corvane {
 
 struct DialogColors {
-    QColor background;
-    QColor text;  // text of labels and group boxes; edits, lists and buttons keep theirs
+    Rgb background;
+    Rgb text;  // text of labels and group boxes; edits, lists and buttons keep theirs
 };
 
 class CWinApp {
@@ -30,8 +30,7 @@ class CWinApp {
     int Run();
 
     // Colours of every dialog built afterwards while this application object lives.
-    void SetDialogBkColor(const QColor& background = QColor(192, 192, 192),
-                          const QColor& text = QColor(0, 0, 0));
+    void SetDialogBkColor(Rgb background = {192, 192, 192}, Rgb text = {0, 0, 0});
     // The colours the application object set, if there is one and it set any.
     static std::optional<DialogColors> GetDialogColors();
 

@@ -9,6 +9,7 @@
 
 #include "framework/cdialog.h"
 #include "framework/controls.h"
+#include "platform/linux/qt_window_icon.h"
 
 namespace corvane {
 
@@ -219,7 +220,8 @@ QPushButton* CButton::PushButton() const {
     return qobject_cast<QPushButton*>(widget_.data());
 }
 
-void CStatic::SetIcon(const QIcon& icon) {
+void CStatic::SetIcon(const platform::WindowIcon& windowIcon) {
+    const QIcon icon = platform::ToQIcon(windowIcon);
     if (auto* label = qobject_cast<QLabel*>(widget_.data())) {
         const QSize size = label->size().isEmpty() ? QSize(32, 32) : label->size();
         label->setPixmap(icon.pixmap(size));

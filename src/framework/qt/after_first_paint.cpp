@@ -1,4 +1,4 @@
-#include "app/after_first_paint.h"
+#include "framework/after_first_paint.h"
 
 #include <QEvent>
 #include <QMetaObject>

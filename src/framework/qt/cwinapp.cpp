@@ -31,7 +31,7 @@ int CWinApp::Run() {
     return ExitInstance();
 }
 
-void CWinApp::SetDialogBkColor(const QColor& background, const QColor& text) {
+void CWinApp::SetDialogBkColor(Rgb background, Rgb text) {
     dialogColors_ = DialogColors{background, text};
 }
 

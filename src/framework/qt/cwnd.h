@@ -10,7 +10,8 @@
 #include <string>
 #include <string_view>
 
-class QIcon;
+#include "platform/window_icon.h"
+
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -106,7 +107,7 @@ class CStatic : public CWnd {
   public:
     using CWnd::CWnd;
     // Shows the icon in an icon control (or a label).
-    void SetIcon(const QIcon& icon);
+    void SetIcon(const platform::WindowIcon& icon);
 };
 
 }  // namespace corvane

@@ -1,12 +1,15 @@
 #include "framework/cdialog.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
+#include <QMetaObject>
 #include <QMouseEvent>
 #include <QPalette>
 #include <QPushButton>
@@ -14,11 +17,13 @@
 #include <cctype>
 #include <utility>
 
+#include "framework/after_first_paint.h"
 #include "framework/control_makers.h"
 #include "framework/controls.h"
 #include "framework/cwinapp.h"
 #include "framework/data_exchange.h"
 #include "framework/focus_frame.h"
+#include "platform/linux/qt_window_icon.h"
 
 namespace corvane {
 
@@ -62,8 +67,9 @@ CDialog::CDialog(const DialogTemplate& dialogTemplate, platform::Platform& platf
     baseUnits_ = BaseUnitsOf(font());
     if (const std::optional<DialogColors> colors = CWinApp::GetDialogColors()) {
         QPalette palette = this->palette();
-        palette.setColor(QPalette::Window, colors->background);
-        palette.setColor(QPalette::WindowText, colors->text);
+        palette.setColor(QPalette::Window,
+                         QColor(colors->background.r, colors->background.g, colors->background.b));
+        palette.setColor(QPalette::WindowText, QColor(colors->text.r, colors->text.g, colors->text.b));
         setPalette(palette);
         setAutoFillBackground(true);
     }
@@ -585,6 +591,39 @@ void CDialog::OnOK() {
 
 void CDialog::OnCancel() {
     EndDialog(IDCANCEL);
+}
+
+void CDialog::OnSysCommand(unsigned /*id*/) {}
+
+void CDialog::AddCommand(const std::string& caption, CommandKey key, std::function<void()> run) {
+    QString text = QString::fromStdString(caption);
+    if (const qsizetype tab = text.indexOf(QLatin1Char('\t')); tab >= 0) {
+        text.truncate(tab);
+    }
+    auto* action = new QAction(text, this);
+    action->setShortcut(key == CommandKey::kSave ? QKeySequence::Save : QKeySequence::Open);
+    action->setShortcutContext(Qt::WindowShortcut);
+    connect(action, &QAction::triggered, this, std::move(run));
+    addAction(action);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void CDialog::AppendSystemMenuItem(unsigned id, const std::string& text) {
+    auto* separator = new QAction(this);
+    separator->setSeparator(true);
+    addAction(separator);
+    auto* action = new QAction(QString::fromStdString(text), this);
+    connect(action, &QAction::triggered, this, [this, id] { OnSysCommand(id); });
+    addAction(action);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void CDialog::PostTask(std::function<void()> task) {
+    QMetaObject::invokeMethod(this, std::move(task), Qt::QueuedConnection);
+}
+
+void CDialog::AfterFirstPaint(std::function<void()> action) {
+    new corvane::AfterFirstPaint(*this, std::move(action));
 }
 
 void CDialog::keyPressEvent(QKeyEvent* event) {

@@ -1,4 +1,4 @@
-#include "app/command_line.h"
+#include "framework/command_line.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,8 @@ namespace {
 
 CommandLineOutcome Parse(QStringList args) {
     args.prepend(QStringLiteral("/some/where/corvane"));
-    return ParseCommandLine(args, QStringLiteral("4.5.6"));
+    return ParseCommandLine(args,
+                            {"corvane", "4.5.6", "Writes the settings files (menu.dat, ...).", "x.y.Z"});
 }
 
 bool Has(const std::string& text, const char* part) {

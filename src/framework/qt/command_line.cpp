@@ -1,4 +1,4 @@
-#include "app/command_line.h"
+#include "framework/command_line.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -29,27 +29,26 @@ void AddQtOptions(QCommandLineParser& parser) {
     }
 }
 
-CommandLineOutcome UsageError(const QString& message) {
+CommandLineOutcome UsageError(const QString& name, const QString& message) {
     CommandLineOutcome outcome;
     outcome.startProgram = false;
     outcome.exitStatus = kUsageError;
-    outcome.err = QStringLiteral("corvane: %1\nTry 'corvane --help' for more information.\n")
-                      .arg(message)
-                      .toStdString();
+    outcome.err =
+        QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n").arg(name, message).toStdString();
     return outcome;
 }
 
 }  // namespace
 
-CommandLineOutcome ParseCommandLine(const QStringList& arguments, const QString& version) {
+CommandLineOutcome ParseCommandLine(const QStringList& arguments, const ProgramIdentity& program) {
+    const QString name = QString::fromStdString(program.name);
     QCommandLineParser parser;
     // Qt's own options are single-dash words (-platform, -style).
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(QStringLiteral(
-        "Writes the settings files of Vyn trail cameras (menu.dat, setup.dat, smtp.dat) onto their memory "
-        "card.\nStarts the main window, which chooses the language and the camera model and opens the "
-        "camera, MMS and e-mail setup dialogs.\nQt's standard options (-platform, -style, -display, ...) "
-        "are accepted as well."));
+    parser.setApplicationDescription(
+        QString::fromStdString(program.description) +
+        QStringLiteral("\nQt's standard options (-platform, -style, -display, ...) "
+                       "are accepted as well."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show this help and exit."));
     const QCommandLineOption showVersion({QStringLiteral("v"), QStringLiteral("version")},
@@ -59,14 +58,14 @@ CommandLineOutcome ParseCommandLine(const QStringList& arguments, const QString&
     AddQtOptions(parser);
 
     if (!parser.parse(arguments)) {
-        return UsageError(parser.errorText());
+        return UsageError(name, parser.errorText());
     }
     if (parser.isSet(help)) {
         // The usage line names the program, not the path it was started by.
         QString text = parser.helpText();
         const QString startedAs = QStringLiteral("Usage: ") + QCoreApplication::arguments().value(0);
         if (text.startsWith(startedAs)) {
-            text.replace(0, startedAs.size(), QStringLiteral("Usage: corvane"));
+            text.replace(0, startedAs.size(), QStringLiteral("Usage: ") + name);
         }
         CommandLineOutcome outcome;
         outcome.startProgram = false;
@@ -76,12 +75,13 @@ CommandLineOutcome ParseCommandLine(const QStringList& arguments, const QString&
     if (parser.isSet(showVersion)) {
         CommandLineOutcome outcome;
         outcome.startProgram = false;
-        outcome.out = QStringLiteral("corvane %1\n").arg(version).toStdString();
+        outcome.out =
+            QStringLiteral("%1 %2\n").arg(name, QString::fromStdString(program.version)).toStdString();
         return outcome;
     }
     if (!parser.positionalArguments().isEmpty()) {
         return UsageError(
-            QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
+            name, QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
     }
     return {};
 }
