@@ -65,10 +65,26 @@ install_cjk_font() {
         fail "the font settings did not reach the registry"
 }
 
-# LOCALE (e.g. zh_CN.UTF-8: Wine takes the user's language from it) PROGRAM ARGS...
+# Wine takes the system's and the user's language from the Unix locale, which must exist: one the system
+# lacks is made in the work folder (localedef, from the locale sources of Debian's package locales).
+use_locale() {
+    local locale=$1
+    [ "$locale" = C.UTF-8 ] && return 0
+    if ! LC_ALL=$locale locale 2>&1 >/dev/null | grep -q .; then
+        return 0
+    fi
+    export LOCPATH=$work/locales
+    [ -d "$LOCPATH/$locale" ] && return 0
+    mkdir -p "$LOCPATH"
+    localedef -i "${locale%%.*}" -f UTF-8 "$LOCPATH/$locale" >>"$work/locales.log" 2>&1 ||
+        skip "the locale $locale cannot be made (Debian package locales): $(tail -n 2 "$work/locales.log")"
+}
+
+# LOCALE (e.g. zh_CN.UTF-8: a Chinese Windows) PROGRAM ARGS...
 start_windows_program() {
     local locale=$1
     shift
+    use_locale "$locale"
     LANG=$locale LC_ALL=$locale wine "$@" >"$work/app.log" 2>&1 </dev/null &
     app_pid=$!
 }
