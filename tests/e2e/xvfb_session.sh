@@ -120,7 +120,8 @@ start_xvfb() {
     mkfifo "$work/displayfd"
     # -noreset: an X server resets when its last client leaves (xdpyinfo below, a program that ended) and
     # refuses the connections that arrive meanwhile; a desktop always has a client, a test may not.
-    Xvfb -displayfd 3 -screen 0 "${1}x24" -nolisten tcp -noreset 3>"$work/displayfd" 2>"$work/xvfb.log" &
+    # CORVANE_XVFB_DISPLAY: a display number of one's own instead of the first free one.
+    Xvfb ${CORVANE_XVFB_DISPLAY:+":$CORVANE_XVFB_DISPLAY"} -displayfd 3 -screen 0 "${1}x24" -nolisten tcp -noreset 3>"$work/displayfd" 2>"$work/xvfb.log" &
     xvfb_pid=$!
     exec 4<"$work/displayfd"
     read -r -t "$timeout_s" display_number <&4 || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
