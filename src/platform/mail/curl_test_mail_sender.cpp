@@ -5,11 +5,13 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
-#include <ctime>
+#include <cstdio>
 #include <memory>
 #include <mutex>
 #include <string_view>
 #include <utility>
+
+#include "platform/mail/certificate_verdict.h"
 
 namespace corvane::platform {
 
@@ -19,17 +21,6 @@ namespace {
 constexpr int kPollMilliseconds = 100;
 
 using Clock = std::chrono::steady_clock;
-
-// OpenSSL's certificate verification results (x509_vfy.h) that the user can act on.
-constexpr long kX509UnableToGetIssuerCert = 2;
-constexpr long kX509CertNotYetValid = 9;
-constexpr long kX509CertHasExpired = 10;
-constexpr long kX509DepthZeroSelfSigned = 18;
-constexpr long kX509SelfSignedCertInChain = 19;
-constexpr long kX509UnableToGetIssuerCertLocally = 20;
-constexpr long kX509UnableToVerifyLeafSignature = 21;
-constexpr long kX509HostnameMismatch = 62;
-constexpr long kX509IpAddressMismatch = 64;
 
 void InitCurlOnce() {
     static std::once_flag once;
@@ -66,6 +57,12 @@ struct Connection {
     char error[CURL_ERROR_SIZE] = {};
 
     void Stage(TestMailStage stage) { listener->OnStage(stage); }
+    void StartTls() {
+        if (!tlsStarted) {
+            tlsStarted = true;
+            Stage(TestMailStage::kSecuring);
+        }
+    }
 };
 
 bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
@@ -98,9 +95,12 @@ int OnDebug(CURL*, curl_infotype type, char* data, size_t size, void* user) {
         const std::string_view line(data, size);
         if (StartsWithNoCase(line, "250-AUTH") || StartsWithNoCase(line, "250 AUTH"))
             c.authOffered = true;
-    } else if (type == CURLINFO_SSL_DATA_OUT && !c.tlsStarted) {
-        c.tlsStarted = true;
-        c.Stage(TestMailStage::kSecuring);
+        // The server agreed to STARTTLS: the handshake follows. Not every TLS library libcurl is built with
+        // reports its handshake bytes (Schannel does not), the server's answer comes with each.
+        if (c.lastCommand == "STARTTLS" && StartsWithNoCase(line, "220"))
+            c.StartTls();
+    } else if (type == CURLINFO_SSL_DATA_OUT) {
+        c.StartTls();
     } else if (type == CURLINFO_HEADER_OUT) {
         // Only the verb is kept: AUTH lines and their continuations carry the credentials.
         const std::string_view line(data, size);
@@ -142,14 +142,27 @@ bool HasLineBreak(std::string_view text) {
     return text.find_first_of("\r\n") != std::string_view::npos;
 }
 
+// RFC 5322's date in UTC, from the calendar alone: the same on every system and in every locale.
+std::string MessageDate(std::chrono::system_clock::time_point when) {
+    using namespace std::chrono;
+    static constexpr std::array<const char*, 7> kDays = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+    static constexpr std::array<const char*, 12> kMonths = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                                            "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    const auto seconds = floor<std::chrono::seconds>(when);
+    const auto day = floor<days>(seconds);
+    const year_month_day date{day};
+    const hh_mm_ss time{seconds - day};
+    char text[64] = {};
+    std::snprintf(text, sizeof text, "%s, %02u %s %d %02d:%02d:%02d +0000", kDays[weekday{day}.c_encoding()],
+                  static_cast<unsigned>(date.day()), kMonths[static_cast<unsigned>(date.month()) - 1],
+                  static_cast<int>(date.year()), static_cast<int>(time.hours().count()),
+                  static_cast<int>(time.minutes().count()), static_cast<int>(time.seconds().count()));
+    return text;
+}
+
 std::string MessageText(const TestMailRequest& r, bool loggedIn) {
-    char date[64] = {};
-    const std::time_t now = std::time(nullptr);
-    std::tm utc{};
-    gmtime_r(&now, &utc);
-    std::strftime(date, sizeof date, "%a, %d %b %Y %H:%M:%S +0000", &utc);
-    std::string text = std::string("Date: ") + date + "\r\nFrom: <" + r.sender + ">\r\nTo: <" + r.recipient +
-                       ">\r\nSubject: " + r.subject +
+    std::string text = "Date: " + MessageDate(std::chrono::system_clock::now()) + "\r\nFrom: <" + r.sender +
+                       ">\r\nTo: <" + r.recipient + ">\r\nSubject: " + r.subject +
                        "\r\nMIME-Version: 1.0\r\nContent-Type: text/plain; charset=us-ascii\r\n\r\n";
     const std::string& body = loggedIn || r.bodyWithoutLogin.empty() ? r.body : r.bodyWithoutLogin;
     for (char ch : body) {
@@ -164,36 +177,15 @@ std::string MessageText(const TestMailRequest& r, bool loggedIn) {
 
 enum class Tls { kFromFirstByte, kRequireStartTls, kStartTlsIfOffered };
 
-// OpenSSL's verdict on the chain, and libcurl's own words from its host name check (older and newer
-// spelling), which runs after OpenSSL accepted the chain and leaves no verdict of its own.
-TestMailOutcome CertificateFault(long verifyResult, std::string_view error) {
-    if (verifyResult == kX509HostnameMismatch || verifyResult == kX509IpAddressMismatch ||
-        error.find("target host name") != std::string_view::npos ||
-        error.find("target hostname") != std::string_view::npos) {
-        return TestMailOutcome::kCertificateWrongName;
-    }
-    switch (verifyResult) {
-        case kX509UnableToGetIssuerCert:
-        case kX509DepthZeroSelfSigned:
-        case kX509SelfSignedCertInChain:
-        case kX509UnableToGetIssuerCertLocally:
-        case kX509UnableToVerifyLeafSignature:
-            return TestMailOutcome::kCertificateUntrusted;
-        case kX509CertNotYetValid:
-        case kX509CertHasExpired:
-            return TestMailOutcome::kCertificateExpired;
-        default:
-            return TestMailOutcome::kCertificateInvalid;
-    }
-}
-
-// `implicitTls`: the connection spoke TLS from the first byte; `verifyResult`: OpenSSL's verdict on the
-// server's certificate.
+// `implicitTls`: the connection spoke TLS from the first byte; `verifyResult`: the TLS library's verdict on
+// the server's certificate.
 TestMailResult Classify(CURLcode code, const Connection& c, bool implicitTls, long verifyResult) {
     std::string detail = c.error[0] ? std::string(c.error) : std::string(curl_easy_strerror(code));
     auto result = [&](TestMailOutcome outcome) { return TestMailResult{outcome, detail}; };
     if (c.cancelled || code == CURLE_ABORTED_BY_CALLBACK)
         return {TestMailOutcome::kCancelled, {}};
+    if (const auto verdict = CertificateVerdict(code, verifyResult, detail))
+        return result(*verdict);
     switch (code) {
         case CURLE_OK:
             return {TestMailOutcome::kSent, {}};
@@ -207,7 +199,7 @@ TestMailResult Classify(CURLcode code, const Connection& c, bool implicitTls, lo
             return result(!implicitTls && !c.heardServer ? TestMailOutcome::kNoGreeting
                                                          : TestMailOutcome::kTimedOut);
         case CURLE_PEER_FAILED_VERIFICATION:
-            return result(CertificateFault(verifyResult, detail));
+            return result(TestMailOutcome::kCertificateInvalid);
         case CURLE_USE_SSL_FAILED:
             return result(TestMailOutcome::kNoTlsOffered);
         case CURLE_SSL_CONNECT_ERROR:
@@ -315,7 +307,7 @@ class Transfer {
         connection_.heardServer = false;
         connection_.lastTraffic = {};
         connection_.lastCommand.clear();
-        const CURLcode code = Perform(multi.get(), e);
+        const CURLcode code = Perform(multi.get(), e, tls == Tls::kFromFirstByte);
         // A handshake that began and a connection that then succeeded ran over TLS (libcurl's TLS
         // session info stays empty after STARTTLS).
         const bool overTls = code == CURLE_OK && connection_.tlsStarted;
@@ -332,7 +324,7 @@ class Transfer {
     // The multi interface with a short poll, so a cancel is seen within kPollMilliseconds in every phase
     // (name lookup, connect, waiting for an answer). The connection gets connectTimeout; from then on
     // each wait for the server gets responseTimeout from the last byte either side sent.
-    CURLcode Perform(CURLM* multi, CURL* easy) {
+    CURLcode Perform(CURLM* multi, CURL* easy, bool implicitTls) {
         curl_multi_add_handle(multi, easy);
         const Clock::time_point started = Clock::now();
         bool connected = false;
@@ -356,6 +348,9 @@ class Transfer {
                             connectTime > 0;
                 if (connected)
                     connection_.lastTraffic = std::max(connection_.lastTraffic, now);
+                // TLS from the first byte: the handshake begins with the connection.
+                if (connected && implicitTls)
+                    connection_.StartTls();
             }
             const bool late = connected ? now - connection_.lastTraffic > request_.responseTimeout
                                         : now - started > request_.connectTimeout;

@@ -1,0 +1,166 @@
+// The test e-mail's sender as the Windows program has it (libcurl with Schannel), run under Wine against
+// real SMTP servers on 127.0.0.1 that curl_sender_windows_test.sh starts before: it hands each server's port
+// in CORVANE_TEST_SMTP_<NAME> and the test authority in CORVANE_TEST_SMTP_CA, and checks afterwards in the
+// servers' logs what arrived.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "platform/mail/curl_test_mail_sender.h"
+
+namespace corvane::platform {
+namespace {
+
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+std::string Env(const std::string& name) {
+    const char* value = std::getenv(name.c_str());
+    return value ? value : "";
+}
+
+// The port of the server the driver script started as `name`; 0 when there is none.
+int ServerPort(const std::string& name) {
+    return std::atoi(Env("CORVANE_TEST_SMTP_" + name).c_str());
+}
+
+class RecordingListener : public TestMailListener {
+  public:
+    std::chrono::milliseconds cancelAfter{-1};
+    std::vector<TestMailStage> stages;
+    int clearQuestions = 0;
+    Clock::time_point started = Clock::now();
+
+    void OnStage(TestMailStage stage) override { stages.push_back(stage); }
+    bool AllowPasswordInClear() override {
+        ++clearQuestions;
+        return false;
+    }
+    bool CancelRequested() override { return cancelAfter >= 0ms && Clock::now() - started >= cancelAfter; }
+};
+
+TestMailRequest Request(int port) {
+    TestMailRequest r;
+    // By name: with a CA file of its own, libcurl 7.88 checks the name itself (Schannel leaves the check to
+    // it) and matches only DNS names, not the certificate's IP address.
+    r.host = "localhost";
+    r.port = port;
+    r.loginName = "sender";
+    r.password = "secret-1";
+    r.sender = "sender@example.test";
+    r.recipient = "owner@example.test";
+    r.subject = "Corvane test e-mail";
+    r.body = "First line.\nSecond line.";
+    r.connectTimeout = 5s;
+    r.responseTimeout = 5s;
+    r.totalTimeout = 20s;
+    return r;
+}
+
+class CurlSenderOnWindows : public testing::Test {
+  protected:
+    void SetUp() override {
+        if (Env("CORVANE_TEST_SMTP_CA").empty())
+            GTEST_SKIP() << "no test servers: run through curl_sender_windows_test.sh";
+    }
+};
+
+TEST_F(CurlSenderOnWindows, ReportsWhatTheServerDid) {
+    using enum TestMailOutcome;
+    struct Case {
+        const char* server;
+        bool implicitTls = false;
+        std::string password = "secret-1";
+        TestMailOutcome outcome;
+    };
+    const Case cases[] = {
+        {.server = "STARTTLS", .outcome = kSent},
+        {.server = "IMPLICIT", .implicitTls = true, .outcome = kSent},
+        {.server = "STARTTLS", .password = "wrong", .outcome = kLoginRefused},
+        {.server = "SELF_SIGNED", .implicitTls = true, .outcome = kCertificateUntrusted},
+        {.server = "EXPIRED", .outcome = kCertificateExpired},
+        {.server = "OTHER_NAME", .outcome = kCertificateWrongName},
+        {.server = "REFUSING", .outcome = kConnectionRefused},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.server) + ", password " + c.password);
+        const int port = ServerPort(c.server);
+        ASSERT_NE(port, 0);
+        CurlTestMailSender sender(Env("CORVANE_TEST_SMTP_CA"));
+        auto request = Request(port);
+        request.implicitTls = c.implicitTls;
+        request.password = c.password;
+        RecordingListener listener;
+        const auto result = sender.Send(request, listener);
+        EXPECT_EQ(result.outcome, c.outcome) << result.detail;
+        EXPECT_EQ(listener.clearQuestions, 0);
+    }
+}
+
+bool UnderWine() {
+    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    return ntdll && GetProcAddress(ntdll, "wine_get_version");
+}
+
+// Without a CA file the system checks the chain against its own store during the handshake.
+TEST_F(CurlSenderOnWindows, AuthorityOutsideTheSystemStoreIsUntrusted) {
+    if (UnderWine())
+        GTEST_SKIP() << "Wine's Schannel does not check the server's chain against the system store";
+    const int port = ServerPort("IMPLICIT");
+    ASSERT_NE(port, 0);
+    CurlTestMailSender sender;
+    auto request = Request(port);
+    request.implicitTls = true;
+    RecordingListener listener;
+    const auto result = sender.Send(request, listener);
+    EXPECT_EQ(result.outcome, TestMailOutcome::kCertificateUntrusted) << result.detail;
+}
+
+TEST_F(CurlSenderOnWindows, SilentServerEndsAtTheTimeLimitOrACancel) {
+    const int port = ServerPort("SILENT");
+    ASSERT_NE(port, 0);
+    CurlTestMailSender sender(Env("CORVANE_TEST_SMTP_CA"));
+    {
+        SCOPED_TRACE("time limit");
+        auto request = Request(port);
+        request.responseTimeout = 1s;
+        RecordingListener listener;
+        const auto started = Clock::now();
+        EXPECT_EQ(sender.Send(request, listener).outcome, TestMailOutcome::kNoGreeting);
+        EXPECT_LT(Clock::now() - started, 8s);
+    }
+    {
+        SCOPED_TRACE("cancel");
+        auto request = Request(port);
+        request.responseTimeout = 60s;
+        request.totalTimeout = 120s;
+        RecordingListener listener;
+        listener.cancelAfter = 300ms;
+        const auto started = Clock::now();
+        EXPECT_EQ(sender.Send(request, listener).outcome, TestMailOutcome::kCancelled);
+        EXPECT_LT(Clock::now() - started, 8s);
+    }
+}
+
+TEST_F(CurlSenderOnWindows, StalledServerGetsTheAnswerTimeLimit) {
+    const int port = ServerPort("STALL_MAIL");
+    ASSERT_NE(port, 0);
+    CurlTestMailSender sender(Env("CORVANE_TEST_SMTP_CA"));
+    auto request = Request(port);
+    request.implicitTls = true;
+    request.responseTimeout = 2s;
+    RecordingListener listener;
+    const auto started = Clock::now();
+    const auto result = sender.Send(request, listener);
+    EXPECT_EQ(result.outcome, TestMailOutcome::kTimedOut) << result.detail;
+    ASSERT_FALSE(listener.stages.empty());
+    EXPECT_EQ(listener.stages.back(), TestMailStage::kSending);
+    EXPECT_GE(Clock::now() - started, 2s);
+}
+
+}  // namespace
+}  // namespace corvane::platform
