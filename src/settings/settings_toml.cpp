@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/presets/presets.h"
+#include "platform/utf8_path.h"
 
 namespace corvane::settings {
 namespace {
@@ -668,10 +669,11 @@ std::variant<SettingsFile, SettingsError> ParseSettings(std::string_view text) {
     }
 }
 
-std::variant<SettingsFile, SettingsError> LoadSettingsFile(const std::string& path) {
+std::variant<SettingsFile, SettingsError> LoadSettingsFile(const std::string& utf8Path) {
     // Far more than any settings file; a longer one is not read.
     constexpr std::uintmax_t kMaxSettingsFile = 1024 * 1024;
     namespace fs = std::filesystem;
+    const fs::path path = platform::PathFromUtf8(utf8Path);
     std::error_code ec;
     const fs::file_status status = fs::status(path, ec);
     if (ec || !fs::exists(status)) {

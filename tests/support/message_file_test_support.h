@@ -13,8 +13,8 @@
 #include "core/files/file_system.h"
 #include "core/files/message_records.h"
 #include "core/l10n/language.h"
-#include "platform/linux/posix_file_system.h"
 #include "support/fault_injecting_file_system.h"
+#include "support/real_file_system.h"
 #include "support/test_folders.h"
 
 namespace corvane::testing {
@@ -88,7 +88,7 @@ inline void ExpectEveryFailureKeepsThePreviousFile(const MessageWriter& write, c
     int steps = 0;
     {
         TempFolder folder;
-        PosixFileSystem real;
+        RealFileSystem real;
         FaultInjectingFileSystem counting(real);
         ASSERT_TRUE(write(counting, folder.path()).completed);
         steps = counting.operationCount();
@@ -101,7 +101,7 @@ inline void ExpectEveryFailureKeepsThePreviousFile(const MessageWriter& write, c
     for (int step = 1; step <= steps; ++step) {
         TempFolder folder;
         ASSERT_TRUE(WriteBytes(folder.File(finalName), previous));
-        PosixFileSystem real;
+        RealFileSystem real;
         FaultInjectingFileSystem faulty(real);
         faulty.FailAt(step, ENOSPC);
         const MessageFileResult result = write(faulty, folder.path());
@@ -150,7 +150,7 @@ inline void ExpectRefusedWritingNothing(const MessageWriter& write, const std::s
     TempFolder folder;
     const Bytes previous(720, 0x42);
     ASSERT_TRUE(WriteBytes(folder.File(finalName), previous));
-    PosixFileSystem fs;
+    RealFileSystem fs;
     const MessageFileResult result = write(fs, folder.path());
     EXPECT_FALSE(result.completed);
     ASSERT_TRUE(result.refused.has_value());

@@ -1,36 +1,50 @@
 #pragma once
 
-// Throw-away folders, small tmpfs mounts and the bytes of files, for writer and dialog tests.
-
-#include <sys/mount.h>
-#include <unistd.h>
+// Throw-away folders and the bytes of files, for writer and dialog tests. Plain C++ on every system
+// (support/tmpfs_mount.h has the Linux mounts).
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdint>
-#include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 #include <vector>
 
+#include "platform/utf8_path.h"
+
 namespace corvane::testing {
+
+using platform::PathFromUtf8;
+using platform::Utf8FromPath;
 
 // A fresh empty folder, removed with its contents at the end of the test.
 class TempFolder {
   public:
     TempFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "corvane-test-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) != nullptr) {
-            path_ = pattern;
+        // A new name of our own: create_directory is false when the name was taken, by a folder or not.
+        std::random_device seed;
+        std::mt19937_64 random(seed());
+        std::error_code error;
+        const std::filesystem::path base = std::filesystem::temp_directory_path(error);
+        for (int attempt = 0; !error && attempt < 100; ++attempt) {
+            const std::filesystem::path candidate =
+                base / ("corvane-test-" + std::to_string(random() % 1000000000));
+            if (std::filesystem::create_directory(candidate, error) && !error) {
+                // For this user only, as mkdtemp makes it.
+                std::filesystem::permissions(candidate, std::filesystem::perms::owner_all,
+                                             std::filesystem::perm_options::replace, error);
+                path_ = Utf8FromPath(candidate);
+                return;
+            }
+            error.clear();
         }
     }
     ~TempFolder() {
         std::error_code ignored;
         if (!path_.empty()) {
-            std::filesystem::remove_all(path_, ignored);
+            std::filesystem::remove_all(PathFromUtf8(path_), ignored);
         }
     }
     TempFolder(const TempFolder&) = delete;
@@ -47,8 +61,8 @@ class TempFolder {
 inline std::vector<std::string> NamesIn(const std::string& folder) {
     std::vector<std::string> names;
     std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
-        names.push_back(entry.path().filename().string());
+    for (const auto& entry : std::filesystem::directory_iterator(PathFromUtf8(folder), error)) {
+        names.push_back(Utf8FromPath(entry.path().filename()));
     }
     std::sort(names.begin(), names.end());
     return names;
@@ -71,7 +85,7 @@ Bytes Slice(const Container& bytes, std::size_t from, std::size_t count) {
 
 // The bytes of the file at `path`; none when it cannot be read.
 inline Bytes ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(PathFromUtf8(path), std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
@@ -81,74 +95,9 @@ inline Bytes Golden(const std::string& name) {
 }
 
 inline bool WriteBytes(const std::string& path, const Bytes& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    std::ofstream out(PathFromUtf8(path), std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     return static_cast<bool>(out.flush());
 }
-
-// A tmpfs mounted over a fresh folder for the test's lifetime. Needs root and a system that allows
-// mounting; otherwise `mounted()` is false and `reason()` says why, for GTEST_SKIP.
-class TmpfsMount {
-  public:
-    explicit TmpfsMount(const std::string& options) {
-        if (folder_.path().empty()) {
-            reason_ = "no temporary folder";
-            return;
-        }
-        if (::geteuid() != 0) {
-            reason_ = "mounting a tmpfs needs root";
-            return;
-        }
-        if (::mount("tmpfs", folder_.path().c_str(), "tmpfs", 0, options.c_str()) != 0) {
-            reason_ = std::string("mounting a tmpfs failed: ") + std::strerror(errno);
-            return;
-        }
-        mounted_ = true;
-    }
-    ~TmpfsMount() {
-        if (mounted_) {
-            ::umount2(folder_.path().c_str(), MNT_DETACH);
-        }
-    }
-    TmpfsMount(const TmpfsMount&) = delete;
-    TmpfsMount& operator=(const TmpfsMount&) = delete;
-
-    bool mounted() const { return mounted_; }
-    const std::string& reason() const { return reason_; }
-    const std::string& path() const { return folder_.path(); }
-
-    // Makes the mount read-only; false (with `reason()`) when that failed.
-    bool MakeReadOnly() {
-        if (::mount("tmpfs", folder_.path().c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr) != 0) {
-            reason_ = std::string("remounting read-only failed: ") + std::strerror(errno);
-            return false;
-        }
-        return true;
-    }
-
-    // Fills the medium with a file `name` until nothing more fits; returns the bytes it holds.
-    std::size_t Fill(const std::string& name) {
-        std::FILE* file = std::fopen((path() + "/" + name).c_str(), "wb");
-        if (file == nullptr) {
-            return 0;
-        }
-        std::setvbuf(file, nullptr, _IONBF, 0);
-        std::size_t total = 0;
-        const std::vector<char> block(4096, 'x');
-        for (std::size_t chunk : {std::size_t{4096}, std::size_t{1}}) {
-            while (std::fwrite(block.data(), 1, chunk, file) == chunk) {
-                total += chunk;
-            }
-            std::clearerr(file);
-        }
-        std::fclose(file);
-        return total;
-    }
-
-  private:
-    TempFolder folder_;
-    bool mounted_ = false;
-    std::string reason_;
-};
 
 }  // namespace corvane::testing

@@ -1,6 +1,7 @@
 #!/bin/sh
 # The installed program's exit status: 0 sound, 1 damaged, 2 usage error.
 #   cli_exit_codes.sh PATH_TO_corvane-inspect SEED_DIR
+# CORVANE_TEST_RUNNER, when set, is the command that runs the program (Wine, for the Windows build).
 set -u
 bin=$1
 seeds=$2
@@ -11,7 +12,8 @@ fail=0
 expect() {
     want=$1
     shift
-    "$bin" "$@" >"$tmp/out" 2>"$tmp/err"
+    # shellcheck disable=SC2086 # the runner is a command and its arguments
+    ${CORVANE_TEST_RUNNER:-} "$bin" "$@" >"$tmp/out" 2>"$tmp/err"
     got=$?
     if [ "$got" -ne "$want" ]; then
         echo "FAIL: corvane-inspect $* exited $got, expected $want"

@@ -16,13 +16,14 @@
 #include "decoder/decoder.h"
 #include "inspect/preset_names.h"
 #include "inspect/report.h"
-#include "platform/linux/posix_file_system.h"
+#include "support/real_file_system.h"
 #include "tools/inspect_files.h"
 
 namespace corvane::inspect {
 namespace {
 
 namespace fs = std::filesystem;
+using corvane::testing::RealFileSystem;
 using testfiles::Bytes;
 
 class Folder {
@@ -136,7 +137,7 @@ TEST(InspectRoundTrip, MenuFilesReadBackToTheirSettings) {
     for (const MenuCase& c : MenuCases()) {
         SCOPED_TRACE(c.name);
         Folder folder;
-        PosixFileSystem fsys;
+        RealFileSystem fsys;
         const Record record = BuildMenuRecord(c.settings, c.family, c.fileLanguage, c.tvMode);
         const ModelId model = c.family == ModelFamily::k8620 ? 2 : 1;
         ASSERT_TRUE(
@@ -191,7 +192,7 @@ TEST(InspectRoundTrip, MenuFilesReadBackToTheirSettings) {
 
 TEST(InspectRoundTrip, FactoryRecordReadsAsFactorySettings) {
     Folder folder;
-    PosixFileSystem fsys;
+    RealFileSystem fsys;
     ASSERT_TRUE(WriteMenuFile(fsys, folder.str(), BuildFactoryRecord(), MenuRecordKind::kFactory,
                               ModelFamily::k8520, 1, kEnglish)
                     .written);
@@ -269,7 +270,7 @@ TEST(InspectRoundTrip, MmsFilesReadBackToTheirValues) {
     for (const MmsCase& c : MmsCases()) {
         SCOPED_TRACE(c.name);
         Folder folder;
-        PosixFileSystem fsys;
+        RealFileSystem fsys;
         ASSERT_TRUE(WriteMmsSettingsFile(fsys, folder.str(), c.values).completed);
         Bytes bytes = folder.Read("setup.dat");
         ASSERT_TRUE(Sound(FileKind::kMms, bytes));
@@ -353,7 +354,7 @@ TEST(InspectRoundTrip, SmtpFilesReadBackToTheirValues) {
     for (const SmtpCase& c : SmtpCases()) {
         SCOPED_TRACE(c.name);
         Folder folder;
-        PosixFileSystem fsys;
+        RealFileSystem fsys;
         ASSERT_TRUE(WriteSmtpSettingsFile(fsys, folder.str(), c.values).completed);
         Bytes bytes = folder.Read("smtp.dat");
         ASSERT_TRUE(Sound(FileKind::kSmtp, bytes));
@@ -387,7 +388,7 @@ TEST(InspectRoundTrip, SmtpFilesReadBackToTheirValues) {
 // The two files name their operators from different preset sets.
 TEST(InspectRoundTrip, FolderReportNamesOperatorsFromEachFilesOwnSet) {
     Folder folder;
-    PosixFileSystem fsys;
+    RealFileSystem fsys;
     MmsFileValues mms = Mms(1, false, 10, 0, false, 5, kEnglish, 25, 0, {"u", "a", "g", "80", "0123456"});
     ASSERT_TRUE(WriteMmsSettingsFile(fsys, folder.str(), mms).completed);
     SmtpFileValues smtp = Smtp(ModelFamily::k8520, true, 10, 0, 5, kEnglish, 25, 1,

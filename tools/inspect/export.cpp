@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "inspect/report.h"
+#include "platform/utf8_path.h"
 #include "settings/settings_toml.h"
 
 namespace corvane::inspect {
@@ -35,7 +36,8 @@ std::variant<settings::SettingsFile, std::string> SettingsFromFolder(const std::
                                                                      std::optional<ModelId> model) {
     std::array<std::optional<fs::path>, 3> found;
     std::error_code ec;
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    for (fs::directory_iterator it(platform::PathFromUtf8(folder), ec), end; !ec && it != end;
+         it.increment(ec)) {
         const std::optional<FileKind> kind = KindFromName(it->path().filename().string());
         if (kind && !found[static_cast<size_t>(*kind)]) {
             found[static_cast<size_t>(*kind)] = it->path();
@@ -218,7 +220,7 @@ int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
         return 2;
     }
     std::error_code ec;
-    if (!fs::is_directory(*folder, ec)) {
+    if (!fs::is_directory(platform::PathFromUtf8(*folder), ec)) {
         err << "corvane-inspect: " << *folder << ": not a folder\n";
         return 1;
     }

@@ -1,5 +1,3 @@
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <iostream>
 #include <string>
@@ -8,6 +6,7 @@
 #include "inspect/export.h"
 #include "inspect/preset_names.h"
 #include "inspect/report.h"
+#include "platform/console.h"
 
 namespace {
 
@@ -17,8 +16,7 @@ void KeepSecretsPrivate(const std::vector<std::string>& args) {
     if (std::find(args.begin(), args.end(), "--show-secrets") == args.end()) {
         return;
     }
-    struct stat st {};
-    if (::fstat(1, &st) == 0 && S_ISREG(st.st_mode) && ::fchmod(1, S_IRUSR | S_IWUSR) != 0) {
+    if (!corvane::platform::RestrictOutputFileToOwner()) {
         std::cerr
             << "corvane-inspect: warning: the output file could not be made readable by its owner only\n";
     }
@@ -27,7 +25,8 @@ void KeepSecretsPrivate(const std::vector<std::string>& args) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+    corvane::platform::UseUtf8Output();
+    const std::vector<std::string> args = corvane::platform::CommandLineArguments(argc, argv);
     if (corvane::inspect::AsksForExport(args)) {
         KeepSecretsPrivate(args);
         return corvane::inspect::RunExport(args, std::cout, std::cerr);

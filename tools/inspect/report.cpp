@@ -9,6 +9,7 @@
 #include "decoder/decoder.h"
 #include "languages/languages.h"
 #include "platform/regular_file.h"
+#include "platform/utf8_path.h"
 
 namespace corvane::inspect {
 
@@ -557,7 +558,7 @@ int RunInspect(const std::vector<std::string>& args, std::ostream& out, std::ost
     }
     bool sound = true;
     for (const std::string& p : paths) {
-        fs::path path(p);
+        const fs::path path = platform::PathFromUtf8(p);
         std::error_code ec;
         bool ok =
             fs::is_directory(path, ec) ? InspectFolder(path, options, out) : InspectPath(path, options, out);

@@ -372,8 +372,10 @@ const char* ChineseReason(int error) {
             return "存储介质是只读的";
         case ENOSPC:
             return "存储介质空间不足";
+#ifdef EDQUOT  // not among Windows' errno values
         case EDQUOT:
             return "超出磁盘配额";
+#endif
         case EIO:
             return "输入/输出错误";
         case ENAMETOOLONG:

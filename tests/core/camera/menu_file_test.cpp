@@ -8,8 +8,8 @@
 
 #include "core/camera/menu_record.h"
 #include "core/models/app_settings.h"
-#include "platform/linux/posix_file_system.h"
 #include "support/fault_injecting_file_system.h"
+#include "support/real_file_system.h"
 #include "support/test_folders.h"
 
 namespace corvane {
@@ -66,7 +66,7 @@ TEST(MenuResultMessage, FollowsDialogModelAndLanguage) {
 
 TEST(WriteMenuFile, WritesTheRecordAndReturnsTheSuccessMessage) {
     TempFolder folder;
-    PosixFileSystem fs;
+    RealFileSystem fs;
     ASSERT_TRUE(WriteBytes(folder.File("menu.dat"), Bytes(60, 0x77)));
     const MenuWriteOutcome outcome = WriteMenuFile(fs, folder.path(), BuildFactoryRecord(),
                                                    MenuRecordKind::kFactory, ModelFamily::k8520, 3, 1);
@@ -80,7 +80,7 @@ TEST(WriteMenuFile, WritesTheRecordAndReturnsTheSuccessMessage) {
 TEST(WriteMenuFile, FactoryFileIsTheSameInBothFamiliesAndEveryLanguage) {
     const Bytes golden = Golden("menu_factory.dat");
     ASSERT_EQ(golden.size(), 60u);
-    PosixFileSystem fs;
+    RealFileSystem fs;
     for (ModelFamily family : {ModelFamily::k8520, ModelFamily::k8620}) {
         for (int32_t language = 1; language <= kLanguageCount; ++language) {
             TempFolder folder;
@@ -95,7 +95,7 @@ TEST(WriteMenuFile, FactoryFileIsTheSameInBothFamiliesAndEveryLanguage) {
 
 TEST(WriteMenuFile, ARowWithoutMessageStillWritesTheFile) {
     TempFolder folder;
-    PosixFileSystem fs;
+    RealFileSystem fs;
     const Record record = BuildFactoryRecord();
     const MenuWriteOutcome outcome =
         WriteMenuFile(fs, folder.path(), record, MenuRecordKind::kNormal, ModelFamily::k8620, 1, kEnglish);
@@ -114,7 +114,7 @@ TEST(WriteMenuFile, ChineseEntryOnNonChineseSystem) {
     s.videoLength = 10;
     const Record record = BuildMenuRecord(s, FamilyOfModel(app.model), FileLanguage(app), app.tvMode);
     TempFolder folder;
-    PosixFileSystem fs;
+    RealFileSystem fs;
     const MenuWriteOutcome outcome = WriteMenuFile(fs, folder.path(), record, MenuRecordKind::kNormal,
                                                    FamilyOfModel(app.model), app.model, app.language);
     ASSERT_TRUE(outcome.written);
@@ -130,7 +130,7 @@ TEST(WriteMenuFile, GeneratingTwiceGivesIdenticalFiles) {
     s.serialChar1 = 12;
     s.cameraClock = {2019, 11, 3, 17, 5, 44};
     TempFolder folder;
-    PosixFileSystem fs;
+    RealFileSystem fs;
     const Record record = BuildMenuRecord(s, ModelFamily::k8520, kGerman, 0);
     ASSERT_TRUE(
         WriteMenuFile(fs, folder.path(), record, MenuRecordKind::kNormal, ModelFamily::k8520, 1, 3).written);
@@ -149,7 +149,7 @@ TEST(WriteMenuFile, MissingFolderGivesAnErrorMessageAndNoSuccess) {
     };
     for (const Case& c : {Case{kEnglish, "The file "}, Case{kChinese, "无法写入文件 "}}) {
         TempFolder root;
-        PosixFileSystem fs;
+        RealFileSystem fs;
         const std::string folder = root.File("no-card");
         const MenuWriteOutcome outcome = WriteMenuFile(
             fs, folder, BuildFactoryRecord(), MenuRecordKind::kNormal, ModelFamily::k8620, 2, c.language);
@@ -164,7 +164,7 @@ TEST(WriteMenuFile, MissingFolderGivesAnErrorMessageAndNoSuccess) {
 }
 
 TEST(WriteMenuFile, FailureAtAnyStepShowsTheErrorNotTheSuccess) {
-    PosixFileSystem real;
+    RealFileSystem real;
     TempFolder clean;
     FaultInjectingFileSystem counter(real);
     ASSERT_TRUE(WriteMenuFile(counter, clean.path(), BuildFactoryRecord(), MenuRecordKind::kNormal,

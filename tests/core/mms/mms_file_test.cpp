@@ -63,7 +63,7 @@ MmsFileValues ManualInternational() {
 }
 
 MessageFileResult Write(const std::string& folder, const MmsFileValues& values) {
-    PosixFileSystem fs;
+    RealFileSystem fs;
     return WriteMmsSettingsFile(fs, folder, values);
 }
 
@@ -218,7 +218,7 @@ TEST(MmsSettingsFileTest, WritesTheGoldenFiles) {
                           Case{"mms_manual_international.dat", nullptr, ManualInternational()}}) {
         SCOPED_TRACE(c.golden);
         TempFolder folder;
-        PosixFileSystem real;
+        RealFileSystem real;
         RecordingFileSystem fs(real);
         const MessageFileResult result = WriteMmsSettingsFile(fs, folder.path(), c.values);
         EXPECT_TRUE(result.completed) << DescribeMessageFileFailure(result, kEnglish);

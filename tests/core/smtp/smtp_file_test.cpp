@@ -63,7 +63,7 @@ SmtpFileValues Manual8520() {
 }
 
 MessageFileResult Write(const std::string& folder, const SmtpFileValues& values) {
-    PosixFileSystem fs;
+    RealFileSystem fs;
     return WriteSmtpSettingsFile(fs, folder, values);
 }
 
