@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that are missing; uses sudo when not run as root.
 #   scripts/install-deps.sh run    what building and running the program need
-#   scripts/install-deps.sh [test] that, plus what the tests, benchmarks, fuzzers, screenshots and the
-#                                  package check need (the default)
+#   scripts/install-deps.sh windows what cross-building the Windows program and testing it under Wine need
+#   scripts/install-deps.sh [test] all of the above, plus what the tests, benchmarks, fuzzers, screenshots
+#                                  and the package check need (the default)
 set -euo pipefail
 
 # Building (compiler, Qt, the X protocol library for window icons, udev and blkid for the format of
@@ -25,11 +26,19 @@ test_packages=(
     dosfstools fusefat exfatprogs exfat-fuse
 )
 
+# The Windows program: the mingw-w64 cross compiler (posix threads), toml++'s headers, GoogleTest's sources
+# to build with it, NSIS, and Wine with an X server, xdotool and a CJK font to run and drive it.
+windows_packages=(
+    cmake ccache g++-mingw-w64-x86-64-posix libtomlplusplus-dev googletest
+    wine wine64 xvfb xauth xdotool fonts-wqy-microhei nsis
+)
+
 case "${1:-test}" in
 run) packages=("${run_packages[@]}") ;;
-test) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
+windows) packages=("${windows_packages[@]}") ;;
+test) packages=("${run_packages[@]}" "${test_packages[@]}" "${windows_packages[@]}") ;;
 *)
-    echo "usage: $0 [run|test]" >&2
+    echo "usage: $0 [run|windows|test]" >&2
     exit 2
     ;;
 esac

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, checks the formatting, builds everything with warnings as errors and
-# AddressSanitizer + UndefinedBehaviorSanitizer in build/test, and runs every test headless.
+# AddressSanitizer + UndefinedBehaviorSanitizer in build/test, and runs every test headless; then
+# cross-builds the Windows program in build/windows and runs its tests under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -17,5 +18,10 @@ cmake --build build/test -j"$(nproc)"
 echo "== tests"
 export QT_QPA_PLATFORM=offscreen
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
-cd build/test
-ctest --output-on-failure -j"$(nproc)" --timeout 600
+(
+    cd build/test
+    ctest --output-on-failure -j"$(nproc)" --timeout 600
+)
+
+echo "== Windows build and its tests under Wine"
+scripts/build-windows.sh --test

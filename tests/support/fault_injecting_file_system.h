@@ -8,6 +8,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/files/file_system.h"
@@ -37,6 +38,9 @@ class FaultInjectingFileSystem final : public FileSystem {
         fault_ = fault;
         sticky_ = sticky;
     }
+
+    // The system's words the injected failure comes with, as a system that says more than errno gives them.
+    void SetErrorText(std::string text) { errorText_ = std::move(text); }
 
     int operationCount() const { return count_; }
     const std::vector<std::string>& log() const { return log_; }
@@ -115,6 +119,10 @@ class FaultInjectingFileSystem final : public FileSystem {
         return Next("status " + path) ? error_ : inner_.Status(path, status);
     }
 
+    std::string ErrorText(int error) override {
+        return !errorText_.empty() && error == error_ ? errorText_ : inner_.ErrorText(error);
+    }
+
   private:
     // Counts and logs one operation; true when it is to fail.
     bool Next(const std::string& entry) {
@@ -133,6 +141,7 @@ class FaultInjectingFileSystem final : public FileSystem {
     int error_ = EIO;
     Fault fault_ = Fault::kError;
     bool sticky_ = false;
+    std::string errorText_;
     int count_ = 0;
     std::vector<std::string> log_;
     std::map<Handle, std::string> paths_;

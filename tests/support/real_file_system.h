@@ -30,6 +30,7 @@ class RealFileSystem final : public FileSystem {
     WholeFile ReadWholeFile(const std::string& path, std::uintmax_t limit) override {
         return fs_->ReadWholeFile(path, limit);
     }
+    std::string ErrorText(int error) override { return fs_->ErrorText(error); }
 
   private:
     std::unique_ptr<FileSystem> fs_ = platform::MakeSystemFileSystem();

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <span>
 #include <string>
 #include <vector>
@@ -74,6 +75,9 @@ class FileSystem {
     // without following a link, and read only when what was opened is a regular file of at most `limit`
     // bytes.
     virtual WholeFile ReadWholeFile(const std::string& path, std::uintmax_t limit) = 0;
+    // The system's words for `error`, which the latest failing operation returned: a file system whose
+    // system says more than the errno value (Windows) gives its own sentence.
+    virtual std::string ErrorText(int error) { return std::strerror(error); }
 };
 
 }  // namespace corvane

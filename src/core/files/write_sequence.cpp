@@ -167,6 +167,7 @@ class Steps {
     bool Check(int error, const std::string& path, const char* operation) {
         if (error != 0 && !failure_) {
             failure_ = WriteFailure{target_, path, operation, error};
+            failure_->reason = fs_.ErrorText(error);
         }
         return error == 0;
     }
@@ -454,15 +455,15 @@ std::string DescribeWriteFailure(const WriteFailure& failure, int32_t language) 
         case WriteFailure::Cause::kSystemError:
             break;
     }
-    const char* systemText = std::strerror(failure.error);
+    const std::string systemText = failure.reason.empty() ? std::strerror(failure.error) : failure.reason;
     std::string detail = failure.operation;
     if (failure.path != failure.target) {
         detail += " " + failure.path;
     }
     if (chinese) {
         const char* reason = ChineseReason(failure.error);
-        return "无法写入文件 " + failure.target + "：" + (reason != nullptr ? reason : systemText) + "（" +
-               detail + "）。";
+        return "无法写入文件 " + failure.target + "：" +
+               (reason != nullptr ? std::string(reason) : systemText) + "（" + detail + "）。";
     }
     return "The file " + failure.target + " could not be written: " + systemText + " (" + detail + ").";
 }

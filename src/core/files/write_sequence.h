@@ -27,6 +27,7 @@ struct WriteFailure {
                             // "rename", "remove", "sync folder", or "free space" (checked beforehand)
     int error = 0;          // errno value
     Cause cause = Cause::kSystemError;
+    std::string reason = {};  // the system's words for `error` when the file system gave them
 };
 
 struct WriteResult {

@@ -8,8 +8,8 @@
 #include <shellapi.h>
 
 #include <cstdio>
-#include <memory>
 
+#include "platform/windows/owner_only.h"
 #include "platform/windows/utf16.h"
 
 namespace corvane::platform {
@@ -47,32 +47,11 @@ bool RestrictOutputFileToOwner() {
     if (file == INVALID_HANDLE_VALUE) {
         return false;
     }
-    bool done = false;
-    HANDLE token = nullptr;
-    if (::OpenProcessToken(::GetCurrentProcess(), TOKEN_QUERY, &token)) {
-        DWORD size = 0;
-        ::GetTokenInformation(token, TokenUser, nullptr, 0, &size);
-        auto buffer = std::make_unique<unsigned char[]>(size);
-        if (size != 0 && ::GetTokenInformation(token, TokenUser, buffer.get(), size, &size)) {
-            auto* user = reinterpret_cast<TOKEN_USER*>(buffer.get());
-            // One entry, the owner's full access, and none inherited from the folder.
-            EXPLICIT_ACCESSW access{};
-            access.grfAccessPermissions = GENERIC_ALL;
-            access.grfAccessMode = SET_ACCESS;
-            access.grfInheritance = NO_INHERITANCE;
-            access.Trustee.TrusteeForm = TRUSTEE_IS_SID;
-            access.Trustee.TrusteeType = TRUSTEE_IS_USER;
-            access.Trustee.ptstrName = static_cast<LPWSTR>(user->User.Sid);
-            PACL acl = nullptr;
-            if (::SetEntriesInAclW(1, &access, nullptr, &acl) == ERROR_SUCCESS) {
-                done = ::SetSecurityInfo(file, SE_FILE_OBJECT,
-                                         DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION,
-                                         nullptr, nullptr, acl, nullptr) == ERROR_SUCCESS;
-                ::LocalFree(acl);
-            }
-        }
-        ::CloseHandle(token);
-    }
+    const OwnerOnlySecurity ownerOnly;
+    const bool done = ownerOnly.valid() &&
+                      ::SetSecurityInfo(file, SE_FILE_OBJECT,
+                                        DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION,
+                                        nullptr, nullptr, ownerOnly.acl(), nullptr) == ERROR_SUCCESS;
     ::CloseHandle(file);
     return done;
 }

@@ -6,7 +6,7 @@ namespace corvane::platform {
 
 unsigned long MoveOver(const std::wstring& from, const std::wstring& to) {
     DWORD pause = 1;
-    DWORD waited = 0;
+    const ULONGLONG deadline = ::GetTickCount64() + 2000;
     while (true) {
         if (::MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
             return 0;
@@ -17,11 +17,10 @@ unsigned long MoveOver(const std::wstring& from, const std::wstring& to) {
         const bool open = (code == ERROR_ACCESS_DENIED || code == ERROR_SHARING_VIOLATION) &&
                           attributes != INVALID_FILE_ATTRIBUTES &&
                           (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) == 0;
-        if (!open || waited >= 2000) {
+        if (!open || ::GetTickCount64() >= deadline) {
             return code;
         }
         ::Sleep(pause);
-        waited += pause;
         pause = pause < 64 ? pause * 2 : 64;
     }
 }

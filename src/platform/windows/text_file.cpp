@@ -5,6 +5,7 @@
 #include <cerrno>
 
 #include "platform/windows/move_file.h"
+#include "platform/windows/owner_only.h"
 #include "platform/windows/system_error.h"
 #include "platform/windows/utf16.h"
 
@@ -18,9 +19,7 @@ int LastError() {
 
 }  // namespace
 
-// `ownerOnly` needs nothing of its own here: a new file takes the access rights of its folder, and the
-// folders this is used for (the user's own) are the user's alone.
-int ReplaceTextFile(const std::string& path, std::string_view bytes, bool /*ownerOnly*/) {
+int ReplaceTextFile(const std::string& path, std::string_view bytes, bool ownerOnly) {
     const std::wstring target = ToWide(path);
     const std::wstring temporary = target + L".tmp";
     // A temporary file of an earlier, interrupted save is a regular file of ours; anything else (a link,
@@ -29,7 +28,14 @@ int ReplaceTextFile(const std::string& path, std::string_view bytes, bool /*owne
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) {
         ::DeleteFileW(temporary.c_str());
     }
-    HANDLE file = ::CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+    // With `ownerOnly` the file is the user's alone from its first moment: its access list does not come
+    // from the folder, which may be shared.
+    OwnerOnlySecurity ownerOnlySecurity;
+    if (ownerOnly && !ownerOnlySecurity.valid()) {
+        return EACCES;
+    }
+    HANDLE file = ::CreateFileW(temporary.c_str(), GENERIC_WRITE, 0,
+                                ownerOnly ? ownerOnlySecurity.attributes() : nullptr, CREATE_NEW,
                                 FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         return LastError();

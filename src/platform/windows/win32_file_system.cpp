@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cerrno>
+#include <cstring>
 #include <memory>
 #include <utility>
 
@@ -15,18 +16,25 @@
 namespace corvane {
 namespace {
 
-// The errno value of the failing call's GetLastError; a failure that left no code still reads as one.
-int LastError() {
-    const int error = platform::ErrnoFromWindowsError(::GetLastError());
-    return error != 0 ? error : EIO;
-}
-
 // The lock is one byte far beyond any end of file: Windows locks are mandatory, so a lock on the data
 // would refuse the writer's own second handle; a lock out there refuses only other lockers.
 constexpr DWORD kLockOffsetHigh = 0x7FFFFFFF;
 constexpr DWORD kLockOffsetLow = 0;
 
 }  // namespace
+
+int Win32FileSystem::Failed(unsigned long code) {
+    lastCode_ = code;
+    const int error = platform::ErrnoFromWindowsError(code);
+    return error != 0 ? error : EIO;
+}
+
+std::string Win32FileSystem::ErrorText(int error) {
+    if (lastCode_ != 0 && error != 0 && Failed(lastCode_) == error) {
+        return platform::WindowsErrorText(lastCode_);
+    }
+    return std::strerror(error);
+}
 
 Win32FileSystem::~Win32FileSystem() {
     for (auto& [handle, file] : files_) {
@@ -55,7 +63,7 @@ int Win32FileSystem::Open(const std::string& path, Mode mode, Handle& handle) {
                              FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
     }
     if (file == INVALID_HANDLE_VALUE) {
-        return LastError();
+        return Failed(::GetLastError());
     }
     if (mode == Mode::kExamine && ::GetFileType(file) != FILE_TYPE_DISK) {
         ::CloseHandle(file);
@@ -77,7 +85,7 @@ FileSystem::IoResult Win32FileSystem::Write(Handle handle, std::span<const uint8
         const DWORD ask = left > 0x10000000 ? 0x10000000 : static_cast<DWORD>(left);
         DWORD written = 0;
         if (!::WriteFile(file, data.data() + done, ask, &written, nullptr)) {
-            return {done, LastError()};
+            return {done, Failed(::GetLastError())};
         }
         if (written == 0) {
             return {done, EIO};
@@ -97,7 +105,7 @@ int Win32FileSystem::Sync(Handle handle) {
     if (file == nullptr) {
         return EBADF;
     }
-    return ::FlushFileBuffers(file) ? 0 : LastError();
+    return ::FlushFileBuffers(file) ? 0 : Failed(::GetLastError());
 }
 
 int Win32FileSystem::Close(Handle handle) {
@@ -107,7 +115,7 @@ int Win32FileSystem::Close(Handle handle) {
     }
     HANDLE file = it->second;
     files_.erase(it);
-    return ::CloseHandle(file) ? 0 : LastError();
+    return ::CloseHandle(file) ? 0 : Failed(::GetLastError());
 }
 
 int Win32FileSystem::TryLock(Handle handle) {
@@ -126,7 +134,7 @@ int Win32FileSystem::TryLock(Handle handle) {
     if (code == ERROR_LOCK_VIOLATION || code == ERROR_IO_PENDING) {
         return EWOULDBLOCK;
     }
-    return platform::ErrnoFromWindowsError(code) != 0 ? platform::ErrnoFromWindowsError(code) : EIO;
+    return Failed(code);
 }
 
 int Win32FileSystem::ListFolder(const std::string& folder, std::vector<std::string>& names) {
@@ -141,7 +149,7 @@ int Win32FileSystem::ListFolder(const std::string& folder, std::vector<std::stri
     names.clear();
     if (search == INVALID_HANDLE_VALUE) {
         // A drive's empty root has not even "." and "..".
-        return ::GetLastError() == ERROR_FILE_NOT_FOUND ? 0 : LastError();
+        return ::GetLastError() == ERROR_FILE_NOT_FOUND ? 0 : Failed(::GetLastError());
     }
     int error = 0;
     do {
@@ -151,7 +159,7 @@ int Win32FileSystem::ListFolder(const std::string& folder, std::vector<std::stri
         }
     } while (::FindNextFileW(search, &entry));
     if (::GetLastError() != ERROR_NO_MORE_FILES) {
-        error = LastError();
+        error = Failed(::GetLastError());
     }
     ::FindClose(search);
     return error;
@@ -166,15 +174,15 @@ int Win32FileSystem::Rename(const std::string& from, const std::string& to) {
     const DWORD attributes = ::GetFileAttributesW(target.c_str());
     if (code == ERROR_ACCESS_DENIED && attributes != INVALID_FILE_ATTRIBUTES &&
         (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) {
+        lastCode_ = 0;
         return EISDIR;
     }
-    const int error = platform::ErrnoFromWindowsError(code);
-    return error != 0 ? error : EIO;
+    return Failed(code);
 }
 
 int Win32FileSystem::Remove(const std::string& path) {
     // DeleteFileW removes no folder; a link is removed itself, not what it points to.
-    return ::DeleteFileW(platform::ToWide(path).c_str()) ? 0 : LastError();
+    return ::DeleteFileW(platform::ToWide(path).c_str()) ? 0 : Failed(::GetLastError());
 }
 
 int Win32FileSystem::SyncFolder(const std::string& folder) {
@@ -182,7 +190,7 @@ int Win32FileSystem::SyncFolder(const std::string& folder) {
     // tell is whether the folder is still there (a card pulled out meanwhile).
     const DWORD attributes = ::GetFileAttributesW(platform::ToWide(folder).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) {
-        return LastError();
+        return Failed(::GetLastError());
     }
     return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? 0 : ENOTDIR;
 }
@@ -190,7 +198,7 @@ int Win32FileSystem::SyncFolder(const std::string& folder) {
 int Win32FileSystem::Status(const std::string& path, EntryStatus& status) {
     WIN32_FILE_ATTRIBUTE_DATA data{};
     if (!::GetFileAttributesExW(platform::ToWide(path).c_str(), GetFileExInfoStandard, &data)) {
-        return LastError();
+        return Failed(::GetLastError());
     }
     const DWORD attributes = data.dwFileAttributes;
     if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {

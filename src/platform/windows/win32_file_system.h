@@ -29,13 +29,19 @@ class Win32FileSystem final : public FileSystem {
     int Status(const std::string& path, EntryStatus& status) override;
     int ListFolder(const std::string& folder, std::vector<std::string>& names) override;
     WholeFile ReadWholeFile(const std::string& path, std::uintmax_t limit) override;
+    // The system's sentence for the latest failure (FormatMessageW), when `error` is what it became.
+    std::string ErrorText(int error) override;
 
   private:
+    // Keeps the Windows error `code` of a failure for ErrorText and returns its errno value (EIO for none).
+    int Failed(unsigned long code);
+
     // A Win32 HANDLE, kept as void* so that this header needs no windows.h.
     void* Find(Handle handle) const;
 
     std::map<Handle, void*> files_;
     Handle next_ = 1;
+    unsigned long lastCode_ = 0;
 };
 
 }  // namespace corvane

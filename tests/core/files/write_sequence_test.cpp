@@ -265,6 +265,45 @@ TEST(WriteSequence, MediumGoneFromAStepOnKeepsThePreviousFile) {
     }
 }
 
+// Where the file system gives the system's own sentence for a failure (Windows does), the message carries
+// it; a Chinese message keeps its own wording of the reasons it knows.
+TEST(DescribeWriteFailure, CarriesTheFileSystemsOwnWordsForTheReason) {
+    const std::string sentence = "The semaphore timeout period has expired";
+    for (const Sequence& s : Sequences()) {
+        for (const int error : {EIO, ENOSPC}) {
+            SCOPED_TRACE(std::string(s.name) + ", error " + std::to_string(error));
+            TempFolder folder;
+            RealFileSystem real;
+            FaultInjectingFileSystem fs(real);
+            ASSERT_TRUE(s.run(fs, folder.path()).ok);
+            const std::vector<std::string> steps = fs.log();
+            const auto rename = std::find_if(steps.begin(), steps.end(), [](const std::string& op) {
+                return op.rfind("rename ", 0) == 0;
+            });
+            ASSERT_NE(rename, steps.end());
+            FaultInjectingFileSystem failing(real);
+            failing.FailAt(static_cast<int>(rename - steps.begin()) + 1, error);
+            failing.SetErrorText(sentence);
+            const WriteResult result = s.run(failing, folder.path());
+            ASSERT_FALSE(result.ok);
+            ASSERT_TRUE(result.failure);
+            EXPECT_EQ(result.failure->reason, sentence);
+            const std::string english = DescribeWriteFailure(*result.failure, kEnglish);
+            EXPECT_EQ(english.rfind("The file " + folder.File(s.finalName) +
+                                        " could not be written: " + sentence + " (rename ",
+                                    0),
+                      0u)
+                << english;
+            const std::string chinese = DescribeWriteFailure(*result.failure, kChinese);
+            if (error == ENOSPC) {
+                EXPECT_NE(chinese.find("存储介质空间不足"), std::string::npos) << chinese;
+            } else {
+                EXPECT_NE(chinese.find("输入/输出错误"), std::string::npos) << chinese;
+            }
+        }
+    }
+}
+
 TEST(DescribeWriteFailure, NamesTheFileAndTheReasonInTheMessageLanguage) {
     const WriteFailure full{"/media/card/menu.dat", "/media/card/menu.dat.tmp", "flush", ENOSPC};
     const WriteFailure missing{"/media/card/setup.dat", "/media/card/setup.dat", "open", ENOENT};

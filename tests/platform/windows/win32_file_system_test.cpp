@@ -131,12 +131,14 @@ TEST(WindowsWriteSequence, AFailingStepNamesTheFileAndKeepsThePreviousOne) {
                 << result.failure->error;
             const std::string target = folder + "/" + s.finalName;
             EXPECT_EQ(result.failure->target, target);
-            const std::string message = DescribeWriteFailure(*result.failure, kEnglish);
-            EXPECT_EQ(message.rfind("The file " + target +
-                                        " could not be written: " + std::strerror(result.failure->error),
-                                    0),
-                      0u)
-                << message;
+            // The reason is Windows' own sentence for what happened, not a stand-in.
+            const std::string& reason = result.failure->reason;
+            EXPECT_FALSE(reason.empty());
+            EXPECT_EQ(reason.rfind("Windows error", 0), std::string::npos) << reason;
+            const std::string detail = result.failure->operation +
+                                       (result.failure->path != target ? " " + result.failure->path : "");
+            EXPECT_EQ(DescribeWriteFailure(*result.failure, kEnglish),
+                      "The file " + target + " could not be written: " + reason + " (" + detail + ").");
             EXPECT_EQ(NamesIn(root.path()), before);
             if (c.previousFile) {
                 held.reset();
