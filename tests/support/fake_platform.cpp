@@ -2,8 +2,6 @@
 
 #include <filesystem>
 
-#include "platform/mail/curl_test_mail_sender.h"
-
 namespace corvane::platform {
 
 bool MemoryPreferenceKey::Open() {
@@ -116,7 +114,7 @@ bool FakePlatform::AskYesNo(const std::string& text) {
 
 TestMailSender& FakePlatform::MailSender() {
     if (!mailSender_) {
-        mailSender_ = std::make_unique<CurlTestMailSender>(testMailCaFile);
+        mailSender_ = MakeSystemTestMailSender(testMailCaFile);
     }
     return *mailSender_;
 }

@@ -10,7 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/mounted_volumes.h"
 #include "platform/platform.h"
 #include "platform/preference_store.h"
 #include "platform/test_mail.h"
@@ -44,6 +43,10 @@ class MemoryPreferenceKey : public PreferenceKey {
   private:
     bool CanWrite() const { return exists && openable && writable; }
 };
+
+// The test e-mail's sender of this system for the fakes (linux/ or windows/ beside this file), checking
+// certificates only against `caFile` when it is set.
+std::unique_ptr<TestMailSender> MakeSystemTestMailSender(const std::string& caFile);
 
 class FakePlatform : public Platform {
   public:
@@ -92,9 +95,8 @@ class FakePlatform : public Platform {
     bool FolderExists(const std::string& path) override;
     std::string HomeFolder() override { return homeFolder; }
     std::vector<Volume> MountedVolumes() override { return volumes; }
-    bool IsMediaMountFolder(const std::string& folder) override {
-        return platform::IsMediaMountFolder(folder, mediaUser);
-    }
+    // The system's rule (linux/ or windows/ beside this file): on Linux a media folder of `mediaUser`.
+    bool IsMediaMountFolder(const std::string& folder) override;
 
   private:
     std::unique_ptr<TestMailSender> mailSender_;

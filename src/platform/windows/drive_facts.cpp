@@ -7,11 +7,13 @@
 #include <condition_variable>
 #include <cstddef>
 #include <mutex>
+#include <optional>
 #include <system_error>
 #include <thread>
 #include <utility>
 
 #include "platform/volume_serial.h"
+#include "platform/windows/drive_volumes.h"
 #include "platform/windows/no_error_boxes.h"
 #include "platform/windows/utf16.h"
 
@@ -261,6 +263,14 @@ std::string VolumeSerialNumber(const std::string& device) {
         return {};
     }
     return FormatVolumeSerial(serial);
+}
+
+bool IsMediaDriveRoot(const std::string& folder) {
+    const std::optional<char> letter = DriveRootLetter(folder);
+    if (!letter) {
+        return false;
+    }
+    return !DriveLetterInUse(*letter) || IsRemovableDrive(std::string(1, *letter) + ":\\");
 }
 
 }  // namespace corvane::platform

@@ -26,6 +26,9 @@ bool DriveLetterInUse(char letter);
 // Whether the drive at `root` is removable (GetDriveTypeW; the medium is not asked).
 bool IsRemovableDrive(const std::string& root);
 
+// Whether `folder` is the root of a drive that is gone or removable: where a card was or is.
+bool IsMediaDriveRoot(const std::string& folder);
+
 // The volumes of the drives now, for a window that looks at them each time it opens. Each drive is asked on
 // a worker thread (ReadDriveFacts); the window waits at most `limit` for the answers, and a drive that has
 // not answered by then is listed as not ready and is not asked again until its answer has come.

@@ -146,11 +146,7 @@ std::vector<Volume> WindowsPlatform::MountedVolumes() {
 }
 
 bool WindowsPlatform::IsMediaMountFolder(const std::string& folder) {
-    const std::optional<char> letter = DriveRootLetter(folder);
-    if (!letter) {
-        return false;
-    }
-    return !DriveLetterInUse(*letter) || IsRemovableDrive(std::string(1, *letter) + ":\\");
+    return IsMediaDriveRoot(folder);
 }
 
 }  // namespace corvane::platform
