@@ -178,5 +178,6 @@ for file in menu.dat setup.dat smtp.dat; do
     grep -q "$file.*, sound (" "$work/inspect.out" || fail "corvane-inspect.exe does not find $file sound: $(cat "$work/inspect.out")"
 done
 cat "$work/inspect.out"
-[ "$(ls "$card" | tr '\n' ' ')" = "menu.dat setup.dat smtp.dat " ] || fail "other files in the folder: $(ls "$card")"
+files=$(cd "$card" && echo *)
+[ "$files" = "menu.dat setup.dat smtp.dat" ] || fail "other files in the folder: $files"
 echo "Windows end-to-end run passed"

@@ -30,7 +30,9 @@ fail() {
 }
 
 wine_cleanup() {
-    [ -n "${app_pid:-}" ] && kill "$app_pid" 2>/dev/null || true
+    if [ -n "${app_pid:-}" ]; then
+        kill "$app_pid" 2>/dev/null || true
+    fi
     app_pid=
     # Ends every Wine process of this prefix (services, the desktop window) with the server.
     if [ -n "${WINEPREFIX:-}" ] && [ -d "$WINEPREFIX" ]; then
