@@ -33,13 +33,12 @@ shoot() { # window id, picture name
 }
 
 preferences='HKCU\Software\Microsoft\Windows\CurrentVersion\App Paths\Corvane.exe'
-# Starts the program with the stored language and model 8620MG; waits for the main window.
+# Starts the program with the stored language and model 8620MG.
 start_corvane() { # locale, language
     wine_quiet reg delete "$preferences" /f || true
     wine_quiet reg add "$preferences" /v language /t REG_DWORD /d "$2" /f
     wine_quiet reg add "$preferences" /v model /t REG_DWORD /d 4 /f
     start_windows_program "$1" "$program"
-    focus_window '^Corvane$'
 }
 
 # Keys from the main window's first control (the language list) to each setup button.
@@ -56,11 +55,13 @@ for shot in "english en_US.UTF-8 2 en" "chinese zh_CN.UTF-8 1 zh" "japanese en_U
         app_pid=
         continue
     fi
-    shoot "$(start_corvane "$locale" "$language")" "main-$name"
+    start_corvane "$locale" "$language"
+    shoot "$(focus_window '^Corvane$')" "main-$name"
     keys Escape
     expect_program_end
     for dialog in camera mms smtp; do
-        start_corvane "$locale" "$language" >/dev/null
+        start_corvane "$locale" "$language"
+        focus_window '^Corvane$' >/dev/null
         # shellcheck disable=SC2086 # the key list is split on purpose
         keys ${to_button[$dialog]} space
         shoot "$(focus_window '^Corvane 8620$')" "$dialog-8620-$name"

@@ -290,6 +290,13 @@ INT_PTR CALLBACK MainProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPara
             }
             return TRUE;
         }
+        case WM_CTLCOLORDLG:
+        case WM_CTLCOLORSTATIC: {
+            // The program's dialog colour, as corvane.exe paints it.
+            static const HBRUSH background = CreateSolidBrush(RGB(111, 153, 224));
+            SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+            return reinterpret_cast<INT_PTR>(background);
+        }
         default:
             return FALSE;
     }

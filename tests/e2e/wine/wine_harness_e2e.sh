@@ -16,16 +16,13 @@ source "$(dirname "$0")/wine_session.sh"
 
 start_wine 1024x768
 
-# Template 102 is 354 x 170 dialog units; the centres of its three setup buttons.
-camera_du=(78 113)
-mms_du=(174 113)
-smtp_du=(270 112)
-
-# name | --lang | keys (language list focused first) | button | expected line
+# Template 102 is 354 x 170 dialog units; the centres of its setup buttons: camera 78,113, MMS 174,113,
+# e-mail 270,112.
+# name | --lang | keys (language list focused first) | button (dialog units) | expected line
 cases=(
-    "english|en|Tab Down Down Down|smtp_du|setup=smtp language=English model=Vyn 8620MG"
-    "chinese|zh||camera_du|setup=camera language=中文 model=Vyn 8520M"
-    "japanese chosen from the list|en|End Tab Down|mms_du|setup=mms language=Japanese model=Vyn 8620M"
+    "english|en|Tab Down Down Down|270 112|setup=smtp language=English model=Vyn 8620MG"
+    "chinese|zh||78 113|setup=camera language=中文 model=Vyn 8520M"
+    "japanese chosen from the list|en|End Tab Down|174 113|setup=mms language=Japanese model=Vyn 8620M"
 )
 font_line='font="WenQuanYi Micro Hei" missing_glyphs=0 clipped=none'
 
@@ -35,9 +32,8 @@ for case in "${cases[@]}"; do
     wid=$(focus_window '^Corvane$')
     # shellcheck disable=SC2086
     [ -z "$key_list" ] || keys $key_list
-    declare -n point=$button
-    click_du "$wid" 354 170 "${point[0]}" "${point[1]}"
-    unset -n point
+    read -r x y <<<"$button"
+    click_du "$wid" 354 170 "$x" "$y"
     expect_program_end
     line=$(tr -d '\r' <"$work/app.log")
     [ "$line" = "$expected $font_line" ] || fail "$name: expected '$expected $font_line', the program printed '$line'"

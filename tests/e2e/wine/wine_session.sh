@@ -19,8 +19,20 @@ skip() {
     exit 77
 }
 
+# A failure also keeps a picture of the screen in CORVANE_E2E_FAILSHOT (a folder), if set.
+eval "report_failure() $(declare -f fail | tail -n +2)"
+fail() {
+    if [ -n "${CORVANE_E2E_FAILSHOT:-}" ] && [ -n "${DISPLAY:-}" ]; then
+        mkdir -p "$CORVANE_E2E_FAILSHOT"
+        import -window root "$CORVANE_E2E_FAILSHOT/$(basename "$0" .sh)-failed.png" 2>/dev/null || true
+    fi
+    report_failure "$@"
+}
+
 wine_cleanup() {
-    [ -n "${app_pid:-}" ] && kill "$app_pid" 2>/dev/null || true
+    if [ -n "${app_pid:-}" ]; then
+        kill "$app_pid" 2>/dev/null || true
+    fi
     app_pid=
     # Ends every Wine process of this prefix (services, the desktop window) with the server.
     if [ -n "${WINEPREFIX:-}" ] && [ -d "$WINEPREFIX" ]; then
