@@ -30,6 +30,7 @@ upstream=${version#*:}
 upstream=${upstream%-*}
 
 # Every protocol but SMTP is left out; so are the optional libraries. CURL_USE_SCHANNEL takes Windows' TLS.
+# ENABLE_UNICODE: file names (the CA file) go through the W functions, so any folder name works.
 # HTTP stays: Debian's security patches have the SMTP code call a header-size check that lives in the HTTP
 # code (without it libcurl.a has an unresolved symbol). The program allows only smtp and smtps on each
 # transfer (CURLOPT_PROTOCOLS_STR).
@@ -42,6 +43,7 @@ cmake_options=(
     -DCURL_USE_OPENSSL=OFF
     -DCURL_WINDOWS_SSPI=ON
     -DENABLE_IPV6=ON
+    -DENABLE_UNICODE=ON
     -DENABLE_UNIX_SOCKETS=OFF
     -DCURL_ZLIB=OFF
     -DCURL_BROTLI=OFF
