@@ -12,7 +12,9 @@
 # unpacks them and applies Debian's patches.
 #
 # The result is kept in PREFIX (include/, lib/libcurl.a) with a stamp of the version and the options; a
-# second run with the same ones does nothing. CMake finds it through -DCORVANE_WINDOWS_CURL_PREFIX=PREFIX.
+# second run with the same ones does nothing. CMake finds it through -DCORVANE_WINDOWS_CURL_PREFIX=PREFIX
+# (default build/windows/curl), so scripts/build-windows.sh runs this before configuring its build folder.
+# Needs apt-get, dpkg-source (dpkg-dev), cmake and the mingw-w64 compiler.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
