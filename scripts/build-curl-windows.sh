@@ -12,7 +12,9 @@
 # unpacks them and applies Debian's patches.
 #
 # The result is kept in PREFIX (include/, lib/libcurl.a) with a stamp of the version and the options; a
-# second run with the same ones does nothing. CMake finds it through -DCORVANE_WINDOWS_CURL_PREFIX=PREFIX.
+# second run with the same ones does nothing. CMake finds it through -DCORVANE_WINDOWS_CURL_PREFIX=PREFIX
+# (default build/windows/curl), so scripts/build-windows.sh runs this before configuring its build folder.
+# Needs apt-get, dpkg-source (dpkg-dev), cmake and the mingw-w64 compiler.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -30,6 +32,7 @@ upstream=${version#*:}
 upstream=${upstream%-*}
 
 # Every protocol but SMTP is left out; so are the optional libraries. CURL_USE_SCHANNEL takes Windows' TLS.
+# ENABLE_UNICODE: file names (the CA file) go through the W functions, so any folder name works.
 # HTTP stays: Debian's security patches have the SMTP code call a header-size check that lives in the HTTP
 # code (without it libcurl.a has an unresolved symbol). The program allows only smtp and smtps on each
 # transfer (CURLOPT_PROTOCOLS_STR).
@@ -42,6 +45,7 @@ cmake_options=(
     -DCURL_USE_OPENSSL=OFF
     -DCURL_WINDOWS_SSPI=ON
     -DENABLE_IPV6=ON
+    -DENABLE_UNICODE=ON
     -DENABLE_UNIX_SOCKETS=OFF
     -DCURL_ZLIB=OFF
     -DCURL_BROTLI=OFF

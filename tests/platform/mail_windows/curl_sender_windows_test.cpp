@@ -18,9 +18,21 @@ namespace {
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 
+// UTF-8, as the sender takes file names (getenv would give the ANSI code page's bytes).
 std::string Env(const std::string& name) {
-    const char* value = std::getenv(name.c_str());
-    return value ? value : "";
+    const std::wstring wideName(name.begin(), name.end());
+    std::wstring value(32768, L'\0');
+    const DWORD length =
+        GetEnvironmentVariableW(wideName.c_str(), value.data(), static_cast<DWORD>(value.size()));
+    if (length == 0 || length >= value.size())
+        return {};
+    value.resize(length);
+    const int bytes =
+        WideCharToMultiByte(CP_UTF8, 0, value.data(), static_cast<int>(length), nullptr, 0, nullptr, nullptr);
+    std::string text(static_cast<size_t>(bytes), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, value.data(), static_cast<int>(length), text.data(), bytes, nullptr,
+                        nullptr);
+    return text;
 }
 
 // The port of the server the driver script started as `name`; 0 when there is none.

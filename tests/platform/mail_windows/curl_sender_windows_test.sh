@@ -24,8 +24,9 @@ cleanup() {
 trap cleanup EXIT
 export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
-make_test_certificates "$work/certs" || { echo "openssl failed: $(cat "$work/certs/openssl.log")"; exit 1; }
-certs=$work/certs
+# A folder name outside ASCII: the CA file's name reaches Windows through the W functions.
+certs=$work/certificats-vérifiés
+make_test_certificates "$certs" || { echo "openssl failed: $(cat "$certs/openssl.log")"; exit 1; }
 # name, then the server's arguments
 serve() {
     local name=$1
