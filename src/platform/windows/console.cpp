@@ -8,6 +8,7 @@
 #include <shellapi.h>
 
 #include <cstdio>
+#include <cstdlib>
 
 #include "platform/windows/owner_only.h"
 #include "platform/windows/utf16.h"
@@ -28,8 +29,24 @@ std::vector<std::string> CommandLineArguments(int argc, char** argv) {
     return arguments;
 }
 
+namespace {
+
+UINT consoleCodePageBefore = 0;
+
+// The console belongs to the shell the program was started from: it gets its code page back.
+void RestoreConsoleCodePage() {
+    std::fflush(stdout);
+    std::fflush(stderr);
+    ::SetConsoleOutputCP(consoleCodePageBefore);
+}
+
+}  // namespace
+
 void UseUtf8Output() {
-    ::SetConsoleOutputCP(CP_UTF8);
+    consoleCodePageBefore = ::GetConsoleOutputCP();
+    if (consoleCodePageBefore != 0 && consoleCodePageBefore != CP_UTF8 && ::SetConsoleOutputCP(CP_UTF8)) {
+        std::atexit(RestoreConsoleCodePage);
+    }
     std::fflush(stdout);
     std::fflush(stderr);
     _setmode(_fileno(stdout), _O_BINARY);
