@@ -27,10 +27,13 @@ test_packages=(
 )
 
 # The Windows program: the mingw-w64 cross compiler (posix threads), toml++'s headers, GoogleTest's sources
-# to build with it, NSIS, and Wine with an X server, xdotool and a CJK font to run and drive it.
+# to build with it, Python for the icon file, dpkg-source for libcurl from Debian's curl source, NSIS and
+# unzip for the installer and the archive, and Wine with an X server, xdotool, the X utilities, a Chinese
+# locale's sources and a CJK font to run and drive it; OpenSSL and aiosmtpd for the test e-mail's servers.
 windows_packages=(
-    cmake ccache g++-mingw-w64-x86-64-posix libtomlplusplus-dev googletest
-    wine wine64 xvfb xauth xdotool fonts-wqy-microhei nsis
+    cmake ccache g++-mingw-w64-x86-64-posix libtomlplusplus-dev googletest python3 dpkg-dev
+    wine wine64 xvfb xauth xdotool x11-utils locales fonts-wqy-microhei nsis unzip
+    openssl python3-aiosmtpd
 )
 
 case "${1:-test}" in

@@ -5,12 +5,12 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include "platform/mail/curl_test_mail_sender.h"
 #include "platform/windows/drive_volumes.h"
 #include "platform/windows/file_dialogs.h"
 #include "platform/windows/no_error_boxes.h"
 #include "platform/windows/registry_preference_key.h"
 #include "platform/windows/system_language.h"
-#include "platform/windows/unavailable_test_mail_sender.h"
 #include "platform/windows/utf16.h"
 
 namespace corvane::platform {
@@ -52,13 +52,14 @@ std::string UserProfileFolder() {
     return folder;
 }
 
-WindowsPlatform::WindowsPlatform(WindowIcon programIcon, std::unique_ptr<PreferenceKey> key)
+WindowsPlatform::WindowsPlatform(WindowIcon programIcon, std::string testMailCaFile,
+                                 std::unique_ptr<PreferenceKey> key)
     : programIcon_(programIcon),
       key_(key ? std::move(key)
                : std::make_unique<RegistryPreferenceKey>(MachinePreferenceLocation(),
                                                          UserPreferenceLocation())),
       store_(std::make_unique<PreferenceStore>(*key_)),
-      mailSender_(std::make_unique<UnavailableTestMailSender>()) {}
+      mailSender_(std::make_unique<CurlTestMailSender>(std::move(testMailCaFile))) {}
 
 WindowsPlatform::~WindowsPlatform() = default;
 

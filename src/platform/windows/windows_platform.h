@@ -16,9 +16,11 @@ namespace corvane::platform {
 // the user's UI language, the preferences in the registry and the drives as volumes.
 class WindowsPlatform : public Platform {
   public:
-    // `programIcon.resourceId` names the icon resource the result messages show; `key` holds the
+    // `programIcon.resourceId` names the icon resource the result messages show; `testMailCaFile`, when not
+    // empty, the certificate authorities the test e-mail trusts instead of the system's; `key` holds the
     // preferences (the registry key of the program when none is given).
-    explicit WindowsPlatform(WindowIcon programIcon, std::unique_ptr<PreferenceKey> key = nullptr);
+    explicit WindowsPlatform(WindowIcon programIcon, std::string testMailCaFile = {},
+                             std::unique_ptr<PreferenceKey> key = nullptr);
     ~WindowsPlatform() override;
 
     void ShowMessage(const std::string& text) override;

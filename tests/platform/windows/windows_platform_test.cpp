@@ -150,19 +150,10 @@ TEST_F(WindowsPlatformTest, LocalClock) {
     EXPECT_LE(now.second, 60);
 }
 
-TEST_F(WindowsPlatformTest, TheTestMailSaysThisBuildCannotSendOne) {
-    TestMailSender& sender = platform.MailSender();
-    EXPECT_FALSE(sender.CanSend());
-    struct Listener : TestMailListener {
-        void OnStage(TestMailStage) override { ++stages; }
-        bool AllowPasswordInClear() override { return false; }
-        bool CancelRequested() override { return false; }
-        int stages = 0;
-    } listener;
-    const TestMailResult result = sender.Send(TestMailRequest{}, listener);
-    EXPECT_EQ(result.outcome, TestMailOutcome::kOther) << "never a result that claims more";
-    EXPECT_NE(result.detail.find("cannot send"), std::string::npos);
-    EXPECT_EQ(listener.stages, 0);
+// The Windows build sends its test e-mail through libcurl with Schannel (its own tests drive it against
+// real servers); the dialog offers the test only where the sender can send.
+TEST_F(WindowsPlatformTest, TheTestMailCanBeSent) {
+    EXPECT_TRUE(platform.MailSender().CanSend());
 }
 
 TEST(SystemLanguageTest, WindowsLanguagesMapAsLocaleNamesDo) {
