@@ -17,6 +17,7 @@
 #include <cctype>
 #include <utility>
 
+#include "framework/accessible_names.h"
 #include "framework/after_first_paint.h"
 #include "framework/control_makers.h"
 #include "framework/controls.h"
@@ -294,83 +295,8 @@ void CDialog::SetControlText(QWidget* control, const std::string& text) {
 
 namespace {
 
-bool IsNamed(ControlKind kind) {
-    return kind == ControlKind::kEdit || kind == ControlKind::kDropDownList;
-}
-
-// A label that says something: not a lone ":" or other punctuation between fields.
-bool IsWordLabel(const ControlTemplate& c) {
-    if (c.kind != ControlKind::kLabel) {
-        return false;
-    }
-    return std::any_of(c.text.begin(), c.text.end(), [](char ch) {
-        return static_cast<unsigned char>(ch) >= 0x80 || std::isalnum(static_cast<unsigned char>(ch)) != 0;
-    });
-}
-
-// The height a control takes on its row: a list's template height is that of its opened drop-down.
-int RowHeight(const ControlTemplate& c) {
-    return c.kind == ControlKind::kDropDownList ? 12 : c.height;
-}
-
-// The controls that name `field`, in reading order: the nearest word label left of it on its row and the
-// heading right above it (either may be missing); with neither, the nearest list or button left of it on
-// its row (a list choosing what the field holds, a folder button).
-std::vector<size_t> NamingControls(const std::vector<ControlTemplate>& controls, size_t field) {
-    const ControlTemplate& f = controls[field];
-    const int top = f.y - 2;
-    const int bottom = f.y + RowHeight(f) + 2;
-    auto onRowLeft = [&](const ControlTemplate& c) {
-        const int middle = c.y + RowHeight(c) / 2;
-        return middle >= top && middle <= bottom && c.x + c.width <= f.x + 2;
-    };
-    // Right above: a column heading over the field, not a label of an earlier row.
-    auto rightAbove = [&](const ControlTemplate& c) {
-        const int cBottom = c.y + c.height;
-        return cBottom <= f.y + 2 && cBottom >= f.y - 6 && c.x < f.x + f.width && c.x + c.width > f.x;
-    };
-    auto nearest = [&](auto accepts, auto closer) {
-        int best = -1;
-        for (size_t i = 0; i < controls.size(); ++i) {
-            if (i != field && accepts(controls[i]) && (best < 0 || closer(controls[i], controls[best]))) {
-                best = static_cast<int>(i);
-            }
-        }
-        return best;
-    };
-    auto moreRight = [](const ControlTemplate& a, const ControlTemplate& b) {
-        return a.x + a.width > b.x + b.width;
-    };
-    auto lower = [](const ControlTemplate& a, const ControlTemplate& b) {
-        return a.y + a.height > b.y + b.height;
-    };
-
-    std::vector<size_t> sources;
-    const int rowLabel =
-        nearest([&](const ControlTemplate& c) { return onRowLeft(c) && IsWordLabel(c); }, moreRight);
-    const int heading =
-        nearest([&](const ControlTemplate& c) { return rightAbove(c) && IsWordLabel(c); }, lower);
-    for (const int source : {rowLabel, heading}) {
-        if (source >= 0) {
-            sources.push_back(static_cast<size_t>(source));
-        }
-    }
-    if (sources.empty()) {
-        const int chooser = nearest(
-            [&](const ControlTemplate& c) {
-                return (c.kind == ControlKind::kDropDownList || c.kind == ControlKind::kPushButton) &&
-                       onRowLeft(c);
-            },
-            moreRight);
-        if (chooser >= 0) {
-            sources.push_back(static_cast<size_t>(chooser));
-        }
-    }
-    return sources;
-}
-
 // The text a control shows, as part of a name: trimmed, on one line, without a closing colon.
-QString NamePart(const QWidget* source) {
+QString WidgetNamePart(const QWidget* source) {
     QString text;
     if (const auto* label = qobject_cast<const QLabel*>(source)) {
         text = label->text();
@@ -381,11 +307,7 @@ QString NamePart(const QWidget* source) {
     } else if (const auto* group = qobject_cast<const QGroupBox*>(source)) {
         text = group->title();
     }
-    text = text.simplified();
-    while (text.endsWith(QLatin1Char(':')) || text.endsWith(QChar(0xFF1A))) {
-        text.chop(1);
-    }
-    return text.trimmed();
+    return QString::fromStdString(NamePart(text.toStdString()));
 }
 
 }  // namespace
@@ -446,7 +368,7 @@ void CDialog::RefreshAccessibleNames() {
         QStringList parts;
         for (const QPointer<QWidget>& source : named.sources) {
             if (!source.isNull()) {
-                if (const QString part = NamePart(source.data()); !part.isEmpty()) {
+                if (const QString part = WidgetNamePart(source.data()); !part.isEmpty()) {
                     parts << part;
                 }
             }

@@ -645,7 +645,7 @@ void CDialog::FindAccessibleNameSources() {
         return -1;
     };
     for (size_t i = 0; i < controls.size(); ++i) {
-        if (!win32::IsNamed(controls[i].kind) || controls[i].id == kNoId) {
+        if (!IsNamed(controls[i].kind) || controls[i].id == kNoId) {
             continue;
         }
         std::vector<size_t> sources;
@@ -659,7 +659,7 @@ void CDialog::FindAccessibleNameSources() {
                 }
             }
         } else {
-            sources = win32::NamingControls(controls, i);
+            sources = NamingControls(controls, i);
         }
         // A list with no label beside or above it heads its row itself: its entry is its name.
         if (sources.empty() && controls[i].kind == ControlKind::kDropDownList) {
@@ -683,7 +683,7 @@ void CDialog::RefreshAccessibleNames() {
         }
         std::string name;
         for (const size_t source : named.sources) {
-            const std::string part = win32::NamePart(CWnd(built_[source], nullptr).GetWindowText());
+            const std::string part = NamePart(CWnd(built_[source], nullptr).GetWindowText());
             if (!part.empty()) {
                 name += (name.empty() ? "" : ", ") + part;
             }

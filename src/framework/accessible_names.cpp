@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-namespace corvane::win32 {
+namespace corvane {
 
 namespace {
 
@@ -111,4 +111,4 @@ std::string NamePart(const std::string& text) {
     return part;
 }
 
-}  // namespace corvane::win32
+}  // namespace corvane
