@@ -11,9 +11,11 @@ namespace corvane::win32 {
 
 namespace {
 
-// The thread's annotation service, made once; nullptr when there is none.
+// The thread's annotation service, made once; nullptr when there is none. COM is started for the thread
+// here (the window thread's apartment), and stays until the thread ends.
 IAccPropServices* Services() {
     thread_local IAccPropServices* services = [] {
+        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
         IAccPropServices* made = nullptr;
         if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
                                     IID_IAccPropServices, reinterpret_cast<void**>(&made)))) {

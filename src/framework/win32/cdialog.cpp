@@ -306,6 +306,7 @@ void CDialog::OnWindowMade(HWND window) {
     systemMenuSeparated_ = false;
     ApplySystemMenu();
     painted_ = false;
+    annotatingNames_ = false;
     {
         const std::lock_guard<std::mutex> lock(tasks_->mutex);
         tasks_->window = window;
@@ -418,9 +419,8 @@ intptr_t CDialog::HandleMessage(HWND__* window, unsigned message, uintptr_t wPar
         case WM_PAINT:
             if (!painted_) {
                 painted_ = true;
-                if (!afterFirstPaint_.empty()) {
-                    PostMessageW(window, kAfterPaint, 0, 0);
-                }
+                // Also for the names' annotations, which wait for the first paint.
+                PostMessageW(window, kAfterPaint, 0, 0);
             }
             return FALSE;  // the dialog manager paints
         case WM_CTLCOLORDLG:
@@ -691,7 +691,9 @@ void CDialog::RefreshAccessibleNames() {
         const std::wstring wide = win32::ToWide(name);
         if (wide != WindowTextOf(named.label)) {
             SetWindowTextW(named.label, wide.c_str());
-            win32::AnnotateAccessibleName(built_[named.control], wide);
+            if (annotatingNames_) {
+                win32::AnnotateAccessibleName(built_[named.control], wide);
+            }
             NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, built_[named.control], OBJID_CLIENT, CHILDID_SELF);
         }
     }
@@ -872,6 +874,21 @@ void CDialog::RunPostedTasks() {
     }
 }
 
+// The hidden labels name the fields from the start; the annotation service, a COM object that loads
+// Active Accessibility, gives the same names a second way once the window is on the screen, so that its
+// start does not delay the window.
+void CDialog::AnnotateAccessibleNames() {
+    if (annotatingNames_) {
+        return;
+    }
+    annotatingNames_ = true;
+    for (const NamedControl& named : namedControls_) {
+        if (named.label != nullptr && built_[named.control] != nullptr) {
+            win32::AnnotateAccessibleName(built_[named.control], WindowTextOf(named.label));
+        }
+    }
+}
+
 void CDialog::AfterFirstPaint(std::function<void()> action) {
     afterFirstPaint_.push_back(std::move(action));
     if (painted_ && window_ != nullptr) {
@@ -880,7 +897,11 @@ void CDialog::AfterFirstPaint(std::function<void()> action) {
 }
 
 void CDialog::RunAfterFirstPaint() {
-    if (window_ == nullptr || afterFirstPaint_.empty()) {
+    if (window_ == nullptr) {
+        return;
+    }
+    AnnotateAccessibleNames();
+    if (afterFirstPaint_.empty()) {
         return;
     }
     // The controls paint after their dialog: what is to follow the first paint waits for theirs too.

@@ -188,6 +188,7 @@ class CDialog {
     void CheckLeftField();
     void RunPostedTasks();
     void RunAfterFirstPaint();
+    void AnnotateAccessibleNames();
     void ApplySystemMenu();
     bool IsStaticLike(HWND__* control) const;
 
@@ -224,6 +225,7 @@ class CDialog {
     bool initialised_ = false;
     bool initialising_ = false;
     bool painted_ = false;
+    bool annotatingNames_ = false;  // the names' annotations are set (after the first paint)
     bool systemMenuSeparated_ = false;
     bool ended_ = false;
     bool modal_ = false;

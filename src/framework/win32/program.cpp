@@ -61,8 +61,8 @@ int RunProgram(int /*argc*/, char** /*argv*/, const ProgramIdentity& program,
     if (!outcome.startProgram) {
         return outcome.exitStatus;
     }
-    // COM for the system's dialogs and the accessibility annotations, in the window thread's apartment.
-    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    // COM is started where it is needed (the system's file dialogs, the accessibility annotations after the
+    // first paint), not here: starting it cost the main window time before it showed.
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof(controls);
     controls.dwICC = ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES;
@@ -71,9 +71,6 @@ int RunProgram(int /*argc*/, char** /*argv*/, const ProgramIdentity& program,
     {
         const std::unique_ptr<CWinApp> theApp = makeApp();
         status = theApp->Run();
-    }
-    if (SUCCEEDED(com)) {
-        CoUninitialize();
     }
     return status;
 }
