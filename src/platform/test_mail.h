@@ -74,9 +74,6 @@ class TestMailListener {
 class TestMailSender {
   public:
     virtual ~TestMailSender() = default;
-    // false: this build has no way to send a test e-mail; the dialog then offers none (and says so)
-    // rather than a test that could only fail.
-    virtual bool CanSend() const { return true; }
     // Blocks until the test ends; run it off the user-interface thread.
     virtual TestMailResult Send(const TestMailRequest& request, TestMailListener& listener) = 0;
 };

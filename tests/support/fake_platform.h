@@ -88,8 +88,6 @@ class FakePlatform : public Platform {
     // The real sender, checking certificates only against `testMailCaFile` when it is set.
     std::string testMailCaFile;
     TestMailSender& MailSender() override;
-    // Another sender instead of the real one.
-    void UseMailSender(std::unique_ptr<TestMailSender> sender) { mailSender_ = std::move(sender); }
 
     // Real folders: the dialog tests write into real temporary folders.
     bool FolderExists(const std::string& path) override;

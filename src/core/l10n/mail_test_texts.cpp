@@ -301,13 +301,6 @@ constexpr std::array<Column, kMailTestTextCount> kTexts = {{
      "Samo prijava OAuth2: kamera prek tega ponudnika ne more posiljati.",
      "Pouze prihlaseni OAuth2: fotoaparat pres tohoto poskytovatele nemuze odesilat.",
      "OAuth2ログインのみ：カメラはこのプロバイダー経由で送信できません。"},
-    // not in this build, on the status line
-    {"此版本无法发送测试邮件。", "This build cannot send a test e-mail.",
-     "Diese Version kann keine Test-Mail senden.", "Tama versio ei voi lahettaa testiviestia.",
-     "Questa versione non puo inviare un'email di prova.",
-     "Cette version ne peut pas envoyer d'e-mail de test.", "Ez a valtozat nem tud tesztlevelet kuldeni.",
-     "Ta razlicica ne more poslati testnega sporocila.", "Tato verze nemuze odeslat testovaci e-mail.",
-     "このバージョンではテストメールを送信できません。"},
 }};
 
 }  // namespace

@@ -35,9 +35,8 @@ enum class MailTestText {
     kCertificateExpired,
     kCertificateInvalid,  // any other fault of the certificate
     kOAuth2OnlyNotice,    // short, for the status line
-    kNotInThisBuild,      // short, for the status line: this build has no way to send
 };
-inline constexpr int kMailTestTextCount = 27;
+inline constexpr int kMailTestTextCount = 26;
 
 // Takes a text and any language value; returns its text. Values outside 1..10 give English.
 std::string_view MailTestTextOf(MailTestText text, int32_t language);

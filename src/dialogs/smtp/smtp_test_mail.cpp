@@ -57,15 +57,7 @@ std::string SmtpTestMail::Text(MailTestText text) const {
 
 void SmtpTestMail::SetTexts() {
     dialog_.SetDlgItemText(IDC_SMTP_TEST_MAIL, Text(MailTestText::kTestButton));
-    const bool canSend = dialog_.GetPlatform().MailSender().CanSend();
-    if (CWnd* button = dialog_.GetDlgItem(IDC_SMTP_TEST_MAIL)) {
-        button->EnableWindow(canSend);
-    }
-    dialog_.SetDlgItemText(IDC_SMTP_TEST_STATUS, IdleStatus());
-}
-
-std::string SmtpTestMail::IdleStatus() const {
-    return dialog_.GetPlatform().MailSender().CanSend() ? std::string() : Text(MailTestText::kNotInThisBuild);
+    dialog_.SetDlgItemText(IDC_SMTP_TEST_STATUS, "");
 }
 
 bool SmtpTestMail::Running() const {
@@ -76,8 +68,7 @@ bool SmtpTestMail::Running() const {
 // to "...@hotmail.com.au"). A running test keeps the line for its stages.
 void SmtpTestMail::ShowOAuth2Notice(bool show) {
     if (!Running() && show != showsOAuth2Notice_) {
-        dialog_.SetDlgItemText(IDC_SMTP_TEST_STATUS,
-                               show ? Text(MailTestText::kOAuth2OnlyNotice) : IdleStatus());
+        dialog_.SetDlgItemText(IDC_SMTP_TEST_STATUS, show ? Text(MailTestText::kOAuth2OnlyNotice) : "");
         showsOAuth2Notice_ = show;
     }
 }

@@ -42,8 +42,6 @@ class SmtpTestMail {
     void OnFinished(const platform::TestMailResult& result);
     void ShowOAuth2Notice(bool show);
     std::string Text(MailTestText text) const;
-    // The status line while no test runs and no notice is shown.
-    std::string IdleStatus() const;
 
     CSmtpSetupDlg& dialog_;
     const int32_t language_;

@@ -178,35 +178,6 @@ TEST_F(SmtpTestMailTest, OAuth2OnlyProviderIsNamedOnTheStatusLineWithoutTakingTh
 
 // --- the test button --------------------------------------------------------------------------------------
 
-// A build without a way to send offers no test: the button is disabled and the status line says why, in
-// the dialog's language; a notice on the line gives way to that again, never to an empty line.
-TEST_F(SmtpTestMailTest, ABuildThatCannotSendOffersNoTestAndSaysSo) {
-    class NoSender : public platform::TestMailSender {
-      public:
-        bool CanSend() const override { return false; }
-        platform::TestMailResult Send(const platform::TestMailRequest&,
-                                      platform::TestMailListener&) override {
-            ADD_FAILURE() << "a test e-mail was started";
-            return {};
-        }
-    };
-    for (const int32_t language : {kEnglish, kChinese, kJapanese}) {
-        SCOPED_TRACE(language);
-        platform.UseMailSender(std::make_unique<NoSender>());
-        Open(ModelFamily::k8620, language);
-        EXPECT_FALSE(Button(IDC_SMTP_TEST_MAIL)->isEnabled());
-        EXPECT_EQ(Text(IDC_SMTP_TEST_STATUS), Says(MailTestText::kNotInThisBuild));
-        Retype(IDC_SMTP_SENDER, "someone@hotmail.com");
-        EXPECT_EQ(Text(IDC_SMTP_TEST_STATUS), Says(MailTestText::kOAuth2OnlyNotice));
-        Retype(IDC_SMTP_SENDER, "someone@example.org");
-        EXPECT_EQ(Text(IDC_SMTP_TEST_STATUS), Says(MailTestText::kNotInThisBuild));
-        FillForServer(test::UnusedPort());
-        Click(IDC_SMTP_TEST_MAIL);
-        EXPECT_TRUE(platform.messages.empty());
-        EXPECT_FALSE(Button(IDC_SMTP_TEST_MAIL)->isEnabled());
-    }
-}
-
 TEST_F(SmtpTestMailTest, ButtonCaptionInEveryLanguage) {
     for (int32_t language = 1; language <= kLanguageCount; ++language) {
         Open(ModelFamily::k8620, language);

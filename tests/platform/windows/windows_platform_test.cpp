@@ -150,12 +150,6 @@ TEST_F(WindowsPlatformTest, LocalClock) {
     EXPECT_LE(now.second, 60);
 }
 
-// The Windows build sends its test e-mail through libcurl with Schannel (its own tests drive it against
-// real servers); the dialog offers the test only where the sender can send.
-TEST_F(WindowsPlatformTest, TheTestMailCanBeSent) {
-    EXPECT_TRUE(platform.MailSender().CanSend());
-}
-
 TEST(SystemLanguageTest, WindowsLanguagesMapAsLocaleNamesDo) {
     struct Case {
         uint16_t windowsLanguage;
