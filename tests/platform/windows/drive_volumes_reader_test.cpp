@@ -63,7 +63,7 @@ const Volume* Find(const std::vector<Volume>& volumes, const std::string& root) 
 TEST(DriveVolumesReaderTest, AStalledDriveIsListedNotReadyAndNotAskedAgainUntilItAnswers) {
     const auto drives = std::make_shared<FakeDrives>();
     DriveVolumesReader reader(
-        std::chrono::milliseconds(100),
+        std::chrono::milliseconds(300),
         [] {
             return std::vector<std::string>{"C:\\", "E:\\"};
         },
@@ -77,6 +77,8 @@ TEST(DriveVolumesReaderTest, AStalledDriveIsListedNotReadyAndNotAskedAgainUntilI
 
     volumes = reader.Read();
     EXPECT_FALSE(Find(volumes, "E:\\")->ready);
+    // A reader that asks the stalled drive at every reading has asked twice by now.
+    EXPECT_EQ(drives->CardAsked(), 1);
 
     drives->Release();
     // Its answer counts once it has come: then (or on a fresh question) the card is there.
@@ -88,9 +90,6 @@ TEST(DriveVolumesReaderTest, AStalledDriveIsListedNotReadyAndNotAskedAgainUntilI
     EXPECT_TRUE(Find(volumes, "E:\\")->ready);
     EXPECT_TRUE(Find(volumes, "C:\\")->ready);
     EXPECT_EQ(CameraCards(volumes).size(), 1u);
-    // Once by the first reading, perhaps once more after its answer came; a reader that asks the stalled
-    // drive at every reading has asked more often by now.
-    EXPECT_LE(drives->CardAsked(), 2);
 }
 
 TEST(DriveVolumesReaderTest, ADriveLetterThatIsGoneLeavesTheList) {

@@ -2,6 +2,10 @@
 # Runs a Windows program of the test build under Wine, in the build tree's own Wine prefix: never the
 # user's ~/.wine. The prefix is made on first use; a lock makes tests that start at once wait for it.
 #   run_under_wine.sh PREFIX PROGRAM.exe [ARGUMENT...]
+# The program's output goes to files that are copied out once it has ended: the wineserver and Wine's own
+# processes that a program starts keep its output open for as long as any program of the prefix runs, and
+# CTest waits for the output to close, so a test run straight into CTest's pipes would not end while tests
+# run beside it.
 set -eu
 prefix=$1
 shift
@@ -24,4 +28,10 @@ if [ ! -f "$prefix/.corvane-ready" ]; then
         fi
     ) 9>"$prefix.lock"
 fi
-exec wine "$@"
+out=$(mktemp "$(dirname "$prefix")/output.XXXXXX")
+trap 'rm -f "$out" "$out.err"' EXIT
+status=0
+wine "$@" >"$out" 2>"$out.err" || status=$?
+cat "$out"
+cat "$out.err" >&2
+exit "$status"
