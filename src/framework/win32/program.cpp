@@ -18,9 +18,12 @@ namespace corvane {
 namespace {
 
 // The arguments from the wide command line: argv holds them in the ANSI code page, which cannot hold
-// every name.
-std::vector<std::string> WideArguments() {
+// every name. A start without arguments (the usual one) leaves the shell's library unloaded.
+std::vector<std::string> WideArguments(int argc) {
     std::vector<std::string> arguments;
+    if (argc <= 1) {
+        return arguments;
+    }
     int count = 0;
     LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
     if (wide == nullptr) {
@@ -48,9 +51,9 @@ void UseParentConsole() {
 
 }  // namespace
 
-int RunProgram(int /*argc*/, char** /*argv*/, const ProgramIdentity& program,
+int RunProgram(int argc, char** /*argv*/, const ProgramIdentity& program,
                const std::function<std::unique_ptr<CWinApp>()>& makeApp) {
-    const CommandLineOutcome outcome = ParseCommandLine(WideArguments(), program);
+    const CommandLineOutcome outcome = ParseCommandLine(WideArguments(argc), program);
     if (!outcome.out.empty() || !outcome.err.empty()) {
         UseParentConsole();
         std::fputs(outcome.out.c_str(), stdout);

@@ -371,9 +371,9 @@ class Transfer {
 
 }  // namespace
 
-CurlTestMailSender::CurlTestMailSender(std::string caFile) : caFile_(std::move(caFile)) {
-    InitCurlOnce();
-}
+// libcurl starts its network and TLS libraries with the first test e-mail, not with the program: on
+// Windows that is a dozen system libraries the main window does not need.
+CurlTestMailSender::CurlTestMailSender(std::string caFile) : caFile_(std::move(caFile)) {}
 
 TestMailResult CurlTestMailSender::Send(const TestMailRequest& request, TestMailListener& listener) {
     for (const auto* text : {&request.host, &request.loginName, &request.password, &request.sender,
@@ -381,6 +381,7 @@ TestMailResult CurlTestMailSender::Send(const TestMailRequest& request, TestMail
         if (HasLineBreak(*text))
             return {TestMailOutcome::kOther, "line break in a field"};
     }
+    InitCurlOnce();
     Transfer transfer(request, caFile_, listener);
     if (request.implicitTls)
         return transfer.Run(Tls::kFromFirstByte, false, true).result;

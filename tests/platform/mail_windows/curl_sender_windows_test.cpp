@@ -81,6 +81,23 @@ class CurlSenderOnWindows : public testing::Test {
     }
 };
 
+// Run in a process of its own (the driver script does): a library once loaded stays loaded.
+TEST(CurlSenderStart, NetworkAndCryptographyLibrariesLoadWithTheFirstTestEMailNotBefore) {
+    const wchar_t* const libraries[] = {L"ws2_32.dll", L"crypt32.dll", L"bcrypt.dll", L"secur32.dll"};
+    for (const wchar_t* library : libraries) {
+        ASSERT_EQ(GetModuleHandleW(library), nullptr) << "loaded with the program: " << library;
+    }
+    CurlTestMailSender sender("");
+    for (const wchar_t* library : libraries) {
+        EXPECT_EQ(GetModuleHandleW(library), nullptr) << "loaded by making the sender: " << library;
+    }
+    // A refused connection is enough for libcurl to have started Winsock.
+    RecordingListener listener;
+    EXPECT_EQ(sender.Send(Request(ServerPort("REFUSING")), listener).outcome,
+              TestMailOutcome::kConnectionRefused);
+    EXPECT_NE(GetModuleHandleW(L"ws2_32.dll"), nullptr) << "the test e-mail went out without Winsock";
+}
+
 TEST_F(CurlSenderOnWindows, ReportsWhatTheServerDid) {
     using enum TestMailOutcome;
     struct Case {

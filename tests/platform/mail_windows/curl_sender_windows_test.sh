@@ -49,7 +49,10 @@ wineboot -i >/dev/null 2>&1
 CORVANE_TEST_SMTP_CA=$(winepath -w "$certs/ca.pem")
 export CORVANE_TEST_SMTP_CA
 status=0
-wine "$test_program" || status=$?
+# The first test looks at which libraries a fresh process has loaded: it runs in one of its own.
+start_test=CurlSenderStart.*
+wine "$test_program" --gtest_filter="$start_test" || status=$?
+wine "$test_program" --gtest_filter="-$start_test" || status=$?
 
 for name in STARTTLS IMPLICIT; do
     message=$(grep '"event": "message"' "$work/$name/server.log" || true)
