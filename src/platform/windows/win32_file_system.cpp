@@ -7,7 +7,6 @@
 #include <memory>
 #include <utility>
 
-#include "platform/regular_file.h"
 #include "platform/system_file_system.h"
 #include "platform/windows/move_file.h"
 #include "platform/windows/system_error.h"
@@ -223,29 +222,7 @@ std::unique_ptr<FileSystem> MakeSystemFileSystem() {
 }  // namespace platform
 
 FileSystem::WholeFile Win32FileSystem::ReadWholeFile(const std::string& path, std::uintmax_t limit) {
-    platform::RegularFile read = platform::ReadRegularFile(path, limit);
-    WholeFile file;
-    switch (read.outcome) {
-        case platform::RegularFile::Outcome::kRead:
-            file.outcome = WholeFile::Outcome::kRead;
-            break;
-        case platform::RegularFile::Outcome::kMissing:
-            file.outcome = WholeFile::Outcome::kMissing;
-            break;
-        case platform::RegularFile::Outcome::kNotRegular:
-            file.outcome = WholeFile::Outcome::kNotRegular;
-            break;
-        case platform::RegularFile::Outcome::kTooLong:
-            file.outcome = WholeFile::Outcome::kTooLong;
-            break;
-        case platform::RegularFile::Outcome::kFailed:
-            file.outcome = WholeFile::Outcome::kFailed;
-            break;
-    }
-    file.bytes = std::move(read.bytes);
-    file.size = read.size;
-    file.error = read.error;
-    return file;
+    return platform::ReadWholeRegularFile(path, limit);
 }
 
 }  // namespace corvane
