@@ -30,18 +30,6 @@ namespace corvane {
 
 namespace {
 
-// Counts nested UpdateData calls; restored on every way out.
-class ExchangeScope {
-  public:
-    explicit ExchangeScope(int& depth) : depth_(depth) { ++depth_; }
-    ~ExchangeScope() { --depth_; }
-    ExchangeScope(const ExchangeScope&) = delete;
-    ExchangeScope& operator=(const ExchangeScope&) = delete;
-
-  private:
-    int& depth_;
-};
-
 Qt::WindowFlags FlagsFor(uint32_t style) {
     Qt::WindowFlags flags = Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     flags |= (style & DialogStyle::kAppWindow) != 0 ? Qt::Window : Qt::Dialog;
@@ -193,14 +181,11 @@ void CDialog::EndDialog(int result) {
 bool CDialog::UpdateData(bool saveAndValidate) {
     if (saveAndValidate) {
         // This pass decides anew about what it reads; one with its checks in force has shown its message.
-        heldFields_.clear();
-        if (typingDepth_ == 0 || uncheckedId_ == typedId_) {
-            uncheckedId_ = kNoId;
-        }
+        notifications_.StartCheckedPass();
     }
     CDataExchange dx(*this, saveAndValidate);
     {
-        const ExchangeScope scope(exchangeDepth_);
+        const DialogNotifications::Exchange exchange(notifications_);
         DoDataExchange(dx);
     }
     if (dx.Failed()) {
@@ -280,7 +265,7 @@ void CDialog::SetControlText(QWidget* control, const std::string& text) {
     if (auto* edit = qobject_cast<QLineEdit*>(control)) {
         if (edit->text() != value) {
             edit->setText(value);  // textChanged delivers the notification
-        } else if (exchangeDepth_ == 0) {
+        } else if (!notifications_.InExchange()) {
             bool ok = false;
             const int id = edit->objectName().toInt(&ok);
             if (ok) {
@@ -381,72 +366,30 @@ void CDialog::RefreshAccessibleNames() {
 }
 
 void CDialog::AddHandler(int id, Notification code, std::function<void()> handler) {
-    handlers_.push_back({{id, code}, std::move(handler)});
+    notifications_.Add(id, code, std::move(handler));
 }
 
 void CDialog::SendNotification(int id, Notification code) {
-    if (exchangeDepth_ > 0 || id == kNoId) {
+    if (notifications_.Deliver(id, code) || code != Notification::kClicked) {
         return;
     }
-    for (auto it = handlers_.rbegin(); it != handlers_.rend(); ++it) {
-        if (it->first.first == id && it->first.second == code) {
-            // Copy: the handler may add handlers.
-            const std::function<void()> handler = it->second;
-            handler();
-            return;
-        }
-    }
-    if (code == Notification::kClicked) {
-        if (id == IDOK) {
-            OnOK();
-        } else if (id == IDCANCEL) {
-            OnCancel();
-        }
+    if (id == IDOK) {
+        OnOK();
+    } else if (id == IDCANCEL) {
+        OnCancel();
     }
 }
 
 void CDialog::SendEditChange(int id, bool typed) {
-    if (!typed || exchangeDepth_ > 0) {
-        SendNotification(id, Notification::kEditChange);
-        return;
-    }
-    struct TypingScope {
-        CDialog& dialog;
-        int outerId;
-        TypingScope(CDialog& d, int id) : dialog(d), outerId(std::exchange(d.typedId_, id)) {
-            ++dialog.typingDepth_;
-        }
-        ~TypingScope() {
-            dialog.typedId_ = outerId;
-            if (--dialog.typingDepth_ == 0) {
-                dialog.heldFields_.clear();
-            }
-        }
-        TypingScope(const TypingScope&) = delete;
-        TypingScope& operator=(const TypingScope&) = delete;
-    } scope(*this, id);
-    SendNotification(id, Notification::kEditChange);
-}
-
-void CDialog::HoldField(int id) {
-    if (!IsFieldHeld(id)) {
-        heldFields_.push_back(id);
-    }
-    if (id == typedId_) {
-        uncheckedId_ = id;
-    }
-}
-
-bool CDialog::IsFieldHeld(int id) const {
-    return typingDepth_ > 0 && std::find(heldFields_.begin(), heldFields_.end(), id) != heldFields_.end();
+    notifications_.DeliverEditChange(id, typed);
 }
 
 bool CDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusOut && uncheckedId_ != kNoId) {
+    if (event->type() == QEvent::FocusOut && notifications_.UncheckedField() != kNoId) {
         // Another window taking the focus (a message box, another program) or a field's own context menu
         // does not leave the field.
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        const CWnd* field = GetDlgItem(uncheckedId_);
+        const CWnd* field = GetDlgItem(notifications_.UncheckedField());
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && field != nullptr &&
             field->Widget() == watched) {
             QueueLeftFieldCheck();
@@ -471,7 +414,7 @@ void CDialog::QueueLeftFieldCheck() {
 
 void CDialog::CheckLeftField() {
     leftFieldCheckQueued_ = false;
-    if (uncheckedId_ == kNoId || ended_ || !isVisible()) {
+    if (notifications_.UncheckedField() == kNoId || ended_ || !isVisible()) {
         return;
     }
     if (QGuiApplication::mouseButtons() != Qt::NoButton) {
@@ -485,11 +428,11 @@ void CDialog::CheckLeftField() {
     if (QWidget* modal = QApplication::activeModalWidget(); modal != nullptr && modal != this) {
         return;
     }
-    const CWnd* field = GetDlgItem(uncheckedId_);
+    const CWnd* field = GetDlgItem(notifications_.UncheckedField());
     if (field == nullptr || field->Widget() == nullptr || field->Widget()->hasFocus()) {
         return;  // back in the field: it is checked when left again
     }
-    const int id = std::exchange(uncheckedId_, kNoId);
+    const int id = notifications_.TakeUncheckedField();
     SendNotification(id, Notification::kEditChange);
 }
 

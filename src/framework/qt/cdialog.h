@@ -60,6 +60,7 @@
 
 #include "core/l10n/language.h"
 #include "framework/cwnd.h"
+#include "framework/dialog_notifications.h"
 #include "framework/dialog_template.h"
 #include "framework/dialog_units.h"
 
@@ -71,34 +72,6 @@ class Platform;
 
 class CDataExchange;
 class FocusFrame;
-
-// Commands with a standard shortcut key.
-enum class CommandKey {
-    kSave,  // Ctrl+S
-    kOpen,  // Ctrl+O
-};
-
-enum class Notification {
-    kClicked,       // button clicked
-    kSelChange,     // list selection changed by the user
-    kSelEndCancel,  // list drop-down closed without a choice
-    kEditChange,    // edit text changed
-    kMaxText,       // a change of an edit field was refused because it passed the typing limit
-};
-
-// What a screen reader calls an edit field or list: the texts of these controls, in order (labels and
-// buttons by their caption, lists by their current entry).
-struct AccessibleNameSource {
-    int controlId;
-    std::vector<int> fromIds;
-};
-
-template <class D>
-struct MessageEntry {
-    int id;
-    Notification code;
-    void (D::*handler)();
-};
 
 class CDialog : public QDialog {
     Q_OBJECT
@@ -122,7 +95,7 @@ class CDialog : public QDialog {
     // false: writes the members into the controls. Notifications are held back meanwhile.
     bool UpdateData(bool saveAndValidate = true);
     // True while UpdateData runs.
-    bool InDataExchange() const { return exchangeDepth_ > 0; }
+    bool InDataExchange() const { return notifications_.InExchange(); }
 
     // The control handle for an id, or nullptr. Typed getters answer nullptr for a control of another kind.
     CWnd* GetDlgItem(int id);
@@ -157,11 +130,11 @@ class CDialog : public QDialog {
     void SetMessageLanguage(int32_t language) { messageLanguage_ = language; }
     int32_t MessageLanguage() const { return messageLanguage_; }
     // True while the notification of the user's typing is handled.
-    bool HoldingChecks() const { return typingDepth_ > 0; }
+    bool HoldingChecks() const { return notifications_.HoldingChecks(); }
     // A held-back check refused the control's text: its text stays as shown while the notification is
     // handled, and when it is the field being typed in, it is checked when the user leaves it.
-    void HoldField(int id);
-    bool IsFieldHeld(int id) const;
+    void HoldField(int id) { notifications_.HoldField(id); }
+    bool IsFieldHeld(int id) const { return notifications_.IsFieldHeld(id); }
 
     // Sets an edit field's text from code: raises kEditChange even when the text is unchanged, unless
     // UpdateData runs. Other controls: the caption.
@@ -242,7 +215,7 @@ class CDialog : public QDialog {
     DialogBaseUnits baseUnits_;
     FocusFrame* focusFrame_ = nullptr;  // a child widget, owned by the dialog
     std::map<int, std::unique_ptr<CWnd>> controls_;
-    std::vector<std::pair<std::pair<int, Notification>, std::function<void()>>> handlers_;
+    DialogNotifications notifications_;
     struct NamedControl {
         QPointer<QWidget> control;
         std::vector<QPointer<QWidget>> sources;
@@ -251,12 +224,7 @@ class CDialog : public QDialog {
     std::vector<AccessibleNameSource> nameSources_;
     std::vector<NamedControl> namedControls_;
     int defaultButtonId_ = 0;
-    int exchangeDepth_ = 0;
     int32_t messageLanguage_ = kChinese;
-    int typingDepth_ = 0;
-    int typedId_ = kNoId;          // the field the user typed in, while its notification is handled
-    int uncheckedId_ = kNoId;      // a typed field whose text failed a held-back check, until checked
-    std::vector<int> heldFields_;  // controls a held-back check refused in the notification being handled
     bool leftFieldCheckQueued_ = false;
     bool waitingForRelease_ = false;
     bool initialised_ = false;

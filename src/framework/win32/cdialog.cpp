@@ -29,18 +29,6 @@ constexpr UINT kCheckLeftField = WM_APP + 0x103;
 constexpr UINT kRunCommandKey = WM_APP + 0x104;
 constexpr UINT_PTR kReleaseTimer = 0x4356;
 
-// Counts nested UpdateData calls; restored on every way out.
-class ExchangeScope {
-  public:
-    explicit ExchangeScope(int& depth) : depth_(depth) { ++depth_; }
-    ~ExchangeScope() { --depth_; }
-    ExchangeScope(const ExchangeScope&) = delete;
-    ExchangeScope& operator=(const ExchangeScope&) = delete;
-
-  private:
-    int& depth_;
-};
-
 CDialog* DialogOf(HWND window) {
     return window != nullptr ? static_cast<CDialog*>(GetPropW(window, kDialogProperty)) : nullptr;
 }
@@ -331,8 +319,7 @@ void CDialog::OnWindowGone() {
     controls_.clear();
     built_.clear();
     namedControls_.clear();
-    uncheckedId_ = kNoId;
-    heldFields_.clear();
+    notifications_.ForgetHeldFields();
     leftFieldCheckQueued_ = false;
     waitingForRelease_ = false;
     for (void** icon : {&bigIcon_, &smallIcon_}) {
@@ -504,7 +491,7 @@ void CDialog::OnCommand(int id, unsigned code, HWND__* control) {
                 SendNotification(id, Notification::kMaxText);
                 break;
             case EN_KILLFOCUS:
-                if (id == uncheckedId_) {
+                if (id == notifications_.UncheckedField()) {
                     QueueLeftFieldCheck();
                 }
                 break;
@@ -524,14 +511,11 @@ void CDialog::OnEditRefused(HWND__* edit) {
 
 bool CDialog::UpdateData(bool saveAndValidate) {
     if (saveAndValidate) {
-        heldFields_.clear();
-        if (typingDepth_ == 0 || uncheckedId_ == typedId_) {
-            uncheckedId_ = kNoId;
-        }
+        notifications_.StartCheckedPass();
     }
     CDataExchange dx(*this, saveAndValidate);
     {
-        const ExchangeScope scope(exchangeDepth_);
+        const DialogNotifications::Exchange exchange(notifications_);
         DoDataExchange(dx);
     }
     if (dx.Failed()) {
@@ -700,63 +684,22 @@ void CDialog::RefreshAccessibleNames() {
 }
 
 void CDialog::AddHandler(int id, Notification code, std::function<void()> handler) {
-    handlers_.push_back({{id, code}, std::move(handler)});
+    notifications_.Add(id, code, std::move(handler));
 }
 
 void CDialog::SendNotification(int id, Notification code) {
-    if (exchangeDepth_ > 0 || id == kNoId) {
+    if (notifications_.Deliver(id, code) || code != Notification::kClicked) {
         return;
     }
-    for (auto it = handlers_.rbegin(); it != handlers_.rend(); ++it) {
-        if (it->first.first == id && it->first.second == code) {
-            const std::function<void()> handler = it->second;  // the handler may add handlers
-            handler();
-            return;
-        }
-    }
-    if (code == Notification::kClicked) {
-        if (id == IDOK) {
-            OnOK();
-        } else if (id == IDCANCEL) {
-            OnCancel();
-        }
+    if (id == IDOK) {
+        OnOK();
+    } else if (id == IDCANCEL) {
+        OnCancel();
     }
 }
 
 void CDialog::SendEditChange(int id, bool typed) {
-    if (!typed || exchangeDepth_ > 0) {
-        SendNotification(id, Notification::kEditChange);
-        return;
-    }
-    struct TypingScope {
-        CDialog& dialog;
-        int outerId;
-        TypingScope(CDialog& d, int id) : dialog(d), outerId(std::exchange(d.typedId_, id)) {
-            ++dialog.typingDepth_;
-        }
-        ~TypingScope() {
-            dialog.typedId_ = outerId;
-            if (--dialog.typingDepth_ == 0) {
-                dialog.heldFields_.clear();
-            }
-        }
-        TypingScope(const TypingScope&) = delete;
-        TypingScope& operator=(const TypingScope&) = delete;
-    } scope(*this, id);
-    SendNotification(id, Notification::kEditChange);
-}
-
-void CDialog::HoldField(int id) {
-    if (!IsFieldHeld(id)) {
-        heldFields_.push_back(id);
-    }
-    if (id == typedId_) {
-        uncheckedId_ = id;
-    }
-}
-
-bool CDialog::IsFieldHeld(int id) const {
-    return typingDepth_ > 0 && std::find(heldFields_.begin(), heldFields_.end(), id) != heldFields_.end();
+    notifications_.DeliverEditChange(id, typed);
 }
 
 void CDialog::QueueLeftFieldCheck() {
@@ -769,7 +712,8 @@ void CDialog::QueueLeftFieldCheck() {
 
 void CDialog::CheckLeftField() {
     leftFieldCheckQueued_ = false;
-    if (uncheckedId_ == kNoId || ended_ || window_ == nullptr || !::IsWindowVisible(window_)) {
+    if (notifications_.UncheckedField() == kNoId || ended_ || window_ == nullptr ||
+        !::IsWindowVisible(window_)) {
         return;
     }
     // The click that took the focus is delivered first: a button's own pass may check the field.
@@ -786,11 +730,11 @@ void CDialog::CheckLeftField() {
     if (focus == nullptr || (focus != window_ && IsChild(window_, focus) == FALSE)) {
         return;
     }
-    const CWnd* field = GetDlgItem(uncheckedId_);
+    const CWnd* field = GetDlgItem(notifications_.UncheckedField());
     if (field == nullptr || field->GetSafeHwnd() == nullptr || field->GetSafeHwnd() == focus) {
         return;  // back in the field: it is checked when left again
     }
-    const int id = std::exchange(uncheckedId_, kNoId);
+    const int id = notifications_.TakeUncheckedField();
     SendNotification(id, Notification::kEditChange);
 }
 

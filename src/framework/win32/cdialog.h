@@ -27,6 +27,7 @@
 
 #include "core/l10n/language.h"
 #include "framework/cwnd.h"
+#include "framework/dialog_notifications.h"
 #include "framework/dialog_template.h"
 
 namespace corvane {
@@ -36,33 +37,6 @@ class Platform;
 }
 
 class CDataExchange;
-
-enum class Notification {
-    kClicked,       // button clicked
-    kSelChange,     // list selection changed by the user
-    kSelEndCancel,  // list drop-down closed without a choice
-    kEditChange,    // edit text changed
-    kMaxText,       // a change of an edit field was refused because it passed the typing limit
-};
-
-// Commands with a standard shortcut key.
-enum class CommandKey {
-    kSave,  // Ctrl+S
-    kOpen,  // Ctrl+O
-};
-
-// What a screen reader calls an edit field or list: the texts of these controls, in order.
-struct AccessibleNameSource {
-    int controlId;
-    std::vector<int> fromIds;
-};
-
-template <class D>
-struct MessageEntry {
-    int id;
-    Notification code;
-    void (D::*handler)();
-};
 
 class CDialog {
   public:
@@ -85,7 +59,7 @@ class CDialog {
     int EndResult() const { return endResult_; }
 
     bool UpdateData(bool saveAndValidate = true);
-    bool InDataExchange() const { return exchangeDepth_ > 0; }
+    bool InDataExchange() const { return notifications_.InExchange(); }
 
     // The control handle for an id (once the window exists), or nullptr. Typed getters answer nullptr for a
     // control of another kind.
@@ -114,9 +88,9 @@ class CDialog {
 
     void SetMessageLanguage(int32_t language) { messageLanguage_ = language; }
     int32_t MessageLanguage() const { return messageLanguage_; }
-    bool HoldingChecks() const { return typingDepth_ > 0; }
-    void HoldField(int id);
-    bool IsFieldHeld(int id) const;
+    bool HoldingChecks() const { return notifications_.HoldingChecks(); }
+    void HoldField(int id) { notifications_.HoldField(id); }
+    bool IsFieldHeld(int id) const { return notifications_.IsFieldHeld(id); }
 
     // Sets a control's text from code: an edit raises kEditChange (not typed) even when the text is
     // unchanged, unless UpdateData runs; a list ignores it; others take it as their caption.
@@ -200,7 +174,7 @@ class CDialog {
     std::vector<HWND__*> built_;  // the template's controls, in template order
     std::vector<std::pair<size_t, bool>>
         builtItems_;  // the windows the template makes: control, hidden label
-    std::vector<std::pair<std::pair<int, Notification>, std::function<void()>>> handlers_;
+    DialogNotifications notifications_;
     std::vector<AccessibleNameSource> nameSources_;
     std::vector<NamedControl> namedControls_;
     std::vector<Command> commands_;
@@ -213,12 +187,7 @@ class CDialog {
     void* bigIcon_ = nullptr;  // HICONs of the window icon
     void* smallIcon_ = nullptr;
     int defaultButtonId_ = 0;
-    int exchangeDepth_ = 0;
     int32_t messageLanguage_ = kChinese;
-    int typingDepth_ = 0;
-    int typedId_ = kNoId;
-    int uncheckedId_ = kNoId;
-    std::vector<int> heldFields_;
     int settingText_ = 0;  // text set by code is going into an edit: its EN_CHANGE is not the user's
     bool leftFieldCheckQueued_ = false;
     bool waitingForRelease_ = false;
