@@ -16,21 +16,7 @@ using namespace std::chrono_literals;
 using test::SmtpTestServer;
 using Clock = std::chrono::steady_clock;
 
-class RecordingListener : public TestMailListener {
-  public:
-    bool allowClear = false;
-    std::chrono::milliseconds cancelAfter{-1};
-    std::vector<TestMailStage> stages;
-    int clearQuestions = 0;
-    Clock::time_point started = Clock::now();
-
-    void OnStage(TestMailStage stage) override { stages.push_back(stage); }
-    bool AllowPasswordInClear() override {
-        ++clearQuestions;
-        return allowClear;
-    }
-    bool CancelRequested() override { return cancelAfter >= 0ms && Clock::now() - started >= cancelAfter; }
-};
+using RecordingListener = test::RecordingTestMailListener;
 
 TestMailRequest Request(int port) {
     auto request = test::LocalTestMailRequest(port);

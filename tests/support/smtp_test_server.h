@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "platform/test_mail.h"
+#include "support/test_mail_fixtures.h"
 
 namespace corvane::test {
 
@@ -155,25 +156,6 @@ inline const TestCertificates* TestCertificateFiles() {
                                                                    files("self"), files("expired")});
     }();
     return made.get();
-}
-
-// A test e-mail to the local server on `port`, with the login the server is started with by default (the
-// part of the sender address before "@", as the camera logs in), and time limits short enough for tests.
-inline platform::TestMailRequest LocalTestMailRequest(int port) {
-    using namespace std::chrono_literals;
-    platform::TestMailRequest r;
-    r.host = "127.0.0.1";
-    r.port = port;
-    r.loginName = "sender";
-    r.password = "secret-1";
-    r.sender = "sender@example.test";
-    r.recipient = "owner@example.test";
-    r.subject = "Corvane test e-mail";
-    r.body = "First line.\nSecond line.";
-    r.connectTimeout = 5s;
-    r.responseTimeout = 5s;
-    r.totalTimeout = 20s;
-    return r;
 }
 
 // A port on 127.0.0.1 that the system just handed out and on which nothing listens any more.

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/mail/curl_test_mail_sender.h"
+#include "support/test_mail_fixtures.h"
 
 namespace corvane::platform {
 namespace {
@@ -40,37 +41,12 @@ int ServerPort(const std::string& name) {
     return std::atoi(Env("CORVANE_TEST_SMTP_" + name).c_str());
 }
 
-class RecordingListener : public TestMailListener {
-  public:
-    std::chrono::milliseconds cancelAfter{-1};
-    std::vector<TestMailStage> stages;
-    int clearQuestions = 0;
-    Clock::time_point started = Clock::now();
+using RecordingListener = test::RecordingTestMailListener;
 
-    void OnStage(TestMailStage stage) override { stages.push_back(stage); }
-    bool AllowPasswordInClear() override {
-        ++clearQuestions;
-        return false;
-    }
-    bool CancelRequested() override { return cancelAfter >= 0ms && Clock::now() - started >= cancelAfter; }
-};
-
+// By name: with a CA file of its own, libcurl 7.88 checks the name itself (Schannel leaves the check to it)
+// and matches only DNS names, not the certificate's IP address.
 TestMailRequest Request(int port) {
-    TestMailRequest r;
-    // By name: with a CA file of its own, libcurl 7.88 checks the name itself (Schannel leaves the check to
-    // it) and matches only DNS names, not the certificate's IP address.
-    r.host = "localhost";
-    r.port = port;
-    r.loginName = "sender";
-    r.password = "secret-1";
-    r.sender = "sender@example.test";
-    r.recipient = "owner@example.test";
-    r.subject = "Corvane test e-mail";
-    r.body = "First line.\nSecond line.";
-    r.connectTimeout = 5s;
-    r.responseTimeout = 5s;
-    r.totalTimeout = 20s;
-    return r;
+    return test::LocalTestMailRequest(port, "localhost");
 }
 
 class CurlSenderOnWindows : public testing::Test {

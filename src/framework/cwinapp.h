@@ -1,7 +1,7 @@
 #pragma once
 
-// CWinApp: the application object. The program derives from it, overrides InitInstance and calls Run()
-// through RunProgram (program.h).
+// CWinApp: the application object. The program derives from it, overrides InitInstance, and RunProgram
+// (program.h) makes it and calls Run().
 
 #include <optional>
 
@@ -26,7 +26,8 @@ class CWinApp {
     virtual bool InitInstance() { return true; }
     // Called when the program ends; returns the exit code.
     virtual int ExitInstance() { return 0; }
-    // InitInstance, then the Qt event loop when it returned true, then ExitInstance. Returns the exit code.
+    // InitInstance, then the window system's event loop when it returned true, then ExitInstance. Returns
+    // the exit code.
     int Run();
 
     // Colours of every dialog built afterwards while this application object lives.

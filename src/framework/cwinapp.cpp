@@ -1,6 +1,6 @@
 #include "framework/cwinapp.h"
 
-#include "framework/cdialog.h"
+#include "framework/event_loop.h"
 
 namespace corvane {
 
@@ -26,7 +26,7 @@ CWinApp::~CWinApp() {
 
 int CWinApp::Run() {
     if (InitInstance()) {
-        RunMessageLoop();
+        RunEventLoop();
     }
     return ExitInstance();
 }
