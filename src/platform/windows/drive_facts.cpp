@@ -8,11 +8,10 @@
 #include <cstddef>
 #include <mutex>
 #include <optional>
-#include <system_error>
-#include <thread>
 #include <utility>
 
 #include "platform/volume_serial.h"
+#include "platform/windows/detached_worker.h"
 #include "platform/windows/drive_volumes.h"
 #include "platform/windows/no_error_boxes.h"
 #include "platform/windows/utf16.h"
@@ -204,16 +203,15 @@ std::vector<Volume> DriveVolumesReader::Read() {
         if (!question) {
             question = std::make_shared<Question>();
             question->asked = now;
-            try {
-                // Detached: a drive that never answers keeps its worker, not the window.
-                std::thread([question, root, ask = ask_] {
-                    DriveFacts facts = ask(root);
-                    const std::lock_guard lock(question->mutex);
-                    question->answer = std::move(facts);
-                    question->answered = true;
-                    question->answeredSignal.notify_all();
-                }).detach();
-            } catch (const std::system_error&) {
+            // Nobody waits for the worker: a drive that never answers keeps its worker, not the window.
+            const bool started = StartDetachedWorker([question, root, ask = ask_] {
+                DriveFacts facts = ask(root);
+                const std::lock_guard lock(question->mutex);
+                question->answer = std::move(facts);
+                question->answered = true;
+                question->answeredSignal.notify_all();
+            });
+            if (!started) {
                 open_.erase(root);  // no worker now: asked again next time
                 asked.emplace_back(root, nullptr);
                 continue;

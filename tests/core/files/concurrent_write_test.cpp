@@ -3,8 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <barrier>
+#include <condition_variable>
 #include <functional>
+#include <mutex>
 #include <string>
 #include <thread>
 #include <utility>
@@ -60,6 +61,32 @@ std::vector<Contest> Contests() {
     };
 }
 
+// Lets a fixed number of threads go on together, round after round. Not std::barrier: the Windows
+// build's standard library can lose its wake-up and leave every thread waiting (seen under Wine).
+class Round {
+  public:
+    explicit Round(int threads) : threads_(threads) {}
+
+    void ArriveAndWait() {
+        std::unique_lock lock(mutex_);
+        const long generation = generation_;
+        if (++arrived_ == threads_) {
+            arrived_ = 0;
+            ++generation_;
+            allArrived_.notify_all();
+            return;
+        }
+        allArrived_.wait(lock, [&] { return generation_ != generation; });
+    }
+
+  private:
+    const int threads_;
+    std::mutex mutex_;
+    std::condition_variable allArrived_;
+    int arrived_ = 0;
+    long generation_ = 0;
+};
+
 // Reads `path` whole, as another program would; empty when nothing has that name.
 bool ReadWhole(const std::string& path, Bytes& bytes, bool& absent) {
     RealFileSystem reader;
@@ -99,16 +126,16 @@ TEST(ConcurrentWrites, TwoWritersInOneFolderEachGetATrueResultAndTheFileIsNeverT
             }
         });
 
-        std::barrier<> round(3);
+        Round round(3);
         WriteResult results[2];
         std::vector<std::thread> writers;
         for (int w = 0; w < 2; ++w) {
             writers.emplace_back([&, w] {
                 RealFileSystem fs;
                 for (int i = 0; i < kRounds; ++i) {
-                    round.arrive_and_wait();  // both start together
+                    round.ArriveAndWait();  // both start together
                     results[w] = c.write(fs, folder.path(), w);
-                    round.arrive_and_wait();  // the round is checked
+                    round.ArriveAndWait();  // the round is checked
                 }
             });
         }
@@ -116,8 +143,8 @@ TEST(ConcurrentWrites, TwoWritersInOneFolderEachGetATrueResultAndTheFileIsNeverT
         int lies = 0;
         int strayNames = 0;
         for (int i = 0; i < kRounds; ++i) {
-            round.arrive_and_wait();
-            round.arrive_and_wait();
+            round.ArriveAndWait();
+            round.ArriveAndWait();
             Bytes now;
             bool absent = false;
             ReadWhole(target, now, absent);  // an absent or unreadable file holds no writer's bytes
