@@ -5,8 +5,9 @@
 # The program's output goes to files that are copied out once it has ended: the wineserver and Wine's own
 # processes that a program starts keep its output open for as long as any program of the prefix runs, and
 # CTest waits for the output to close, so a test run straight into CTest's pipes would not end while tests
-# run beside it.
+# run beside it. A program that crashed fails, whatever status Wine gives it.
 set -eu
+. "$(dirname "$0")/crash_status.sh"
 prefix=$1
 shift
 export WINEPREFIX="$prefix"
@@ -34,4 +35,4 @@ status=0
 wine "$@" >"$out" 2>"$out.err" || status=$?
 cat "$out"
 cat "$out.err" >&2
-exit "$status"
+exit "$(crash_status "$status" "$out.err")"

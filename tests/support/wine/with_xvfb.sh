@@ -1,8 +1,10 @@
 #!/bin/sh
 # Runs a Windows GUI program under Wine with a display of its own (Xvfb on a free display number) and,
-# unless WINEPREFIX is set, a fresh private Wine prefix; exits with the program's status.
+# unless WINEPREFIX is set, a fresh private Wine prefix; exits with the program's status, and fails a program
+# that crashed.
 # Usage: with_xvfb.sh program.exe [arguments...]
 set -u
+. "$(dirname "$0")/crash_status.sh"
 for tool in Xvfb wine wineserver; do
     if ! command -v "$tool" >/dev/null 2>&1; then
         echo "$tool is not installed: test skipped" >&2
@@ -38,6 +40,9 @@ DISPLAY=":$(cat "$work/display")"
 WINEPREFIX="$prefix"
 WINEDEBUG="${WINEDEBUG:--all}"
 export DISPLAY WINEPREFIX WINEDEBUG
-wine "$@"
+# A crash is reported on standard error, not in Wine's crash window, which would wait for a click.
+wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+wine "$@" 2>"$work/stderr"
 status=$?
-exit $status
+cat "$work/stderr" >&2
+exit "$(crash_status "$status" "$work/stderr")"
