@@ -21,7 +21,7 @@ test_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev libxcb-xtest0-dev
     python3 python3-aiosmtpd openssl ccache
     clang clang-format libfuzzer-14-dev libclang-rt-14-dev
-    xvfb xauth xdotool x11-utils imagemagick
+    xvfb xauth xdotool x11-utils imagemagick dbus-daemon
     desktop-file-utils appstream lintian
     dosfstools fusefat exfatprogs exfat-fuse
 )
