@@ -13,23 +13,18 @@
 
 #include "platform/mail/curl_test_mail_sender.h"
 #include "support/smtp_test_server.h"
+#include "support/test_mail_fixtures.h"
 
 namespace corvane::platform {
 namespace {
 
 using namespace std::chrono_literals;
 
+// Limits long enough that only Cancel ends a test on a silent server.
 TestMailRequest Request(int port) {
-    TestMailRequest r;
-    r.host = "127.0.0.1";
-    r.port = port;
-    r.loginName = "sender";
-    r.sender = "sender@example.test";
-    r.password = "secret-1";
-    r.recipient = "owner@example.test";
-    r.subject = "Corvane test e-mail";
-    r.body = "Test.";
+    TestMailRequest r = test::LocalTestMailRequest(port);
     r.connectTimeout = r.responseTimeout = 30s;
+    r.totalTimeout = 60s;
     return r;
 }
 

@@ -12,6 +12,7 @@
 #include "framework/data_exchange.h"
 #include "framework/dialog_template_builder.h"
 #include "framework/edit_field.h"
+#include "framework/event_loop.h"
 #include "framework/wide.h"
 #include "framework/window_icons.h"
 
@@ -907,7 +908,8 @@ bool PumpDialogMessages(const std::function<bool()>& done, unsigned timeoutMs) {
     }
 }
 
-int RunMessageLoop() {
+// The program's message loop, through the dialogs' keyboard handling, until WM_QUIT.
+void RunEventLoop() {
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         if (!DialogMessage(message)) {
@@ -915,7 +917,6 @@ int RunMessageLoop() {
             DispatchMessageW(&message);
         }
     }
-    return static_cast<int>(message.wParam);
 }
 
 }  // namespace corvane

@@ -204,7 +204,5 @@ class CDialog {
 // Fetches and dispatches the thread's messages (through the dialogs' keyboard handling) until `done`
 // answers true or the deadline in milliseconds passes; returns `done()`. For tests and modeless dialogs.
 bool PumpDialogMessages(const std::function<bool()>& done, unsigned timeoutMs);
-// The program's message loop (through the dialogs' keyboard handling) until WM_QUIT; returns its code.
-int RunMessageLoop();
 
 }  // namespace corvane

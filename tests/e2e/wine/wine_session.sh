@@ -71,15 +71,15 @@ start_wine() {
 # As on a Chinese or Japanese Windows: the font in windows\Fonts, registered, standing in for SimSun.
 install_cjk_font() {
     cp "$cjk_font" "$WINEPREFIX/drive_c/windows/Fonts/" || fail "cannot copy $cjk_font into the prefix"
-    local settings tries=1
+    local settings tries=0
     settings=$(winepath -w "$wine_here/cjk_font.reg" 2>>"$work/wine.log")
     [ -n "$settings" ] || fail "winepath gave no Windows name for cjk_font.reg: $(tail -n 5 "$work/wine.log")"
-    wine_quiet regedit /S "$settings" || fail "cannot import the font settings: $(tail -n 5 "$work/wine.log")"
     # Imported again if it did not take: on a busy machine a prefix just made has once lost the first import.
-    until wine_quiet reg query 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' /v SimSun; do
+    while :; do
         tries=$((tries + 1))
-        [ "$tries" -le 3 ] || fail "the font settings did not reach the registry: $(tail -n 5 "$work/wine.log")"
         wine_quiet regedit /S "$settings" || fail "cannot import the font settings: $(tail -n 5 "$work/wine.log")"
+        wine_quiet reg query 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' /v SimSun && break
+        [ "$tries" -lt 3 ] || fail "the font settings did not reach the registry: $(tail -n 5 "$work/wine.log")"
     done
     [ "$tries" -le 1 ] || echo "the font settings took $tries imports" >>"$work/wine.log"
 }
